@@ -1,0 +1,27 @@
+#include "app/app_context.h"
+#include "app/platform/qt_platform.h"
+#include "app/startup.h"
+#include "app/window_registry.h"
+#include "symboltest/random_source.h"
+#include "symboltest/symbol_test.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvella"));
+    QApplication::setApplicationVersion(QStringLiteral("1.50"));
+    // The program ends only through its shutdown, never because its last
+    // window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    modSymbolTest test;
+    ClockSeededRandom random;
+    QtPlatform platform;
+    WindowRegistry windows;
+    AppContext context{test, random, platform, windows};
+
+    StartApplication(context);
+    return QApplication::exec();
+}

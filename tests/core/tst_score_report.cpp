@@ -1,0 +1,60 @@
+#include "symboltest/score_report.h"
+#include "symboltest/symbol_test.h"
+
+#include <QTest>
+
+class tst_ScoreReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void beforeAnyGuess();
+    void countsGoToTheirLevels();
+    void limitIsWrittenPlain();
+    void sevenLinesNoTrailingBreak();
+};
+
+void tst_ScoreReport::beforeAnyGuess()
+{
+    const modSymbolTest test;
+    QCOMPARE(QByteArray::fromStdString(BuildScoreReport(test)),
+             QByteArray("\r\n\r\nBeginner level :-  0 Correct Out Of 0 Attempts"
+                        "\r\n\r\nIntermediate Level :-  0 Correct Out Of 0 Attempts"
+                        "\r\n\r\nExpert level :-  0 Correct Out Of 0 Attempts"));
+}
+
+void tst_ScoreReport::countsGoToTheirLevels()
+{
+    modSymbolTest test;
+    test.intCorrect = {1, 4, 7};
+    test.intAttempts = {3, 12, 250};
+    const QByteArray report = QByteArray::fromStdString(BuildScoreReport(test));
+    QVERIFY(report.contains("Beginner level :-  1 Correct Out Of 3 Attempts\r\n"));
+    QVERIFY(report.contains("Intermediate Level :-  4 Correct Out Of 12 Attempts\r\n"));
+    QVERIFY(report.endsWith("Expert level :-  7 Correct Out Of 250 Attempts"));
+}
+
+void tst_ScoreReport::limitIsWrittenPlain()
+{
+    modSymbolTest test;
+    test.intCorrect = {32767, 0, 32767};
+    test.intAttempts = {32767, 32767, 32767};
+    const QByteArray report = QByteArray::fromStdString(BuildScoreReport(test));
+    QCOMPARE(report,
+             QByteArray("\r\n\r\nBeginner level :-  32767 Correct Out Of 32767 Attempts"
+                        "\r\n\r\nIntermediate Level :-  0 Correct Out Of 32767 Attempts"
+                        "\r\n\r\nExpert level :-  32767 Correct Out Of 32767 Attempts"));
+}
+
+void tst_ScoreReport::sevenLinesNoTrailingBreak()
+{
+    const QByteArray report = QByteArray::fromStdString(BuildScoreReport(modSymbolTest{}));
+    const QList<QByteArray> lines = report.split('\n');
+    QCOMPARE(lines.size(), 7);
+    QVERIFY(!report.endsWith('\n'));
+    QCOMPARE(report.count("\r\n"), 6);
+    QCOMPARE(report.count('\n'), 6); // no bare line feeds
+}
+
+QTEST_GUILESS_MAIN(tst_ScoreReport)
+#include "tst_score_report.moc"

@@ -1,0 +1,85 @@
+#include "ui/layouts/design.h"
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPalette>
+#include <QWidget>
+
+#include <cmath>
+
+namespace Design {
+
+int px(int twips)
+{
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+QString fontFamily()
+{
+    static const QString family = [] {
+        const QStringList families = QFontDatabase::families();
+        for (const QString &candidate : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+            if (families.contains(candidate))
+                return candidate;
+        }
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
+    return family;
+}
+
+QFont font(double points, bool bold, bool underline)
+{
+    QFont result(fontFamily());
+    result.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    result.setBold(bold);
+    result.setUnderline(underline);
+    return result;
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setForeground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+void makeTransparent(QLabel *label)
+{
+    label->setAutoFillBackground(false);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void makeGreyButton(QAbstractButton *button, const QColor &face)
+{
+    button->setStyleSheet(QStringLiteral(
+        "QAbstractButton { background-color: %1; color: black; border: 2px outset %2; }"
+        "QAbstractButton:pressed { border-style: inset; }"
+        "QAbstractButton:focus { outline: 1px dotted black; }")
+                              .arg(face.name(), face.lighter(130).name()));
+}
+
+QString labelCaption(const QString &designCaption)
+{
+    QString caption = designCaption;
+    caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    return caption;
+}
+
+} // namespace Design
