@@ -82,4 +82,26 @@ QString labelCaption(const QString &designCaption)
     return caption;
 }
 
+QString ForumPromotion()
+{
+    return QStringLiteral("Join the friendly Quendrel forum! Share your psychic experiences. "
+                          "Visit www.quendrel.example/forum today.");
+}
+
+QString CoBrandCaption()
+{
+    return labelCaption(
+        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
+                       "your site. Put your site's name &&  link here. See ")
+        + QStringLiteral("\"Help\"")
+        + QStringLiteral(" for details.    Click Here for more info on co-branding."));
+}
+
+QString FullBrandCaption()
+{
+    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                          "money online. Get this software fully branded for your website. "
+                          "Click here for more details.");
+}
+
 } // namespace Design

@@ -34,6 +34,15 @@ void makeGreyButton(QAbstractButton *button, const QColor &face = QColor(128, 12
 // A design caption for a label: "&&" stands for one literal ampersand.
 QString labelCaption(const QString &designCaption);
 
+// Promotional texts that more than one window shows.
+// The discussion forum's banner: three short sentences naming its web site.
+QString ForumPromotion();
+// The co-branding offer as a label shows it: the design's "&&" already stands
+// as one ampersand.
+QString CoBrandCaption();
+// The full-branding offer with its invitation to click.
+QString FullBrandCaption();
+
 inline const QColor magenta{255, 0, 255};
 inline const QColor panelPink{255, 128, 255};
 inline const QColor dialogPink{255, 192, 255};
