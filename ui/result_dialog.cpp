@@ -1,1 +1,29 @@
-// placeholder
+#include "ui/result_dialog.h"
+
+#include "app/app_context.h"
+#include "app/window_registry.h"
+#include "ui/layouts/design.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+frmResult::frmResult(AppContext &context, QWidget *parent)
+    : QDialog(parent)
+{
+    m_ui.setupUi(this);
+    setModal(true);
+    context.windows.add(this);
+    connect(m_ui.cmdTry, &QPushButton::clicked, this, &frmResult::cmdTry_Click);
+}
+
+void frmResult::setMessage(Outcome outcome)
+{
+    const Rgb colour = MessageColour(outcome);
+    m_ui.lblResult->setText(QString::fromUtf8(ResultMessage(outcome)));
+    Design::setForeground(m_ui.lblResult, QColor(colour.red, colour.green, colour.blue));
+}
+
+void frmResult::cmdTry_Click()
+{
+    done(QDialog::Accepted);
+}
