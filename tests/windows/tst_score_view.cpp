@@ -1,0 +1,148 @@
+#include "window_test_support.h"
+
+#include "symboltest/score_report.h"
+#include "ui/level_dialog.h"
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QString shownReport(const modSymbolTest &test)
+{
+    QString report = QString::fromStdString(BuildScoreReport(test));
+    return report.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+class tst_ScoreView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void everyEntryShowsAllThreeLevels_data();
+    void everyEntryShowsAllThreeLevels();
+    void ctrlSShowsTheScore();
+    void scoreViewOnlyHidesTheDialog();
+    void firstScoreViewEmptiesTheClipboard();
+    void mouseOverTheScoreEmptiesTheClipboard();
+
+private:
+    QString readScoreVia(const std::function<void()> &open);
+
+    std::unique_ptr<TestRun> m_run;
+    frmMain *m_main = nullptr;
+};
+
+void tst_ScoreView::init()
+{
+    m_run = std::make_unique<TestRun>();
+    m_run->test.blnLevelChosen = true;
+    m_main = new frmMain(m_run->context);
+}
+
+void tst_ScoreView::cleanup()
+{
+    delete m_main;
+    m_run.reset();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QString tst_ScoreView::readScoreVia(const std::function<void()> &open)
+{
+    QString text;
+    bool scoreInFront = false;
+    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
+        text = dialog->ui().txtTotalScore->toPlainText();
+        scoreInFront = topOfSiblings(dialog) == dialog->ui().fraScore;
+        QTest::mouseClick(dialog->ui().cmdOkScore, Qt::LeftButton);
+    });
+    open();
+    if (!scoreInFront)
+        return QStringLiteral("score panel not in front");
+    return text;
+}
+
+void tst_ScoreView::everyEntryShowsAllThreeLevels_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("menu") << "mnuScore";
+    QTest::newRow("beginner button") << "cmdScore";
+    QTest::newRow("intermediate button") << "cmdIntermediateScore";
+    QTest::newRow("expert button") << "cmdExpertScore";
+}
+
+void tst_ScoreView::everyEntryShowsAllThreeLevels()
+{
+    QFETCH(QString, entry);
+    m_run->test.intCorrect = {2, 32767, 0};
+    m_run->test.intAttempts = {5, 32767, 9};
+    const Ui::frmMain &ui = m_main->ui();
+    const QString text = readScoreVia([&] {
+        if (entry == QLatin1String("mnuScore"))
+            ui.mnuScore->trigger();
+        else
+            QTest::mouseClick(m_main->findChild<QPushButton *>(entry), Qt::LeftButton);
+    });
+    QCOMPARE(text, shownReport(m_run->test));
+    QVERIFY(text.contains(QStringLiteral("Intermediate Level :-  32767 Correct Out Of 32767 Attempts")));
+}
+
+void tst_ScoreView::ctrlSShowsTheScore()
+{
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+    const QString text = readScoreVia([&] { QTest::keyClick(m_main, Qt::Key_S, Qt::ControlModifier); });
+    QCOMPARE(text, shownReport(m_run->test));
+}
+
+void tst_ScoreView::scoreViewOnlyHidesTheDialog()
+{
+    readScoreVia([&] { m_main->mnuScore_Click(); });
+    frmSelectOption *dialog = m_main->existingSelectOption();
+    QVERIFY(dialog);
+    QVERIFY(!dialog->isVisible());
+    m_run->test.intAttempts[0] = 1;
+    const QString again = readScoreVia([&] { m_main->mnuScore_Click(); });
+    QCOMPARE(m_main->existingSelectOption(), dialog);
+    QVERIFY(again.contains(QStringLiteral("Beginner level :-  0 Correct Out Of 1 Attempts")));
+}
+
+// The report replaces the box's text, which empties the clipboard even when
+// the mouse never touches the box.
+void tst_ScoreView::firstScoreViewEmptiesTheClipboard()
+{
+    int clearsWhileShown = -1;
+    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
+        clearsWhileShown = m_run->platform.clipboardClears;
+        dialog->cmdOkScore_Click();
+    });
+    m_main->mnuScore_Click();
+    QVERIFY(clearsWhileShown >= 1);
+}
+
+void tst_ScoreView::mouseOverTheScoreEmptiesTheClipboard()
+{
+    int before = -1;
+    int after = -1;
+    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
+        before = m_run->platform.clipboardClears;
+        QWidget *viewport = dialog->ui().txtTotalScore->viewport();
+        QTest::mouseMove(viewport, QPoint(20, 20));
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(25, 25));
+        after = m_run->platform.clipboardClears;
+        dialog->cmdOkScore_Click();
+    });
+    m_main->mnuScore_Click();
+    QVERIFY2(after >= before + 3, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
+}
+
+QTEST_MAIN(tst_ScoreView)
+#include "tst_score_view.moc"

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/app_context.h"
+#include "app/window_registry.h"
+#include "fakes/fake_platform.h"
+#include "fakes/scripted_random.h"
+#include "symboltest/symbol_test.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// One run's object graph with a scripted desktop and pinned random values.
+struct TestRun
+{
+    modSymbolTest test;
+    ScriptedRandom random;
+    FakePlatform platform;
+    WindowRegistry windows;
+    AppContext context{test, random, platform, windows};
+};
+
+// Runs `action` on the next modal window of type T as soon as it is shown
+// (polling, since the modal showing blocks the caller). The action must close
+// the window, or the test hangs until QTest's timeout.
+template <typename T>
+void whenModal(std::function<void(T *)> action)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (auto *modal = qobject_cast<T *>(QApplication::activeModalWidget()); modal && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start();
+}
+
+inline bool samePicture(const QPixmap &a, const QPixmap &b)
+{
+    return !a.isNull() && a.toImage().convertToFormat(QImage::Format_RGB32)
+        == b.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The widget that lies on top among its siblings (the last child widget).
+inline QWidget *topOfSiblings(QWidget *parent)
+{
+    QWidget *top = nullptr;
+    for (QObject *child : parent->children()) {
+        if (auto *widget = qobject_cast<QWidget *>(child); widget && !widget->isWindow())
+            top = widget;
+    }
+    return top;
+}
