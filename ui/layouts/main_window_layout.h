@@ -19,6 +19,10 @@ namespace Ui {
 
 // The design of the main window: every control under its design name.
 // Children are created so that Qt's stacking order matches the design's.
+// Every widget's objectName is its design name; an element of a control
+// array is named as the design writes it, "cmdZener(0)", "picExpert(9)".
+// Every menu and menu entry (and separator) carries its design name too.
+// Only the buttons take the keyboard focus; their tab order is the design's.
 struct frmMain
 {
     QWidget *clientArea = nullptr; // the central widget, 633 x 481 px
@@ -86,6 +90,9 @@ struct frmMain
     QAction *mkmoney = nullptr;
 
     void setupUi(QMainWindow *window);
+
+private:
+    void setupMenu(QMainWindow *window);
 };
 
 } // namespace Ui
