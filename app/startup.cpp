@@ -1,1 +1,50 @@
-// placeholder
+#include "app/startup.h"
+
+#include "app/app_context.h"
+#include "app/banner_pick.h"
+#include "app/platform/platform.h"
+#include "app/shutdown.h"
+#include "app/update_reminder.h"
+#include "symboltest/random_source.h"
+#include "ui/main_window.h"
+#include "ui/widgets/link_label.h"
+
+void StartApplication(AppContext &context)
+{
+    // A second instance is refused and ends; the first one is left alone.
+    try {
+        if (context.platform.otherInstanceRunning()) {
+            context.platform.showMessage(QStringLiteral("Application is already running"),
+                                         Platform::Buttons::Ok, Platform::Icon::Information,
+                                         QStringLiteral("Corvella"));
+            ShutdownApplication(context);
+            return;
+        }
+    } catch (...) {
+    }
+
+    // Each step that fails is skipped; the main window still comes up.
+    try {
+        context.random.SeedFromClock();
+    } catch (...) {
+    }
+
+    try {
+        RunUpdateReminder(context.platform);
+    } catch (...) {
+    }
+
+    frmMain *main = nullptr;
+    try {
+        main = new frmMain(context);
+        main->show();
+    } catch (...) {
+    }
+
+    try {
+        if (main)
+            context.intCoBrandRandomNumber =
+                CoBrand_Randomize(context.random, main->ui().lblCobrand, main->ui().lblFullBrand);
+    } catch (...) {
+    }
+}
