@@ -83,7 +83,7 @@ QList<QPointF> triangleBand(const QPointF &centre, qreal radius, qreal startRadi
 void paintHexagram(QPainter &painter)
 {
     painter.fillRect(painter.window(), Qt::white);
-    const QPointF centre(50.5, 50);
+    const QPointF centre(50.5, 49);
     InterlaceStyle style;
     style.bandWidth = 6;
     style.edgeWidth = 1.6;
@@ -91,7 +91,7 @@ void paintHexagram(QPainter &painter)
     style.edge = Qt::white;
     style.roundJoins = false;
     drawInterlace(painter,
-                  {{triangleBand(centre, 42, -M_PI / 2), Qt::black}, {triangleBand(centre, 42, M_PI / 2), Qt::black}},
+                  {{triangleBand(centre, 38, -M_PI / 2), Qt::black}, {triangleBand(centre, 38, M_PI / 2), Qt::black}},
                   style);
 }
 
