@@ -167,8 +167,10 @@ void frmMain::setupUi(QMainWindow *window)
     window->setWindowTitle(QStringLiteral("Corvella v1.50"));
     window->setWindowIcon(programIcon());
     // Fixed single border: close box and system menu, no minimise or maximise.
-    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // X11 window managers heed the button hints only on a customised frame.
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                           | Qt::MSWindowsFixedSizeDialogHint);
     QPalette windowPalette = window->palette();
     windowPalette.setColor(QPalette::Window, buttonFace());
     window->setPalette(windowPalette);
