@@ -17,7 +17,7 @@ struct IconPens
     qreal unitsPerPixel;
     QColor ink{58, 38, 28};
 
-    QPen ink_(qreal width) const
+    QPen outline(qreal width) const
     {
         return QPen(ink, std::max(width, 0.9 * unitsPerPixel), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     }
@@ -51,7 +51,7 @@ void paintHead(QPainter &painter, const IconPens &pens, bool detailed)
     shoulders.cubicTo(QPointF(44, 214), QPointF(86, 206), QPointF(120, 206));
     shoulders.cubicTo(QPointF(160, 206), QPointF(206, 214), QPointF(214, 260));
     shoulders.closeSubpath();
-    painter.setPen(pens.ink_(5));
+    painter.setPen(pens.outline(5));
     painter.setBrush(QColor(56, 110, 200));
     painter.drawPath(shoulders);
 
@@ -70,7 +70,7 @@ void paintHead(QPainter &painter, const IconPens &pens, bool detailed)
 
     if (detailed) {
         // Eyes glancing up towards the question mark; one brow raised.
-        painter.setPen(pens.ink_(3));
+        painter.setPen(pens.outline(3));
         painter.setBrush(Qt::white);
         painter.drawEllipse(QPointF(104, 150), 10, 12);
         painter.drawEllipse(QPointF(142, 150), 10, 12);
@@ -78,7 +78,7 @@ void paintHead(QPainter &painter, const IconPens &pens, bool detailed)
         painter.setBrush(pens.ink);
         painter.drawEllipse(QPointF(107, 145), 5, 5.5);
         painter.drawEllipse(QPointF(145, 145), 5, 5.5);
-        painter.setPen(pens.ink_(5));
+        painter.setPen(pens.outline(5));
         painter.setBrush(Qt::NoBrush);
         QPainterPath raised(QPointF(92, 128));
         raised.quadTo(QPointF(104, 114), QPointF(118, 126));
@@ -105,7 +105,7 @@ void paintHead(QPainter &painter, const IconPens &pens, bool detailed)
     forearm.lineTo(QPointF(180, 222));
     forearm.lineTo(QPointF(190, 262));
     forearm.closeSubpath();
-    painter.setPen(pens.ink_(5));
+    painter.setPen(pens.outline(5));
     painter.setBrush(QColor(40, 88, 176));
     painter.drawPath(forearm);
     painter.setBrush(skin);
@@ -115,7 +115,7 @@ void paintHead(QPainter &painter, const IconPens &pens, bool detailed)
     finger.cubicTo(QPointF(130, 212), QPointF(140, 210), QPointF(148, 208));
     painter.drawPath(finger);
     if (detailed) {
-        painter.setPen(pens.ink_(3));
+        painter.setPen(pens.outline(3));
         painter.drawLine(QPointF(156, 210), QPointF(176, 210));
         painter.drawLine(QPointF(156, 220), QPointF(176, 220));
     }
