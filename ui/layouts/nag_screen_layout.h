@@ -35,6 +35,14 @@ struct frmNagScreen2
     void setupUi(QWidget *window);
 };
 
+// The text of a multi-line text box with every line break written as CR LF,
+// the way such a box holds it. The editor keeps line breaks as paragraphs and
+// reports them as a bare LF, so the design text of txtMessage, "Your Message"
+// followed by CR LF, reads back through this function (and not through
+// toPlainText()) exactly as it was designed; text the user types reads back the
+// same way.
+QString TextBoxText(const QPlainTextEdit *box);
+
 // The four promotional messages of the exit screen, n = 0 to 3; message 1 is
 // also Label2's design text.
 QString PromotionalMessage(int n);

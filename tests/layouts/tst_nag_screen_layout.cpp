@@ -1,0 +1,315 @@
+#include "app/web_links.h"
+#include "layouts/dialog_layout_checks.h"
+#include "ui/layouts/nag_screen_layout.h"
+#include "ui/widgets/link_label.h"
+#include "ui/widgets/picture_box.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+using namespace DialogChecks;
+
+class tst_NagScreenLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowHasTheDesignedTitleIconAndSize();
+    void windowIsATopLevelThatCannotBeResizedMinimisedOrMaximised();
+    void windowOpensCentredOnTheScreen();
+    void controlLiesWhereTheDesignPutsIt_data();
+    void controlLiesWhereTheDesignPutsIt();
+    void messageBoxIsOutOfSightButInTheTabChain();
+    void messageBoxKeepsItsDesignTextWithTheLineBreak();
+    void messageBoxReadsTypedLineBreaksAsCrLf();
+    void promotionalMessageHasItsLength_data();
+    void promotionalMessageHasItsLength();
+    void promotionalMessageAsksForVisitsToTheForum_data();
+    void promotionalMessageAsksForVisitsToTheForum();
+    void homePageButtonIsACheckableLink();
+    void otherProgramsTextIsTwoParagraphs();
+    void iconSitsAtTheTopLeftOfItsBox();
+    void colourIsTheDesignColour_data();
+    void colourIsTheDesignColour();
+    void captionFitsItsControl_data();
+    void captionFitsItsControl();
+    void tabOrderFollowsTheDesign();
+
+private:
+    std::unique_ptr<QWidget> m_window;
+    Ui::frmNagScreen2 m_ui;
+
+    QWidget *control(const QString &name) const { return m_window->findChild<QWidget *>(name); }
+};
+
+void tst_NagScreenLayout::init()
+{
+    m_window = std::make_unique<QWidget>();
+    m_ui = Ui::frmNagScreen2();
+    m_ui.setupUi(m_window.get());
+}
+
+void tst_NagScreenLayout::cleanup()
+{
+    m_window.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_NagScreenLayout::windowHasTheDesignedTitleIconAndSize()
+{
+    QCOMPARE(m_window->objectName(), QStringLiteral("frmNagScreen2"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Corvella v1.50"));
+    QCOMPARE(m_window->size(), QSize(px(11115), px(4725)));
+    QVERIFY(!m_window->windowIcon().isNull());
+    QCOMPARE(m_window->font().pixelSize(), 11);
+}
+
+void tst_NagScreenLayout::windowIsATopLevelThatCannotBeResizedMinimisedOrMaximised()
+{
+    QCOMPARE(m_window->windowType(), Qt::Window);
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+void tst_NagScreenLayout::windowOpensCentredOnTheScreen()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(isCentredOnScreen(m_window.get()));
+}
+
+void tst_NagScreenLayout::controlLiesWhereTheDesignPutsIt_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+
+    const QString window = QStringLiteral("frmNagScreen2");
+    QTest::newRow("Frame6") << "Frame6" << window << pxRect(7320, 120, 3735, 4575)
+                            << "Download Quendrel Softwares";
+    QTest::newRow("lblGoToHome") << "lblGoToHome" << "Frame6" << pxRect(75, 4250, 3585, 210)
+                                 << "Click Here To Visit Quendrel Softwares";
+    QTest::newRow("Label3") << "Label3" << "Frame6" << pxRect(120, 360, 3495, 3855) << "";
+    QTest::newRow("Frame2") << "Frame2" << window << pxRect(120, 3240, 7065, 1455) << "Refer A Friend";
+    QTest::newRow("txtMessage") << "txtMessage" << "Frame2" << pxRect(4800, 3600, 1815, 495) << "";
+    QTest::newRow("txtFriendName") << "txtFriendName" << "Frame2" << pxRect(85, 720, 3375, 285)
+                                   << "Friend's Name";
+    QTest::newRow("txtFriendEmail") << "txtFriendEmail" << "Frame2" << pxRect(3600, 720, 3375, 285)
+                                    << "Friend's Email Address";
+    QTest::newRow("txtEmail") << "txtEmail" << "Frame2" << pxRect(3600, 360, 3375, 285)
+                              << "Your Email Address";
+    QTest::newRow("cmdSubmit") << "cmdSubmit" << "Frame2" << pxRect(1920, 1080, 3375, 285)
+                               << "Refer A Friend &Now";
+    QTest::newRow("txtName") << "txtName" << "Frame2" << pxRect(85, 360, 3375, 285) << "Your Name";
+    QTest::newRow("cmdClose") << "cmdClose" << window << pxRect(6000, 2760, 1245, 375) << "E&xit";
+    QTest::newRow("Check1") << "Check1" << window << pxRect(30, 2040, 7185, 555) << "";
+    QTest::newRow("Picture1") << "Picture1" << window << pxRect(360, 120, 540, 540) << "";
+    QTest::newRow("Label2") << "Label2" << window << pxRect(120, 840, 6975, 1095)
+                            << Ui::PromotionalMessage(1);
+    QTest::newRow("Label1") << "Label1" << window << pxRect(1080, 240, 4905, 435) << "Corvella v1.50";
+}
+
+void tst_NagScreenLayout::controlLiesWhereTheDesignPutsIt()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+
+    QWidget *widget = control(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(widget->geometry(), geometry);
+    if (caption.isEmpty())
+        return;
+    QString text;
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        text = label->text();
+    else if (auto *button = qobject_cast<QPushButton *>(widget))
+        text = button->text();
+    else if (auto *box = qobject_cast<QGroupBox *>(widget))
+        text = box->title();
+    else if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        text = edit->text();
+    QCOMPARE(text, caption);
+}
+
+void tst_NagScreenLayout::messageBoxIsOutOfSightButInTheTabChain()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    const QRect inWindow(m_ui.txtMessage->mapTo(m_window.get(), QPoint(0, 0)), m_ui.txtMessage->size());
+    QVERIFY(!inWindow.intersects(m_window->rect()));
+    QVERIFY(!inWindow.intersects(m_ui.Frame2->geometry()));
+    QVERIFY(m_ui.txtMessage->visibleRegion().isEmpty());
+    QVERIFY(m_ui.txtMessage->isVisibleTo(m_window.get()));
+
+    m_ui.txtFriendName->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_ui.txtFriendName, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_ui.txtMessage);
+}
+
+void tst_NagScreenLayout::messageBoxKeepsItsDesignTextWithTheLineBreak()
+{
+    // Not the bare placeholder "Your Message": the line break belongs to it.
+    QCOMPARE(Ui::TextBoxText(m_ui.txtMessage), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(m_ui.txtMessage->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+void tst_NagScreenLayout::messageBoxReadsTypedLineBreaksAsCrLf()
+{
+    m_ui.txtMessage->clear();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_ui.txtMessage->setFocus();
+    QTest::keyClicks(m_ui.txtMessage, QStringLiteral("Hi"));
+    QTest::keyClick(m_ui.txtMessage, Qt::Key_Return);
+    QTest::keyClicks(m_ui.txtMessage, QStringLiteral("there"));
+    QCOMPARE(Ui::TextBoxText(m_ui.txtMessage), QStringLiteral("Hi\r\nthere"));
+}
+
+void tst_NagScreenLayout::promotionalMessageHasItsLength_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("length");
+    QTest::newRow("message 0") << 0 << 227;
+    QTest::newRow("message 1") << 1 << 211;
+    QTest::newRow("message 2") << 2 << 160;
+    QTest::newRow("message 3") << 3 << 196;
+}
+
+void tst_NagScreenLayout::promotionalMessageHasItsLength()
+{
+    QFETCH(int, n);
+    QFETCH(int, length);
+    QCOMPARE(Ui::PromotionalMessage(n).size(), length);
+}
+
+void tst_NagScreenLayout::promotionalMessageAsksForVisitsToTheForum_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<bool>("asksToTakePart");
+    QTest::newRow("message 0") << 0 << true;
+    QTest::newRow("message 1") << 1 << true;
+    QTest::newRow("message 2") << 2 << false;
+    QTest::newRow("message 3") << 3 << true;
+}
+
+void tst_NagScreenLayout::promotionalMessageAsksForVisitsToTheForum()
+{
+    QFETCH(int, n);
+    QFETCH(bool, asksToTakePart);
+    const QString message = Ui::PromotionalMessage(n);
+    QVERIFY(message.contains(QStringLiteral("maintain and develop")));
+    QVERIFY(message.contains(QStringLiteral("discussion web site www.quendrel.example/forum"))
+            || message.contains(QStringLiteral("discussion web site, www.quendrel.example/forum")));
+    QVERIFY(message.contains(QStringLiteral("regular")));
+    QCOMPARE(message.contains(QStringLiteral("take part in the discussions")), asksToTakePart);
+    for (int other = 0; other < 4; ++other) {
+        if (other != n)
+            QVERIFY(Ui::PromotionalMessage(other) != message);
+    }
+    // Whichever message the screen picks has to fit the label.
+    m_ui.Label2->setText(message);
+    const QString overflow = captionOverflow(m_ui.Label2);
+    QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
+}
+
+void tst_NagScreenLayout::homePageButtonIsACheckableLink()
+{
+    // "Click Here To Visit", the address of the page it opens, and "Now".
+    const QString text = m_ui.Check1->text();
+    QVERIFY(text.startsWith(QStringLiteral("Click Here To Visit ")));
+    QVERIFY(text.endsWith(QStringLiteral(" Now")));
+    const QString address = text.mid(20, text.size() - 24);
+    QCOMPARE(QUrl(PageAddress(PageRole::HomePage)).host(), address);
+    QVERIFY(m_ui.Check1->isCheckable());
+    QVERIFY(!m_ui.Check1->isChecked());
+    QCOMPARE(m_ui.Check1->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(m_ui.Check1->font().pixelSize(), 19);
+    QVERIFY(!m_ui.Check1->font().bold());
+    QCOMPARE(m_ui.Check1->palette().color(QPalette::ButtonText), QColor(0, 0, 192));
+}
+
+void tst_NagScreenLayout::otherProgramsTextIsTwoParagraphs()
+{
+    const QString text = m_ui.Label3->text();
+    QCOMPARE(text.count(QStringLiteral("\n\n")), 1);
+    QVERIFY(text.size() >= 500 && text.size() <= 600);
+    for (const char *word : {"astrology", "psychic", "tarot", "numerology", "occult", "simple",
+                             "fun", "informative", "try", "friends"})
+        QVERIFY2(text.contains(QLatin1String(word)), word);
+    QCOMPARE(m_ui.Label3->palette().color(QPalette::WindowText), QColor(Qt::white));
+}
+
+void tst_NagScreenLayout::iconSitsAtTheTopLeftOfItsBox()
+{
+    QCOMPARE(m_ui.Picture1->pixmap().size(), QSize(32, 32));
+    QCOMPARE(m_ui.Picture1->frameShape(), QFrame::NoFrame);
+    QCOMPARE(m_ui.Picture1->contentsRect().topLeft(), QPoint(0, 0));
+    QVERIFY(m_ui.Picture1->alignment().testFlags(Qt::AlignLeft | Qt::AlignTop));
+}
+
+void tst_NagScreenLayout::colourIsTheDesignColour_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("white window") << "frmNagScreen2" << QPoint(3, 3) << QColor(Qt::white);
+    // Beside the captions: inside the three-dimensional border the style shades.
+    QTest::newRow("navy download column") << "Frame6" << QPoint(240, 3) << QColor(0, 0, 128);
+    QTest::newRow("navy refer-a-friend frame") << "Frame2" << QPoint(400, 3) << QColor(0, 0, 128);
+    QTest::newRow("white text box") << "txtName" << QPoint(200, 10) << QColor(Qt::white);
+}
+
+void tst_NagScreenLayout::colourIsTheDesignColour()
+{
+    QFETCH(QString, name);
+    QFETCH(QPoint, at);
+    QFETCH(QColor, colour);
+    QWidget *widget = name == m_window->objectName() ? m_window.get() : control(name);
+    QCOMPARE(shownColour(m_window.get(), widget, at), colour);
+}
+
+void tst_NagScreenLayout::captionFitsItsControl_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"Frame6", "lblGoToHome", "Label3", "Frame2", "txtFriendName",
+                             "txtFriendEmail", "txtEmail", "cmdSubmit", "txtName", "cmdClose",
+                             "Check1", "Label2", "Label1"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void tst_NagScreenLayout::captionFitsItsControl()
+{
+    QFETCH(QString, name);
+    const QString overflow = captionOverflow(control(name));
+    QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
+}
+
+void tst_NagScreenLayout::tabOrderFollowsTheDesign()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    const QStringList expected{"cmdClose", "Check1", "txtName", "cmdSubmit", "txtEmail",
+                               "txtFriendEmail", "txtFriendName", "txtMessage", "cmdClose"};
+    QCOMPARE(tabSequence(m_ui.cmdClose, 8), expected);
+}
+
+QTEST_MAIN(tst_NagScreenLayout)
+#include "tst_nag_screen_layout.moc"
