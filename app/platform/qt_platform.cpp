@@ -131,7 +131,8 @@ bool QtPlatform::otherInstanceRunning()
                                                  + QStringLiteral(".lock"));
     // Never stale by age: an instance may run for days. A lock whose process
     // has died (crashed or killed) is still taken over, as QLockFile checks
-    // whether the process named in the file is alive.
+    // whether the process named in the file is alive (and, where it can, holds
+    // a file lock that dies with the process).
     m_instanceLock->setStaleLockTime(0);
     if (m_instanceLock->tryLock(0))
         return false;

@@ -1,0 +1,179 @@
+#include "app/app_context.h"
+#include "app/startup.h"
+#include "app/window_registry.h"
+#include "fakes/fake_platform.h"
+#include "fakes/scripted_random.h"
+#include "symboltest/symbol_test.h"
+#include "ui/main_window.h"
+#include "ui/widgets/link_label.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+const QString durationKey = QStringLiteral("Settings/Duration");
+
+struct Run
+{
+    modSymbolTest test;
+    ScriptedRandom random;
+    FakePlatform platform;
+    WindowRegistry windows;
+    AppContext context{test, random, platform, windows};
+
+    frmMain *mainWindow() const
+    {
+        const QList<QWidget *> open = windows.openWindows();
+        return open.isEmpty() ? nullptr : qobject_cast<frmMain *>(open.first());
+    }
+};
+
+// Which of the two banners a click on their shared rectangle meets.
+QString frontBanner(const frmMain &window)
+{
+    const QObjectList siblings = window.ui().lblCobrand->parentWidget()->children();
+    return siblings.indexOf(window.ui().lblCobrand) > siblings.indexOf(window.ui().lblFullBrand)
+               ? QStringLiteral("lblCobrand")
+               : QStringLiteral("lblFullBrand");
+}
+
+} // namespace
+
+class tst_Startup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void secondInstanceIsRefusedAndEnds();
+    void startShowsTheMainWindowAfterTheReminder();
+    void bannerPickComesFromTheClockSeededGenerator_data();
+    void bannerPickComesFromTheClockSeededGenerator();
+    void failingReminderStillShowsTheMainWindow_data();
+    void failingReminderStillShowsTheMainWindow();
+    void cleanup();
+};
+
+void tst_Startup::secondInstanceIsRefusedAndEnds()
+{
+    Run run;
+    run.platform.anotherInstance = true;
+    run.platform.settings.insert(durationKey, QStringLiteral("1 Jan 2020"));
+    StartApplication(run.context);
+
+    QCOMPARE(run.platform.messages.size(), 1);
+    const FakePlatform::Message &message = run.platform.messages.first();
+    QCOMPARE(message.text, QStringLiteral("Application is already running"));
+    QCOMPARE(message.buttons, Platform::Buttons::Ok);
+    QCOMPARE(message.icon, Platform::Icon::Information);
+    QCOMPARE(message.caption, QStringLiteral("Corvella"));
+    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    // None of the later steps ran: no seeding, no reminder, no window, no pick.
+    QCOMPARE(run.random.seeds, 0);
+    QCOMPARE(run.random.draws, 0);
+    QCOMPARE(run.platform.settings.value(durationKey), QStringLiteral("1 Jan 2020"));
+    QVERIFY(run.windows.openWindows().isEmpty());
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    QCOMPARE(run.context.intCoBrandRandomNumber, std::int16_t(0));
+}
+
+void tst_Startup::startShowsTheMainWindowAfterTheReminder()
+{
+    Run run;
+    run.test.blnLevelChosen = true; // keeps the level dialog out of this test
+    run.platform.settings.insert(durationKey, QStringLiteral("1 Jan 2020"));
+    int seedsWhenAsked = -1;
+    bool windowWhenAsked = true;
+    run.platform.onMessage = [&run, &seedsWhenAsked, &windowWhenAsked](const QString &) {
+        seedsWhenAsked = run.random.seeds;
+        windowWhenAsked = !QApplication::topLevelWidgets().isEmpty();
+    };
+    StartApplication(run.context);
+
+    // Seeded first, then the reminder's question, with no window yet.
+    QCOMPARE(run.platform.messages.size(), 1);
+    QCOMPARE(seedsWhenAsked, 1);
+    QVERIFY(!windowWhenAsked);
+    QCOMPARE(run.random.seeds, 1);
+
+    frmMain *window = run.mainWindow();
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QVERIFY(!window->isModal());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(run.platform.exitCodes.isEmpty());
+}
+
+void tst_Startup::bannerPickComesFromTheClockSeededGenerator_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("front");
+    QTest::newRow("1: co-branding") << 0.0f << 1 << "lblCobrand";
+    QTest::newRow("2: full branding") << 0.25f << 2 << "lblFullBrand";
+    QTest::newRow("7: layout order") << 0.99f << 7 << "lblCobrand";
+}
+
+void tst_Startup::bannerPickComesFromTheClockSeededGenerator()
+{
+    QFETCH(float, r);
+    QFETCH(int, number);
+    QFETCH(QString, front);
+
+    Run run;
+    run.test.blnLevelChosen = true;
+    run.random.push(r);
+    StartApplication(run.context);
+
+    QCOMPARE(int(run.context.intCoBrandRandomNumber), number);
+    QCOMPARE(run.random.draws, 1);
+    frmMain *window = run.mainWindow();
+    QVERIFY(window);
+    QCOMPARE(frontBanner(*window), front);
+}
+
+void tst_Startup::failingReminderStillShowsTheMainWindow_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("stored text is not a date") << "someday" << false;
+    QTest::newRow("store cannot be written") << "" << true;
+}
+
+void tst_Startup::failingReminderStillShowsTheMainWindow()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, readOnly);
+
+    Run run;
+    run.test.blnLevelChosen = true;
+    if (!stored.isEmpty())
+        run.platform.settings.insert(durationKey, stored);
+    run.platform.settingsReadOnly = readOnly;
+    StartApplication(run.context);
+
+    QVERIFY(run.platform.messages.isEmpty());
+    QVERIFY(run.mainWindow());
+    QVERIFY(run.mainWindow()->isVisible());
+    QVERIFY(run.context.intCoBrandRandomNumber != 0);
+}
+
+void tst_Startup::cleanup()
+{
+    // Destroyed without their closing steps, which would lead to the exit screen.
+    // Only windows without an owner; owned ones go with their owner.
+    for (;;) {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto unowned = std::find_if(windows.cbegin(), windows.cend(),
+                                          [](const QWidget *window) { return !window->parentWidget(); });
+        if (unowned == windows.cend())
+            break;
+        delete *unowned;
+    }
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QTEST_MAIN(tst_Startup)
+#include "tst_startup.moc"
