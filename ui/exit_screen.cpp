@@ -22,17 +22,14 @@
 
 namespace {
 
-// The text of a form box; the message box holds its lines the way the
-// request sends them, ended by CR LF.
+// The text of a form box; the message box gives its lines ended by CR LF,
+// as the request sends them.
 QString boxText(QWidget *box)
 {
     if (auto *line = qobject_cast<QLineEdit *>(box))
         return line->text();
-    if (auto *multi = qobject_cast<QPlainTextEdit *>(box)) {
-        QString text = multi->toPlainText();
-        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        return text;
-    }
+    if (auto *multi = qobject_cast<QPlainTextEdit *>(box))
+        return Ui::TextBoxText(multi);
     return {};
 }
 
