@@ -183,12 +183,17 @@ void tst_ExitScreen::messageBoxDesignTextIsNotAPlaceholder()
     ExitScreenRun run;
     QVERIFY(run.ready());
     const Ui::frmNagScreen2 &ui = run.screen->ui();
-    const QString design = ui.txtMessage->toPlainText();
-    QCOMPARE(design, QStringLiteral("Your Message\n"));
+    const QString design = QStringLiteral("Your Message\r\n");
+    QCOMPARE(Ui::TextBoxText(ui.txtMessage), design);
 
     ui.txtMessage->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(ui.txtMessage->hasFocus());
-    QCOMPARE(ui.txtMessage->toPlainText(), design);
+    QCOMPARE(Ui::TextBoxText(ui.txtMessage), design);
+
+    ui.txtMessage->clear();
+    ui.cmdSubmit->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.cmdSubmit->hasFocus());
+    QCOMPARE(Ui::TextBoxText(ui.txtMessage), QStringLiteral("Your Message"));
 }
 
 void tst_ExitScreen::blankTypedIntoBox_data()

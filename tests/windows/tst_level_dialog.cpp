@@ -56,7 +56,7 @@ void tst_LevelDialog::startAsksForALevelWithBeginnerSelected()
     whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
         shown = dialog;
         beginner = dialog->ui().optBeginner->isChecked();
-        choiceInFront = topOfSiblings(dialog) == dialog->ui().fraSelectoption;
+        choiceInFront = liesAbove(dialog->ui().fraSelectoption, dialog->ui().fraScore);
         QTest::mouseClick(dialog->ui().cmdOk, Qt::LeftButton);
     });
     m_main->show();
@@ -178,7 +178,7 @@ void tst_LevelDialog::levelChoiceAfterScoreViewShowsTheChoice()
     QVERIFY(m_main->existingSelectOption() != nullptr); // only hidden
     bool choiceInFront = false;
     whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
-        choiceInFront = topOfSiblings(dialog) == dialog->ui().fraSelectoption;
+        choiceInFront = liesAbove(dialog->ui().fraSelectoption, dialog->ui().fraScore);
         dialog->cmdOk_Click();
     });
     m_main->mnuDifficulty_Click();

@@ -221,7 +221,10 @@ void tst_ReferAFriend::submitChecks()
     if (!untouched) {
         ui.txtName->setText(name);
         ui.txtEmail->setText(email);
-        ui.txtMessage->setPlainText(message);
+        // The message box lies out of sight; rows that keep its design text
+        // leave it alone.
+        if (message != QStringLiteral("Your Message\r\n"))
+            ui.txtMessage->setPlainText(message);
         ui.txtFriendName->setText(friendName);
         ui.txtFriendEmail->setText(friendEmail);
     }
@@ -319,7 +322,7 @@ void tst_ReferAFriend::refusedSubmitKeepsTheFormAndTheLastValues()
     QCOMPARE(platform.messages.constFirst().text, QStringLiteral("Please Enter Your Name"));
     QCOMPARE(ui.txtName->text(), QStringLiteral("Your Name"));
     QCOMPARE(ui.txtEmail->text(), QStringLiteral("ann@example.org"));
-    QCOMPARE(ui.txtMessage->toPlainText(), QStringLiteral("Your Message\n"));
+    QCOMPARE(Ui::TextBoxText(ui.txtMessage), QStringLiteral("Your Message\r\n"));
     QVERIFY(platform.openedAddresses.isEmpty());
 
     ui.txtName->setText(QStringLiteral("Ann"));

@@ -61,7 +61,7 @@ QString tst_ScoreView::readScoreVia(const std::function<void()> &open)
     bool scoreInFront = false;
     whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
         text = dialog->ui().txtTotalScore->toPlainText();
-        scoreInFront = topOfSiblings(dialog) == dialog->ui().fraScore;
+        scoreInFront = liesAbove(dialog->ui().fraScore, dialog->ui().fraSelectoption);
         QTest::mouseClick(dialog->ui().cmdOkScore, Qt::LeftButton);
     });
     open();
