@@ -104,9 +104,11 @@ e2e_type() {
     xdotool type --delay 30 -- "$text"
 }
 
-# The colour of one pixel of the screen, as "r,g,b".
+# The colour of one pixel of a window, as "r,g,b".
 e2e_pixel() {
-    import -window root -crop "1x1+$1+$2" -depth 8 txt:- | sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+    local window=$1 x=$2 y=$3
+    import -window "$window" -crop "1x1+$x+$y" -depth 8 txt:- \
+        | sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 
 # The screen position of a window's client area, as "x y".
