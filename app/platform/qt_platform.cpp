@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLockFile>
+#include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -67,7 +68,9 @@ Platform::Answer QtPlatform::showMessage(const QString &text, Buttons buttons, I
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
-    QMessageBox box(boxIcon, caption, shown, boxButtons);
+    // Owned by the active window, so that the box stays above it even when
+    // that window is kept on top (the exit screen).
+    QMessageBox box(boxIcon, caption, shown, boxButtons, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     const int result = box.exec();
