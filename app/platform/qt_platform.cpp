@@ -1,5 +1,6 @@
 #include "app/platform/qt_platform.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -7,7 +8,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLockFile>
-#include <QApplication>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
