@@ -1,0 +1,257 @@
+#include "app/app_context.h"
+#include "app/window_registry.h"
+#include "fakes/fake_platform.h"
+#include "fakes/scripted_random.h"
+#include "symboltest/symbol_test.h"
+#include "ui/main_window.h"
+#include "ui/result_dialog.h"
+#include "ui/widgets/picture_box.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdint>
+#include <memory>
+
+namespace {
+
+// A long session at Beginner, all through the real windows: the same choice
+// picture clicked again and again, first against wrong draws, then against
+// right ones. The sanitizer build, many times slower, plays the session's
+// last stretch: it starts with tallies that saturate as late in the stretch
+// as they do in the full session.
+#ifdef CORVELLA_SANITIZED_BUILD
+constexpr int Guesses = 4000;
+constexpr std::int16_t StartCount = 29767;
+#else
+constexpr int Guesses = 40000;
+constexpr std::int16_t StartCount = 0;
+#endif
+constexpr int WrongFirst = Guesses / 8;
+constexpr int RightAfter = Guesses - WrongFirst;
+constexpr int Limit = 32767;
+constexpr int Clicked = 0; // cmdZener(0), the circle: symbol 1
+// Memory and widgets are compared between these two points.
+constexpr int FirstSample = 1000;
+
+// Draws symbol 2 for the first WrongFirst draws and symbol 1 after that.
+class PinnedDraws final : public RandomSource
+{
+public:
+    float Next() override
+    {
+        ++draws;
+        return ScriptedRandom::forSymbol(draws <= WrongFirst ? Clicked + 2 : Clicked + 1, 5);
+    }
+    void SeedFromClock() override {}
+
+    int draws = 0;
+};
+
+struct Sample
+{
+    qint64 rssKiB = -1;
+    qsizetype widgets = -1;
+};
+
+qint64 residentKiB()
+{
+    // A /proc file has no size: read it whole rather than up to its "end".
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// The offscreen platform warns on every dialog it shows that it cannot raise
+// it; 40,000 of those would bury the log (and the figures printed at the end).
+QtMessageHandler passedOn = nullptr;
+
+void dropOffscreenRaiseWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message == QLatin1String("This plugin does not support raise()"))
+        return;
+    passedOn(type, context, message);
+}
+
+Sample sampleNow()
+{
+    return {residentKiB(), QApplication::allWidgets().size()};
+}
+
+} // namespace
+
+class tst_Soak : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void everyGuessShowsItsOwnOutcome();
+    void attemptsStopAtTheLimitWhileRightGuessesStillCount();
+    void correctCountStopsAtTheLimitToo();
+    void everyGuessPausedOnceAndDrewOnce();
+    void widgetsDoNotPileUp();
+    void memoryDoesNotGrow();
+
+private:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void guessOnce();
+
+    modSymbolTest m_test;
+    PinnedDraws m_random;
+    FakePlatform m_platform;
+    WindowRegistry m_windows;
+    AppContext m_context{m_test, m_random, m_platform, m_windows};
+    std::unique_ptr<frmMain> m_main;
+    QEventLoop m_loop;
+
+    int m_guessesMade = 0;
+    int m_dialogsShown = 0;
+    int m_messagesAmiss = 0;
+    int m_correctWhenAttemptsReachedTheLimit = -1;
+    Sample m_first;
+    Sample m_last;
+    qint64 m_elapsedMs = 0;
+};
+
+// Plays the whole session once; the test functions look at what it left.
+void tst_Soak::initTestCase()
+{
+    m_test.blnLevelChosen = true;
+    m_test.intCorrect[0] = StartCount;
+    m_test.intAttempts[0] = StartCount;
+    m_platform.sleeps.reserve(Guesses);
+
+    m_main = std::make_unique<frmMain>(m_context);
+    m_main->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+    m_main->ui().fraBeginner->raise();
+
+    passedOn = qInstallMessageHandler(dropOffscreenRaiseWarning);
+    qApp->installEventFilter(this);
+    QElapsedTimer clock;
+    clock.start();
+    // Each guess starts from the event loop, as a user's click does.
+    QMetaObject::invokeMethod(this, &tst_Soak::guessOnce, Qt::QueuedConnection);
+    m_loop.exec();
+    m_elapsedMs = clock.elapsed();
+    qApp->removeEventFilter(this);
+    qInstallMessageHandler(passedOn);
+
+    qInfo("%d guesses in %lld ms", m_guessesMade, m_elapsedMs);
+    qInfo("after guess %d: VmRSS %lld KiB, %lld widgets", FirstSample, m_first.rssKiB,
+          qlonglong(m_first.widgets));
+    qInfo("after guess %d: VmRSS %lld KiB, %lld widgets", Guesses, m_last.rssKiB, qlonglong(m_last.widgets));
+}
+
+void tst_Soak::cleanupTestCase()
+{
+    m_main.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_Soak::guessOnce()
+{
+    QTest::mouseClick(m_main->ui().cmdZener[Clicked], Qt::LeftButton);
+    ++m_guessesMade;
+    if (m_correctWhenAttemptsReachedTheLimit < 0 && m_test.AttemptsCount(Level::Beginner) == Limit)
+        m_correctWhenAttemptsReachedTheLimit = m_test.CorrectCount(Level::Beginner);
+    if (m_guessesMade == FirstSample)
+        m_first = sampleNow();
+    if (m_guessesMade == Guesses) {
+        m_last = sampleNow();
+        m_loop.quit();
+        return;
+    }
+    QMetaObject::invokeMethod(this, &tst_Soak::guessOnce, Qt::QueuedConnection);
+}
+
+// Answers every result dialog as soon as it shows, with a click on TRY AGAIN
+// that waits in the queue like the user's.
+bool tst_Soak::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Show)
+        return false;
+    auto *dialog = qobject_cast<frmResult *>(watched);
+    if (!dialog)
+        return false;
+    ++m_dialogsShown;
+    const Outcome expected = m_dialogsShown <= WrongFirst ? Outcome::Wrong : Outcome::Right;
+    if (dialog->ui().lblResult->text() != QString::fromUtf8(ResultMessage(expected)))
+        ++m_messagesAmiss;
+    QMetaObject::invokeMethod(
+        dialog,
+        [button = QPointer<QPushButton>(dialog->ui().cmdTry)] {
+            if (button)
+                QTest::mouseClick(button, Qt::LeftButton);
+        },
+        Qt::QueuedConnection);
+    return false;
+}
+
+void tst_Soak::everyGuessShowsItsOwnOutcome()
+{
+    QCOMPARE(m_guessesMade, Guesses);
+    QCOMPARE(m_dialogsShown, Guesses);
+    QCOMPARE(m_messagesAmiss, 0);
+    QVERIFY(m_main->findChildren<frmResult *>().isEmpty());
+    QVERIFY(!m_main->ui().picMessage->isVisible());
+}
+
+// Attempts reach the limit first; the right guesses that follow still raise
+// the correct count, so from then on the counts no longer match the guesses.
+void tst_Soak::attemptsStopAtTheLimitWhileRightGuessesStillCount()
+{
+    QCOMPARE(int(m_test.AttemptsCount(Level::Beginner)), Limit);
+    const int rightBeforeTheLimit = Limit - StartCount - WrongFirst;
+    QCOMPARE(m_correctWhenAttemptsReachedTheLimit, StartCount + rightBeforeTheLimit);
+    QVERIFY(m_correctWhenAttemptsReachedTheLimit < Limit);
+}
+
+void tst_Soak::correctCountStopsAtTheLimitToo()
+{
+    QVERIFY(StartCount + RightAfter > Limit); // the session is long enough to get there
+    QCOMPARE(int(m_test.CorrectCount(Level::Beginner)), Limit);
+    for (Level other : {Level::Intermediate, Level::Expert}) {
+        QCOMPARE(int(m_test.CorrectCount(other)), 0);
+        QCOMPARE(int(m_test.AttemptsCount(other)), 0);
+    }
+}
+
+void tst_Soak::everyGuessPausedOnceAndDrewOnce()
+{
+    QCOMPARE(m_random.draws, Guesses);
+    QCOMPARE(m_platform.sleeps.size(), qsizetype(Guesses));
+    QCOMPARE(m_platform.sleeps.count(1500), qsizetype(Guesses));
+}
+
+void tst_Soak::widgetsDoNotPileUp()
+{
+    QCOMPARE(m_last.widgets, m_first.widgets);
+    QCOMPARE(m_windows.openWindows().size(), qsizetype(1)); // the main window alone
+}
+
+void tst_Soak::memoryDoesNotGrow()
+{
+    QVERIFY(m_first.rssKiB > 0);
+    QVERIFY(m_last.rssKiB > 0);
+    const qint64 growthKiB = m_last.rssKiB - m_first.rssKiB;
+    QVERIFY2(growthKiB < 2048, qPrintable(QStringLiteral("VmRSS grew by %1 KiB").arg(growthKiB)));
+}
+
+QTEST_MAIN(tst_Soak)
+#include "tst_soak.moc"
