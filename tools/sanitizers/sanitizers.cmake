@@ -12,8 +12,6 @@ set(CORVELLA_SANITIZER_FLAGS
     -fno-sanitize-recover=undefined)
 add_compile_options(${CORVELLA_SANITIZER_FLAGS})
 add_link_options(${CORVELLA_SANITIZER_FLAGS})
-# Sanitized code runs the soak test with fewer guesses (see tests/soak).
-add_compile_definitions(CORVELLA_SANITIZED_BUILD)
 
 # Any report ends the test run with a failure. Only Qt's and the system
 # libraries' own leaks at exit are suppressed (lsan.supp); never ours.
