@@ -180,13 +180,24 @@ long peakKib(pid_t pid)
     return -1;
 }
 
+// Asks the program to end, and kills it if it is still there after 5 s.
+void endProgram(pid_t child)
+{
+    kill(child, SIGTERM);
+    for (int i = 0; i < 500; ++i) {
+        if (waitpid(child, nullptr, WNOHANG) == child)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+}
+
 int fail(pid_t child, const char *what)
 {
     std::fprintf(stderr, "stopwatch: %s\n", what);
-    if (child > 0) {
-        kill(child, SIGTERM);
-        waitpid(child, nullptr, 0);
-    }
+    if (child > 0)
+        endProgram(child);
     return 1;
 }
 
@@ -245,8 +256,7 @@ int main(int argc, char *argv[])
         return fail(child, "no 313x113 window after the click");
     const double clickMs = millisecondsSince(clicked);
 
-    kill(child, SIGTERM);
-    waitpid(child, nullptr, 0);
+    endProgram(child);
     XCloseDisplay(display);
     std::printf("%.1f %ld %.1f\n", startupMs, peak, clickMs);
     return 0;
