@@ -12,6 +12,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvella"));
     QApplication::setApplicationVersion(QStringLiteral("1.50"));
+    // Ties the windows to the desktop entry, also on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quendrel.Corvella"));
     // The program ends only through its shutdown, never because its last
     // window closed.
     QApplication::setQuitOnLastWindowClosed(false);
