@@ -1,10 +1,90 @@
 #include "ui/widgets/picture_box.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+bool isPressKey(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier)
+        return false;
+    return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// A box under a panel that lies in front of its own shows nothing.
+bool isUncovered(const QWidget *widget)
+{
+    return widget->isVisible() && !widget->visibleRegion().isEmpty();
+}
+
+// A clickable box is a button for screen readers, one that shows nothing
+// but its picture is a graphic; both are named after their symbol.
+class PictureBoxAccessible final : public QAccessibleWidget
+{
+public:
+    explicit PictureBoxAccessible(PictureBox *box)
+        : QAccessibleWidget(box, QAccessible::Graphic)
+    {
+    }
+
+    QAccessible::Role role() const override { return box()->isClickable() ? QAccessible::Button : QAccessible::Graphic; }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (!state.invisible && !isUncovered(box()))
+            state.offscreen = true;
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (canPress())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction()) {
+            if (canPress())
+                box()->click();
+            return;
+        }
+        QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    PictureBox *box() const { return static_cast<PictureBox *>(widget()); }
+    // Only what the user can see can be pressed, as with the mouse.
+    bool canPress() const { return box()->isClickable() && box()->isEnabled() && isUncovered(box()); }
+};
+
+QAccessibleInterface *accessibleFactory(const QString &key, QObject *object)
+{
+    if (key == QLatin1String("PictureBox")) {
+        if (auto *box = qobject_cast<PictureBox *>(object))
+            return new PictureBoxAccessible(box);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget *parent)
     : QLabel(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&accessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAutoFillBackground(true);
 }
@@ -15,13 +95,28 @@ void PictureBox::setPicture(const QPixmap &picture)
     resize(picture.size());
 }
 
+void PictureBox::setPicture(const QPixmap &picture, const QString &name)
+{
+    setPicture(picture);
+    setAccessibleName(name);
+}
+
 void PictureBox::setClickable(bool clickable)
 {
     m_clickable = clickable;
-    if (clickable)
+    if (clickable) {
         setCursor(Qt::PointingHandCursor);
-    else
+        // Tab only: a click must not leave a focus frame behind.
+        setFocusPolicy(Qt::TabFocus);
+    } else {
         unsetCursor();
+    }
+}
+
+void PictureBox::click()
+{
+    if (m_clickable)
+        emit clicked();
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
@@ -44,4 +139,63 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+// The key acts when it comes up, as on a push button; a held key repeats
+// nothing.
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_clickable || !isPressKey(event)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat())
+        return;
+    m_keyDown = event->key();
+    if (!m_focusCue.isShown()) {
+        m_focusCue.keyPressed();
+        update();
+    }
+}
+
+void PictureBox::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!m_clickable || m_keyDown == 0 || event->key() != m_keyDown) {
+        QLabel::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat())
+        return;
+    m_keyDown = 0;
+    click();
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    m_focusCue.focusIn(event->reason());
+    QLabel::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    // A key that went down here and comes up elsewhere presses nothing.
+    m_keyDown = 0;
+    m_focusCue.focusOut(event->reason());
+    QLabel::focusOutEvent(event);
+}
+
+// The focus frame lies on the picture's edge, inside the box, so that the
+// box keeps its size and the picture its place.
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus() || !m_focusCue.isShown())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
 }
