@@ -6,6 +6,7 @@
 #include "ui/input_drain.h"
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
+#include "ui/symbol_names.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QGuiApplication>
@@ -53,9 +54,10 @@ void RunGuess(frmMain &main, Level level, std::int16_t position)
 
     guarded([&] { context.test.DrawSymbol(level, context.random); });
     guarded([&] {
-        const QPixmap drawn = ui.pictures.forLevel(level).ListImage(context.test.LastDraw(level));
+        const int symbol = context.test.LastDraw(level);
+        const QPixmap drawn = ui.pictures.forLevel(level).ListImage(symbol);
         if (!drawn.isNull())
-            resultPictureOf(ui, level)->setPicture(drawn);
+            resultPictureOf(ui, level)->setPicture(drawn, SymbolName(level, symbol));
     });
     guarded([&] {
         const Outcome outcome = context.test.JudgeGuess(level, position);

@@ -9,6 +9,8 @@
 #include "ui/exit_screen.h"
 #include "ui/guess_flow.h"
 #include "ui/level_dialog.h"
+#include "ui/symbol_names.h"
+#include "ui/widgets/front_only_focus.h"
 #include "ui/widgets/link_label.h"
 #include "ui/widgets/picture_box.h"
 
@@ -42,6 +44,10 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     context.windows.add(this);
     connectHandlers();
+    // Tab reaches only what lies in front: the chosen level's panel, the
+    // banner label on top.
+    new FrontOnlyFocus({m_ui.raCover, m_ui.fraBeginner, m_ui.fraIntermediate, m_ui.fraExpert}, this);
+    new FrontOnlyFocus({m_ui.lblCobrand, m_ui.lblFullBrand}, this);
 }
 
 frmMain::~frmMain()
@@ -160,9 +166,9 @@ void frmMain::mnuDifficulty_Click()
 {
     selectOption()->ui().fraSelectoption->raise();
     const QPixmap resting = m_ui.pictures.restingPicture();
-    m_ui.picZenerSymbol->setPicture(resting);
-    m_ui.PicIntermediateResult->setPicture(resting);
-    m_ui.picExpertResult->setPicture(resting);
+    m_ui.picZenerSymbol->setPicture(resting, RestingPictureName());
+    m_ui.PicIntermediateResult->setPicture(resting, RestingPictureName());
+    m_ui.picExpertResult->setPicture(resting, RestingPictureName());
     showSelectOption();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/layouts/main_window_layout.h"
 
 #include "ui/layouts/design.h"
+#include "ui/symbol_names.h"
 #include "ui/widgets/link_label.h"
 #include "ui/widgets/picture_box.h"
 
@@ -141,6 +142,22 @@ PictureBox *choicePicture(QWidget *panel, const char *array, int index, const Im
     return box;
 }
 
+// Screen readers name each choice picture after the symbol that it shows.
+template<std::size_t N>
+void nameChoices(const std::array<PictureBox *, N> &choices, Level level)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        choices[i]->setAccessibleName(SymbolName(level, int(i) + 1));
+}
+
+// A result picture takes the focus by Tab, so that a screen reader can tell
+// which symbol it shows.
+void makeReadable(PictureBox *result)
+{
+    result->setFocusPolicy(Qt::TabFocus);
+    result->setAccessibleName(RestingPictureName());
+}
+
 // Lays the panel's controls in the design's stacking order: the score button
 // on top, then the "Result" frame, then the choice pictures; the hint label,
 // drawn on the panel's own surface, beneath them all.
@@ -207,6 +224,8 @@ void frmMain::setupUi(QMainWindow *window)
     cmdZener[3] = choicePicture(fraBeginner, "cmdZener", 3, beginner, 5760, 2520, 1500, 1500);
     cmdZener[4] = choicePicture(fraBeginner, "cmdZener", 4, beginner, 7560, 3480, 1500, 1500);
     stackPanel(cmdScore, Frame6, cmdZener, Label1);
+    nameChoices(cmdZener, Level::Beginner);
+    makeReadable(picZenerSymbol);
 
     // Intermediate panel: the hint lies below the pictures.
     const ImageList &intermediate = pictures.IMGIntermediate;
@@ -226,6 +245,8 @@ void frmMain::setupUi(QMainWindow *window)
     PicIntermediate[6] = choicePicture(fraIntermediate, "PicIntermediate", 6, intermediate, 4800, 3120, 1515, 1470);
     PicIntermediate[7] = choicePicture(fraIntermediate, "PicIntermediate", 7, intermediate, 6360, 3120, 1515, 1470);
     stackPanel(cmdIntermediateScore, Frame7, PicIntermediate, Label2);
+    nameChoices(PicIntermediate, Level::Intermediate);
+    makeReadable(PicIntermediateResult);
 
     // Expert panel: the shared symbols above, the Expert emblems below.
     const ImageList &expert = pictures.IMGExpert;
@@ -246,6 +267,8 @@ void frmMain::setupUi(QMainWindow *window)
     picExpert[8] = choicePicture(fraExpert, "picExpert", 8, expert, 6360, 3120, 1515, 1470);
     picExpert[9] = choicePicture(fraExpert, "picExpert", 9, expert, 7920, 3120, 1515, 1470);
     stackPanel(cmdExpertScore, Frame8, picExpert, Label3);
+    nameChoices(picExpert, Level::Expert);
+    makeReadable(picExpertResult);
 
     // Bottom bar. The picture lists it holds in the design have no presence.
     Frame5 = flatFrame(clientArea, "Frame5", Qt::black);
@@ -286,11 +309,21 @@ void frmMain::setupUi(QMainWindow *window)
 
     setupMenu(window);
 
-    // Only the buttons take the focus; the tab order follows the design's.
-    QWidget::setTabOrder(cmdExit, cmdBack);
-    QWidget::setTabOrder(cmdBack, cmdScore);
-    QWidget::setTabOrder(cmdScore, cmdIntermediateScore);
-    QWidget::setTabOrder(cmdIntermediateScore, cmdExpertScore);
+    // The tab order of the design: choice pictures, result pictures and
+    // buttons. The links, which the design leaves out, come last.
+    for (LinkLabel *link : {Label61, lblCobrand, lblFullBrand})
+        link->setFocusPolicy(Qt::TabFocus);
+    const QList<QWidget *> tabOrder{
+        cmdZener[0], cmdZener[2], cmdZener[3], cmdZener[1],
+        PicIntermediate[0], PicIntermediate[2], PicIntermediate[3], PicIntermediate[1],
+        PicIntermediate[4], PicIntermediate[5], PicIntermediate[6], PicIntermediate[7],
+        picExpert[0], picExpert[2], picExpert[3], picExpert[1], picExpert[4],
+        picExpert[5], picExpert[6], picExpert[7], picExpert[8], picExpert[9],
+        picZenerSymbol, PicIntermediateResult, picExpertResult,
+        cmdExit, cmdBack, cmdZener[4], cmdScore, cmdIntermediateScore, cmdExpertScore,
+        Label61, lblCobrand, lblFullBrand};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 
     // The size is fixed once the menu bar has its height. The frame is not
     // known before the window is shown, so the window's inside is centred.

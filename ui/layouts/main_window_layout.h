@@ -22,7 +22,8 @@ namespace Ui {
 // Every widget's objectName is its design name; an element of a control
 // array is named as the design writes it, "cmdZener(0)", "picExpert(9)".
 // Every menu and menu entry (and separator) carries its design name too.
-// Only the buttons take the keyboard focus; their tab order is the design's.
+// Buttons, symbol pictures and links take the keyboard focus by Tab, in the
+// design's tab order; every symbol picture is named after its symbol.
 struct frmMain
 {
     QWidget *clientArea = nullptr; // the central widget, 633 x 481 px
