@@ -48,6 +48,9 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     // banner label on top.
     new FrontOnlyFocus({m_ui.raCover, m_ui.fraBeginner, m_ui.fraIntermediate, m_ui.fraExpert}, this);
     new FrontOnlyFocus({m_ui.lblCobrand, m_ui.lblFullBrand}, this);
+    // The window has always started with the focus on the Beginner Score
+    // button, which shows it once the Beginner panel is in front.
+    m_ui.cmdScore->setFocus();
 }
 
 frmMain::~frmMain()

@@ -91,6 +91,7 @@ private slots:
     void tabReachesOnlyWhatLiesInFront_data();
     void tabReachesOnlyWhatLiesInFront();
     void focusLeavesAPanelThatGoesBehind();
+    void firstFocusIsTheBeginnerScoreButton();
 
     void keyOnAChoicePictureGuessesLikeAClick_data();
     void keyOnAChoicePictureGuessesLikeAClick();
@@ -331,6 +332,16 @@ void tst_Accessibility::focusLeavesAPanelThatGoesBehind()
     QVERIFY(!m_main->ui().fraBeginner->isAncestorOf(focused));
 }
 
+// The window has always started there, and shows it once Beginner is chosen;
+// the keyboard goes on from there to what lies in front.
+void tst_Accessibility::firstFocusIsTheBeginnerScoreButton()
+{
+    chooseLevel(Level::Beginner);
+    QCOMPARE(QApplication::focusWidget(), m_main->ui().cmdScore);
+    QTest::keyClick(m_main->ui().cmdScore, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_main->ui().Label61);
+}
+
 void tst_Accessibility::keyOnAChoicePictureGuessesLikeAClick_data()
 {
     QTest::addColumn<int>("key"); // 0: the screen reader's press
@@ -423,10 +434,16 @@ void tst_Accessibility::keyThatClosesTheResultMakesNoNewGuess()
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     m_run->random.push(ScriptedRandom::forSymbol(6, 10));
-    whenModal<frmResult>([](frmResult *dialog) {
-        QTest::keyPress(QApplication::focusWidget() ? QApplication::focusWidget() : dialog, Qt::Key_Return);
+    bool closedByKey = false;
+    whenModal<frmResult>([&closedByKey](frmResult *dialog) {
+        // TRY AGAIN has the focus in the dialog; Enter goes down on it.
+        QTest::keyPress(dialog->ui().cmdTry, Qt::Key_Return);
+        closedByKey = !dialog->isVisible();
+        if (!closedByKey)
+            dialog->cmdTry_Click();
     });
     QTest::keyClick(picture, Qt::Key_Return);
+    QVERIFY(closedByKey);
     m_main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_main));
     QTRY_VERIFY(picture->hasFocus());
