@@ -1,0 +1,104 @@
+#pragma once
+
+#include "window_test_support.h"
+
+#include "ui/level_dialog.h"
+#include "ui/main_window.h"
+#include "ui/result_dialog.h"
+#include "ui/widgets/picture_box.h"
+
+#include <QAccessible>
+#include <QRadioButton>
+#include <QTest>
+
+// One run with the main window shown and active, its first level choice
+// already made, driven as a keyboard or screen-reader user drives it.
+struct MainWindowRun : TestRun
+{
+    frmMain *main = nullptr;
+
+    ~MainWindowRun() { delete main; }
+
+    bool show()
+    {
+        test.blnLevelChosen = true;
+        main = new frmMain(context);
+        main->show();
+        return QTest::qWaitForWindowActive(main);
+    }
+
+    // The offscreen platform hands the activation back after a dialog only
+    // when asked.
+    bool reactivate()
+    {
+        main->activateWindow();
+        return QTest::qWaitForWindowActive(main);
+    }
+
+    // Chooses the level in the level dialog, as the user does.
+    bool chooseLevel(Level level)
+    {
+        whenModal<frmSelectOption>([level](frmSelectOption *dialog) {
+            QRadioButton *options[] = {dialog->ui().optBeginner, dialog->ui().optIntermediate,
+                                       dialog->ui().optExpert};
+            options[LevelIndex(level)]->setChecked(true);
+            dialog->cmdOk_Click();
+        });
+        main->mnuDifficulty_Click();
+        return reactivate();
+    }
+
+    // Answers the next result dialog with TRY AGAIN, keeping its message.
+    static void answerResult(QString *message = nullptr)
+    {
+        whenModal<frmResult>([message](frmResult *dialog) {
+            if (message)
+                *message = dialog->ui().lblResult->text();
+            dialog->cmdTry_Click();
+        });
+    }
+};
+
+inline PictureBox *choice(const Ui::frmMain &ui, Level level, int position)
+{
+    switch (level) {
+    case Level::Intermediate:
+        return ui.PicIntermediate[position];
+    case Level::Expert:
+        return ui.picExpert[position];
+    case Level::Beginner:
+        break;
+    }
+    return ui.cmdZener[position];
+}
+
+inline PictureBox *result(const Ui::frmMain &ui, Level level)
+{
+    switch (level) {
+    case Level::Intermediate:
+        return ui.PicIntermediateResult;
+    case Level::Expert:
+        return ui.picExpertResult;
+    case Level::Beginner:
+        break;
+    }
+    return ui.picZenerSymbol;
+}
+
+inline QAccessibleInterface *accessible(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+inline bool offersPress(QWidget *widget)
+{
+    QAccessibleActionInterface *actions = accessible(widget)->actionInterface();
+    return actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
+}
+
+// What a screen reader does to press a control.
+inline void press(QWidget *widget)
+{
+    if (QAccessibleActionInterface *actions = accessible(widget)->actionInterface())
+        actions->doAction(QAccessibleActionInterface::pressAction());
+}
