@@ -6,10 +6,12 @@
 #include "app/window_registry.h"
 #include "symboltest/symbol_test.h"
 #include "ui/main_window.h"
+#include "ui/widgets/front_only_focus.h"
 #include "ui/widgets/link_label.h"
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGroupBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -29,6 +31,10 @@ frmSelectOption::frmSelectOption(AppContext &context, frmMain &mainWindow)
     connect(m_ui.Label61, &LinkLabel::clicked, this, &frmSelectOption::Label61_Click);
     connect(m_ui.lblCobrand, &LinkLabel::clicked, this, &frmSelectOption::lblCobrand_Click);
     connect(m_ui.lblFullBrand, &LinkLabel::clicked, this, &frmSelectOption::lblFullBrand_Click);
+
+    // The level choice and the score view share one place: the keyboard
+    // reaches only the one in front.
+    new FrontOnlyFocus({m_ui.fraSelectoption, m_ui.fraScore}, this);
 
     // Mouse movement over the score box is reported without a button held.
     m_ui.txtTotalScore->viewport()->setMouseTracking(true);

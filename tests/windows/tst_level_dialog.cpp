@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 
 Q_DECLARE_METATYPE(Level)
@@ -29,6 +30,7 @@ private slots:
     void backRestsAllResultPicturesAndAsks();
     void levelChoiceAfterScoreViewShowsTheChoice();
     void everyFreshDialogStartsAtBeginner();
+    void keyboardReachesOnlyThePanelInFront();
 
 private:
     std::unique_ptr<TestRun> m_run;
@@ -200,6 +202,31 @@ void tst_LevelDialog::everyFreshDialogStartsAtBeginner()
     });
     m_main->mnuDifficulty_Click();
     QVERIFY(beginner);
+}
+
+// With the level choice in front, Tab must not land on the score view's
+// controls behind it (and the other way round).
+void tst_LevelDialog::keyboardReachesOnlyThePanelInFront()
+{
+    m_run->test.blnLevelChosen = true;
+    QSet<QWidget *> reached;
+    QWidget *ok = nullptr;
+    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
+        ok = dialog->ui().cmdOk;
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog, Qt::Key_Tab);
+            reached.insert(QApplication::focusWidget());
+        }
+        dialog->cmdOk_Click();
+    });
+    m_main->mnuDifficulty_Click();
+    QVERIFY(!reached.isEmpty());
+    for (QWidget *widget : std::as_const(reached)) {
+        QVERIFY2(widget && widget->objectName() != QLatin1String("cmdOkScore")
+                     && widget->objectName() != QLatin1String("txtTotalScore"),
+                 widget ? qPrintable(widget->objectName()) : "no focus");
+    }
+    QVERIFY(reached.contains(ok));
 }
 
 QTEST_MAIN(tst_LevelDialog)
