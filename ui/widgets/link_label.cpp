@@ -8,20 +8,6 @@
 
 namespace {
 
-bool isPressKey(const QKeyEvent *event)
-{
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers != Qt::NoModifier)
-        return false;
-    return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-// A label under another that lies in front of it shows nothing.
-bool isUncovered(const QWidget *widget)
-{
-    return widget->isVisible() && !widget->visibleRegion().isEmpty();
-}
-
 class LinkLabelAccessible final : public QAccessibleWidget
 {
 public:
@@ -110,31 +96,22 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 // The key acts when it comes up; a held key repeats nothing.
 void LinkLabel::keyPressEvent(QKeyEvent *event)
 {
-    if (!isPressKey(event)) {
-        QLabel::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    if (event->isAutoRepeat())
-        return;
-    m_keyDown = event->key();
-    if (!m_focusCue.isShown()) {
-        m_focusCue.keyPressed();
+    if (m_focusCue.takeKeyPress(event)) {
         update();
+        return;
     }
+    QLabel::keyPressEvent(event);
 }
 
 void LinkLabel::keyReleaseEvent(QKeyEvent *event)
 {
-    if (m_keyDown == 0 || event->key() != m_keyDown) {
-        QLabel::keyReleaseEvent(event);
+    bool press = false;
+    if (m_focusCue.takeKeyRelease(event, press)) {
+        if (press)
+            click();
         return;
     }
-    event->accept();
-    if (event->isAutoRepeat())
-        return;
-    m_keyDown = 0;
-    click();
+    QLabel::keyReleaseEvent(event);
 }
 
 void LinkLabel::focusInEvent(QFocusEvent *event)
@@ -145,7 +122,6 @@ void LinkLabel::focusInEvent(QFocusEvent *event)
 
 void LinkLabel::focusOutEvent(QFocusEvent *event)
 {
-    m_keyDown = 0;
     m_focusCue.focusOut(event->reason());
     QLabel::focusOutEvent(event);
 }

@@ -30,6 +30,5 @@ protected:
 
 private:
     // The key (Space, Enter) pressed on the label, acted on when it comes up.
-    int m_keyDown = 0;
     FocusCue m_focusCue;
 };

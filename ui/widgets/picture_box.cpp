@@ -8,20 +8,6 @@
 
 namespace {
 
-bool isPressKey(const QKeyEvent *event)
-{
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers != Qt::NoModifier)
-        return false;
-    return event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-// A box under a panel that lies in front of its own shows nothing.
-bool isUncovered(const QWidget *widget)
-{
-    return widget->isVisible() && !widget->visibleRegion().isEmpty();
-}
-
 // A clickable box is a button for screen readers, one that shows nothing
 // but its picture is a graphic; both are named after their symbol.
 class PictureBoxAccessible final : public QAccessibleWidget
@@ -145,31 +131,22 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 // nothing.
 void PictureBox::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_clickable || !isPressKey(event)) {
-        QLabel::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    if (event->isAutoRepeat())
-        return;
-    m_keyDown = event->key();
-    if (!m_focusCue.isShown()) {
-        m_focusCue.keyPressed();
+    if (m_clickable && m_focusCue.takeKeyPress(event)) {
         update();
+        return;
     }
+    QLabel::keyPressEvent(event);
 }
 
 void PictureBox::keyReleaseEvent(QKeyEvent *event)
 {
-    if (!m_clickable || m_keyDown == 0 || event->key() != m_keyDown) {
-        QLabel::keyReleaseEvent(event);
+    bool press = false;
+    if (m_clickable && m_focusCue.takeKeyRelease(event, press)) {
+        if (press)
+            click();
         return;
     }
-    event->accept();
-    if (event->isAutoRepeat())
-        return;
-    m_keyDown = 0;
-    click();
+    QLabel::keyReleaseEvent(event);
 }
 
 void PictureBox::focusInEvent(QFocusEvent *event)
@@ -180,8 +157,6 @@ void PictureBox::focusInEvent(QFocusEvent *event)
 
 void PictureBox::focusOutEvent(QFocusEvent *event)
 {
-    // A key that went down here and comes up elsewhere presses nothing.
-    m_keyDown = 0;
     m_focusCue.focusOut(event->reason());
     QLabel::focusOutEvent(event);
 }

@@ -40,6 +40,5 @@ private:
     bool m_clickable = false;
     bool m_pressed = false;
     // The key (Space, Enter) pressed on the box, acted on when it comes up.
-    int m_keyDown = 0;
     FocusCue m_focusCue;
 };
