@@ -14,19 +14,6 @@
 
 namespace {
 
-PictureBox *resultPictureOf(const Ui::frmMain &ui, Level level)
-{
-    switch (level) {
-    case Level::Intermediate:
-        return ui.PicIntermediateResult;
-    case Level::Expert:
-        return ui.picExpertResult;
-    case Level::Beginner:
-        break;
-    }
-    return ui.picZenerSymbol;
-}
-
 // From the draw on, a step that fails is skipped and the flow goes on.
 template <typename Step>
 void guarded(Step step)
@@ -57,7 +44,7 @@ void RunGuess(frmMain &main, Level level, std::int16_t position)
         const int symbol = context.test.LastDraw(level);
         const QPixmap drawn = ui.pictures.forLevel(level).ListImage(symbol);
         if (!drawn.isNull())
-            resultPictureOf(ui, level)->setPicture(drawn, SymbolName(level, symbol));
+            ui.levelResult(level)->setPicture(drawn, SymbolName(level, symbol));
     });
     guarded([&] {
         const Outcome outcome = context.test.JudgeGuess(level, position);

@@ -59,32 +59,6 @@ struct MainWindowRun : TestRun
     }
 };
 
-inline PictureBox *choice(const Ui::frmMain &ui, Level level, int position)
-{
-    switch (level) {
-    case Level::Intermediate:
-        return ui.PicIntermediate[position];
-    case Level::Expert:
-        return ui.picExpert[position];
-    case Level::Beginner:
-        break;
-    }
-    return ui.cmdZener[position];
-}
-
-inline PictureBox *result(const Ui::frmMain &ui, Level level)
-{
-    switch (level) {
-    case Level::Intermediate:
-        return ui.PicIntermediateResult;
-    case Level::Expert:
-        return ui.picExpertResult;
-    case Level::Beginner:
-        break;
-    }
-    return ui.picZenerSymbol;
-}
-
 inline QAccessibleInterface *accessible(QWidget *widget)
 {
     return QAccessible::queryAccessibleInterface(widget);

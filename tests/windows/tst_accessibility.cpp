@@ -76,7 +76,7 @@ void tst_Accessibility::choicePictureIsAButtonNamedAfterItsSymbol()
     QFETCH(int, position);
     QFETCH(QString, name);
     QVERIFY(m_run->chooseLevel(level));
-    PictureBox *picture = choice(m_main->ui(), level, position);
+    PictureBox *picture = m_main->ui().levelChoice(level, position);
     QAccessibleInterface *face = accessible(picture);
     QVERIFY(face);
     QCOMPARE(face->role(), QAccessible::Button);
@@ -105,23 +105,23 @@ void tst_Accessibility::resultPictureIsNamedAfterWhatItShows()
     QFETCH(int, drawn);
     QFETCH(QString, name);
     QVERIFY(m_run->chooseLevel(level));
-    PictureBox *shown = result(m_main->ui(), level);
+    PictureBox *shown = m_main->ui().levelResult(level);
     QCOMPARE(accessible(shown)->role(), QAccessible::Graphic);
     QCOMPARE(accessibleName(shown), resting);
     QVERIFY(accessible(shown)->state().focusable);
 
     m_run->random.push(ScriptedRandom::forSymbol(drawn, SymbolCount(level)));
     MainWindowRun::answerResult();
-    QTest::mouseClick(choice(m_main->ui(), level, 0), Qt::LeftButton);
+    QTest::mouseClick(m_main->ui().levelChoice(level, 0), Qt::LeftButton);
     QCOMPARE(accessibleName(shown), name);
     // The result and the choice that shows the same picture have one name.
-    QCOMPARE(accessibleName(shown), accessibleName(choice(m_main->ui(), level, drawn - 1)));
+    QCOMPARE(accessibleName(shown), accessibleName(m_main->ui().levelChoice(level, drawn - 1)));
 
     // Back puts the resting picture into every result picture.
     whenModal<frmSelectOption>([](frmSelectOption *dialog) { dialog->cmdOk_Click(); });
     m_main->cmdBack_Click();
     for (Level each : AllLevels)
-        QCOMPARE(accessibleName(result(m_main->ui(), each)), resting);
+        QCOMPARE(accessibleName(m_main->ui().levelResult(each)), resting);
 }
 
 void tst_Accessibility::linkLabelIsALinkThatOpensItsPage_data()
@@ -162,7 +162,7 @@ void tst_Accessibility::unseenControlsCannotBePressed()
 {
     // No level chosen yet: the cover lies over every panel.
     for (Level level : AllLevels) {
-        PictureBox *picture = choice(m_main->ui(), level, 0);
+        PictureBox *picture = m_main->ui().levelChoice(level, 0);
         QVERIFY(accessible(picture)->state().offscreen);
         QVERIFY(!offersPress(picture));
         press(picture);
@@ -175,9 +175,9 @@ void tst_Accessibility::unseenControlsCannotBePressed()
     QVERIFY(m_run->platform.openedAddresses.isEmpty());
 
     QVERIFY(m_run->chooseLevel(Level::Intermediate));
-    QVERIFY(offersPress(choice(m_main->ui(), Level::Intermediate, 0)));
-    QVERIFY(!offersPress(choice(m_main->ui(), Level::Beginner, 0)));
-    QVERIFY(!offersPress(choice(m_main->ui(), Level::Expert, 0)));
+    QVERIFY(offersPress(m_main->ui().levelChoice(Level::Intermediate, 0)));
+    QVERIFY(!offersPress(m_main->ui().levelChoice(Level::Beginner, 0)));
+    QVERIFY(!offersPress(m_main->ui().levelChoice(Level::Expert, 0)));
 }
 
 QTEST_MAIN(tst_Accessibility)

@@ -24,32 +24,6 @@ struct Shown
     frmResult *dialog = nullptr;
 };
 
-PictureBox *choice(const Ui::frmMain &ui, Level level, int position)
-{
-    switch (level) {
-    case Level::Intermediate:
-        return ui.PicIntermediate[position];
-    case Level::Expert:
-        return ui.picExpert[position];
-    case Level::Beginner:
-        break;
-    }
-    return ui.cmdZener[position];
-}
-
-PictureBox *result(const Ui::frmMain &ui, Level level)
-{
-    switch (level) {
-    case Level::Intermediate:
-        return ui.PicIntermediateResult;
-    case Level::Expert:
-        return ui.picExpertResult;
-    case Level::Beginner:
-        break;
-    }
-    return ui.picZenerSymbol;
-}
-
 } // namespace
 
 class tst_GuessFlow : public QObject
@@ -104,7 +78,7 @@ Shown tst_GuessFlow::guess(Level level, int position, int drawn)
         shown.counted = m_run->test.AttemptsCount(level) == attemptsBefore + 1;
         QTest::mouseClick(dialog->ui().cmdTry, Qt::LeftButton);
     });
-    QTest::mouseClick(choice(m_main->ui(), level, position), Qt::LeftButton);
+    QTest::mouseClick(m_main->ui().levelChoice(level, position), Qt::LeftButton);
     return shown;
 }
 
@@ -142,10 +116,10 @@ void tst_GuessFlow::guessIsJudgedShownAndCounted()
     QCOMPARE(int(m_run->test.AttemptsCount(level)), 1);
     // The result picture shows the drawn symbol, right or wrong, and it is
     // the picture that the choice for that symbol shows.
-    const QPixmap shownPicture = result(m_main->ui(), level)->pixmap();
+    const QPixmap shownPicture = m_main->ui().levelResult(level)->pixmap();
     QVERIFY(samePicture(shownPicture, m_main->ui().pictures.forLevel(level).ListImage(drawn)));
-    QVERIFY(samePicture(shownPicture, choice(m_main->ui(), level, drawn - 1)->pixmap()));
-    QCOMPARE(result(m_main->ui(), level)->size(), shownPicture.size());
+    QVERIFY(samePicture(shownPicture, m_main->ui().levelChoice(level, drawn - 1)->pixmap()));
+    QCOMPARE(m_main->ui().levelResult(level)->size(), shownPicture.size());
     QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
 }
 
@@ -180,7 +154,7 @@ void tst_GuessFlow::guessesAtOneLevelLeaveTheOthersAlone()
         QCOMPARE(int(m_run->test.AttemptsCount(other)), 0);
         QCOMPARE(int(m_run->test.CorrectCount(other)), 0);
         QCOMPARE(int(m_run->test.LastDraw(other)), 0);
-        QVERIFY(samePicture(result(m_main->ui(), other)->pixmap(), resting));
+        QVERIFY(samePicture(m_main->ui().levelResult(other)->pixmap(), resting));
     }
     QCOMPARE(int(m_run->test.AttemptsCount(Level::Intermediate)), 2);
 }

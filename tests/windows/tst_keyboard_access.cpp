@@ -135,8 +135,8 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
     QFETCH(int, position);
     QFETCH(int, drawn);
     QVERIFY(m_run->chooseLevel(level));
-    PictureBox *picture = choice(m_main->ui(), level, position);
-    PictureBox *shown = result(m_main->ui(), level);
+    PictureBox *picture = m_main->ui().levelChoice(level, position);
+    PictureBox *shown = m_main->ui().levelResult(level);
 
     QString byKey;
     m_run->random.push(ScriptedRandom::forSymbol(drawn, SymbolCount(level)));

@@ -381,3 +381,29 @@ void frmMain::setupMenu(QMainWindow *window)
 }
 
 } // namespace Ui
+
+PictureBox *Ui::frmMain::levelChoice(Level level, int position) const
+{
+    switch (level) {
+    case Level::Intermediate:
+        return PicIntermediate.at(std::size_t(position));
+    case Level::Expert:
+        return picExpert.at(std::size_t(position));
+    case Level::Beginner:
+        break;
+    }
+    return cmdZener.at(std::size_t(position));
+}
+
+PictureBox *Ui::frmMain::levelResult(Level level) const
+{
+    switch (level) {
+    case Level::Intermediate:
+        return PicIntermediateResult;
+    case Level::Expert:
+        return picExpertResult;
+    case Level::Beginner:
+        break;
+    }
+    return picZenerSymbol;
+}

@@ -90,6 +90,10 @@ struct frmMain
     QAction *mnuDonate = nullptr;
     QAction *mkmoney = nullptr;
 
+    // The level's choice picture at a 0-based position, and its result picture.
+    PictureBox *levelChoice(Level level, int position) const;
+    PictureBox *levelResult(Level level) const;
+
     void setupUi(QMainWindow *window);
 
 private:
