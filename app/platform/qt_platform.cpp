@@ -17,6 +17,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 namespace {
 
 // The executable's file name without its extension: the name under which the
@@ -156,5 +160,9 @@ void QtPlatform::exitProcess(int code)
         m_instanceLock->unlock();
     std::fflush(stdout);
     std::fflush(stderr);
+#if defined(__SANITIZE_ADDRESS__)
+    // _Exit skips the leak check that would run at a normal exit.
+    __lsan_do_leak_check();
+#endif
     std::_Exit(code);
 }
