@@ -106,4 +106,55 @@ inline bool isCentredOnScreen(const QWidget *window)
     return std::abs(centre.x() - mine.x()) <= 20 && std::abs(centre.y() - mine.y()) <= 30;
 }
 
+// The text a control shows: a label's or button's text, a frame's title, a box's text.
+inline QString captionOf(const QWidget *control)
+{
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    if (auto *box = qobject_cast<const QGroupBox *>(control))
+        return box->title();
+    if (auto *edit = qobject_cast<const QLineEdit *>(control))
+        return edit->text();
+    return QString();
+}
+
+// Checks that the control lies in its container at its designed place and,
+// when a caption is given, shows that caption.
+inline void verifyPlace(const QWidget *window, const QString &name, const QString &container, QRect geometry,
+                        const QString &caption)
+{
+    const QWidget *widget = window->findChild<QWidget *>(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    QCOMPARE(widget->geometry(), geometry);
+    if (!caption.isEmpty())
+        QCOMPARE(captionOf(widget), caption);
+}
+
+// What every dialog shares: its name, the designed size the user cannot
+// change, the 11-pixel font, no minimise or maximise button, and its place
+// in the middle of the screen once shown. Shows the window.
+inline void verifyFixedCentredWindow(QWidget *window, const QString &name, QSize size)
+{
+    QCOMPARE(window->objectName(), name);
+    QCOMPARE(window->size(), size);
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QCOMPARE(window->font().pixelSize(), 11);
+    QVERIFY(!window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(isCentredOnScreen(window));
+}
+
+// Checks that the control's caption fits it (see captionOverflow).
+inline void verifyCaptionFits(const QWidget *control)
+{
+    QVERIFY(control);
+    const QString overflow = captionOverflow(control);
+    QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
+}
+
 } // namespace DialogChecks

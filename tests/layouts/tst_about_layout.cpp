@@ -23,10 +23,7 @@ private slots:
     void init();
     void cleanup();
 
-    void dialogHasTheDesignedTitleIconAndSize();
-    void dialogCannotBeResizedMinimisedOrMaximised();
-    void dialogStaysOutOfTheTaskbar();
-    void dialogOpensCentredOnTheScreen();
+    void dialogHasTheDesignedFrameAndOpensCentred();
     void controlLiesWhereTheDesignPutsIt_data();
     void controlLiesWhereTheDesignPutsIt();
     void descriptionEndsWithOneSentenceAboutTheMaker();
@@ -58,36 +55,15 @@ void tst_AboutLayout::cleanup()
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_AboutLayout::dialogHasTheDesignedTitleIconAndSize()
+// A dialog window is transient and gets no taskbar entry of its own.
+void tst_AboutLayout::dialogHasTheDesignedFrameAndOpensCentred()
 {
-    QCOMPARE(m_dialog->objectName(), QStringLiteral("frmAbout"));
     QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Corvella v1.50"));
-    QCOMPARE(m_dialog->size(), QSize(px(6060), px(4065)));
     QVERIFY(!m_dialog->windowIcon().isNull());
-    QCOMPARE(m_dialog->font().pixelSize(), 11);
-}
-
-void tst_AboutLayout::dialogCannotBeResizedMinimisedOrMaximised()
-{
-    QCOMPARE(m_dialog->minimumSize(), m_dialog->maximumSize());
-    const Qt::WindowFlags flags = m_dialog->windowFlags();
-    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
-    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-}
-
-void tst_AboutLayout::dialogStaysOutOfTheTaskbar()
-{
-    // A dialog window is transient and gets no taskbar entry of its own.
     QCOMPARE(m_dialog->windowType(), Qt::Dialog);
-}
-
-void tst_AboutLayout::dialogOpensCentredOnTheScreen()
-{
-    m_dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
-    QVERIFY(isCentredOnScreen(m_dialog.get()));
+    QVERIFY(m_dialog->windowFlags().testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(m_dialog->windowFlags().testFlag(Qt::WindowTitleHint));
+    verifyFixedCentredWindow(m_dialog.get(), QStringLiteral("frmAbout"), QSize(px(6060), px(4065)));
 }
 
 void tst_AboutLayout::controlLiesWhereTheDesignPutsIt_data()
@@ -114,17 +90,7 @@ void tst_AboutLayout::controlLiesWhereTheDesignPutsIt()
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     QFETCH(QString, caption);
-
-    QWidget *widget = m_dialog->findChild<QWidget *>(name);
-    QVERIFY2(widget, qPrintable(name));
-    QCOMPARE(widget->parentWidget(), m_dialog.get());
-    QCOMPARE(widget->geometry(), geometry);
-    if (caption.isEmpty())
-        return;
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        QCOMPARE(label->text(), caption);
-    if (auto *button = qobject_cast<QPushButton *>(widget))
-        QCOMPARE(button->text(), caption);
+    verifyPlace(m_dialog.get(), name, QStringLiteral("frmAbout"), geometry, caption);
 }
 
 void tst_AboutLayout::descriptionEndsWithOneSentenceAboutTheMaker()
@@ -219,16 +185,14 @@ void tst_AboutLayout::captionFitsItsControl_data()
 void tst_AboutLayout::captionFitsItsControl()
 {
     QFETCH(QString, name);
-    const QString overflow = captionOverflow(m_dialog->findChild<QWidget *>(name));
-    QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
+    verifyCaptionFits(m_dialog->findChild<QWidget *>(name));
 }
 
 void tst_AboutLayout::offerIsClippedAtTheRightEdge()
 {
     // Wider than the window by design; its text still has the lines it needs.
     QVERIFY(m_ui.Label3->geometry().right() > m_dialog->width());
-    const QString overflow = captionOverflow(m_ui.Label3);
-    QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
+    verifyCaptionFits(m_ui.Label3);
 }
 
 QTEST_MAIN(tst_AboutLayout)

@@ -1,5 +1,7 @@
 #include "shown_main_window.h"
 
+#include "layouts/dialog_layout_checks.h"
+
 #include "ui/layouts/design.h"
 #include "ui/widgets/link_label.h"
 #include "ui/widgets/picture_box.h"
@@ -9,22 +11,9 @@
 #include <QScreen>
 #include <QTest>
 
-#include <cmath>
 #include <memory>
 
-namespace {
-
-int px(int twips)
-{
-    return int(std::lround(twips / 15.0));
-}
-
-QRect pxRect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
-} // namespace
+using DialogChecks::pxRect;
 
 // The main window as designed: its frame, every control's place, the stacking
 // order and the pictures the panels show.
@@ -46,7 +35,6 @@ private slots:
     void raisedLevelPanelCoversTheOthers_data();
     void raisedLevelPanelCoversTheOthers();
     void bannerAndBottomBarCoverThePanelEdges();
-    void waitPanelIsHiddenAndComesOutOnTop();
     void coBrandingLabelLiesOverFullBranding();
     void outcomeLabelIsNeverSeen();
     void choicePictureShowsItsSymbol_data();
@@ -242,23 +230,6 @@ void tst_MainWindowLayout::bannerAndBottomBarCoverThePanelEdges()
         QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, panelTop), m_shown->ui.Frame2));
         QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, panelBottom), m_shown->ui.Frame5));
     }
-}
-
-void tst_MainWindowLayout::waitPanelIsHiddenAndComesOutOnTop()
-{
-    QVERIFY(!m_shown->ui.picMessage->isVisible());
-    const QPoint centre = m_shown->ui.picMessage->geometry().center();
-    QVERIFY(!coveredBy(m_shown->ui.clientArea->childAt(centre), m_shown->ui.picMessage));
-
-    // At creation it already lies over everything; raised, it stays on top
-    // whichever panel was brought forward.
-    m_shown->ui.picMessage->show();
-    QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(centre), m_shown->ui.picMessage));
-    m_shown->ui.fraIntermediate->raise();
-    m_shown->ui.picMessage->raise();
-    const QRect area = m_shown->ui.picMessage->geometry();
-    for (QPoint at : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight(), centre})
-        QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(at), m_shown->ui.picMessage));
 }
 
 void tst_MainWindowLayout::coBrandingLabelLiesOverFullBranding()

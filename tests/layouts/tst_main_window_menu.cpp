@@ -7,10 +7,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <algorithm>
 #include <memory>
 
-// The main window's menu bar, its shortcuts and the tab order of its controls.
+// The main window's menu bar and its shortcuts.
 class tst_MainWindowMenu : public QObject
 {
     Q_OBJECT
@@ -19,7 +18,6 @@ private slots:
     void init();
     void cleanup();
 
-    void tabOrderFollowsTheDesign();
     void menuEntryHasItsCaptionAndShortcut_data();
     void menuEntryHasItsCaptionAndShortcut();
     void menusHoldTheirEntriesInOrder();
@@ -41,49 +39,6 @@ void tst_MainWindowMenu::cleanup()
 {
     m_shown.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-namespace {
-
-// The controls that take the focus, in the order of Tab: the design's tab
-// positions first, then the links, which the design leaves out.
-QStringList tabSequence()
-{
-    QList<QPair<int, QString>> design{
-        {43, "cmdScore"}, {39, "cmdExit"}, {47, "cmdExpertScore"}, {40, "cmdBack"},
-        {45, "cmdIntermediateScore"}, {29, "picZenerSymbol"}, {31, "PicIntermediateResult"},
-        {33, "picExpertResult"}, {5, "cmdZener(0)"}, {8, "cmdZener(1)"}, {6, "cmdZener(2)"},
-        {7, "cmdZener(3)"}, {42, "cmdZener(4)"}, {10, "PicIntermediate(0)"}, {13, "PicIntermediate(1)"},
-        {11, "PicIntermediate(2)"}, {12, "PicIntermediate(3)"}, {14, "PicIntermediate(4)"},
-        {15, "PicIntermediate(5)"}, {16, "PicIntermediate(6)"}, {17, "PicIntermediate(7)"},
-        {18, "picExpert(0)"}, {21, "picExpert(1)"}, {19, "picExpert(2)"}, {20, "picExpert(3)"},
-        {22, "picExpert(4)"}, {23, "picExpert(5)"}, {24, "picExpert(6)"}, {25, "picExpert(7)"},
-        {26, "picExpert(8)"}, {27, "picExpert(9)"}};
-    std::sort(design.begin(), design.end());
-    QStringList names;
-    for (const auto &[tab, name] : design)
-        names << name;
-    return names << "Label61" << "lblCobrand" << "lblFullBrand";
-}
-
-} // namespace
-
-// Tab runs through every control that takes the focus and comes round to
-// the first again; Shift+Tab runs the other way.
-void tst_MainWindowMenu::tabOrderFollowsTheDesign()
-{
-    const QStringList sequence = tabSequence();
-    QVERIFY(m_shown->activate());
-    m_shown->control(sequence.first())->setFocus(Qt::TabFocusReason);
-    QTRY_COMPARE(QApplication::focusWidget()->objectName(), sequence.first());
-    for (qsizetype i = 1; i <= sequence.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTRY_COMPARE(QApplication::focusWidget()->objectName(), sequence.at(i % sequence.size()));
-    }
-    for (qsizetype i = sequence.size() - 1; i >= 0; --i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QTRY_COMPARE(QApplication::focusWidget()->objectName(), sequence.at(i));
-    }
 }
 
 void tst_MainWindowMenu::menuEntryHasItsCaptionAndShortcut_data()

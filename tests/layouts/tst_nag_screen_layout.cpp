@@ -24,9 +24,7 @@ private slots:
     void init();
     void cleanup();
 
-    void windowHasTheDesignedTitleIconAndSize();
-    void windowIsATopLevelThatCannotBeResizedMinimisedOrMaximised();
-    void windowOpensCentredOnTheScreen();
+    void windowHasTheDesignedFrameAndOpensCentred();
     void controlLiesWhereTheDesignPutsIt_data();
     void controlLiesWhereTheDesignPutsIt();
     void messageBoxIsOutOfSightButInTheTabChain();
@@ -65,31 +63,14 @@ void tst_NagScreenLayout::cleanup()
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_NagScreenLayout::windowHasTheDesignedTitleIconAndSize()
+void tst_NagScreenLayout::windowHasTheDesignedFrameAndOpensCentred()
 {
-    QCOMPARE(m_window->objectName(), QStringLiteral("frmNagScreen2"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Corvella v1.50"));
-    QCOMPARE(m_window->size(), QSize(px(11115), px(4725)));
     QVERIFY(!m_window->windowIcon().isNull());
-    QCOMPARE(m_window->font().pixelSize(), 11);
-}
-
-void tst_NagScreenLayout::windowIsATopLevelThatCannotBeResizedMinimisedOrMaximised()
-{
     QCOMPARE(m_window->windowType(), Qt::Window);
-    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-    const Qt::WindowFlags flags = m_window->windowFlags();
-    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-}
-
-void tst_NagScreenLayout::windowOpensCentredOnTheScreen()
-{
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QVERIFY(isCentredOnScreen(m_window.get()));
+    QVERIFY(m_window->windowFlags().testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(m_window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    verifyFixedCentredWindow(m_window.get(), QStringLiteral("frmNagScreen2"), QSize(px(11115), px(4725)));
 }
 
 void tst_NagScreenLayout::controlLiesWhereTheDesignPutsIt_data()
@@ -130,23 +111,7 @@ void tst_NagScreenLayout::controlLiesWhereTheDesignPutsIt()
     QFETCH(QString, container);
     QFETCH(QRect, geometry);
     QFETCH(QString, caption);
-
-    QWidget *widget = control(name);
-    QVERIFY2(widget, qPrintable(name));
-    QCOMPARE(widget->parentWidget()->objectName(), container);
-    QCOMPARE(widget->geometry(), geometry);
-    if (caption.isEmpty())
-        return;
-    QString text;
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        text = label->text();
-    else if (auto *button = qobject_cast<QPushButton *>(widget))
-        text = button->text();
-    else if (auto *box = qobject_cast<QGroupBox *>(widget))
-        text = box->title();
-    else if (auto *edit = qobject_cast<QLineEdit *>(widget))
-        text = edit->text();
-    QCOMPARE(text, caption);
+    verifyPlace(m_window.get(), name, container, geometry, caption);
 }
 
 void tst_NagScreenLayout::messageBoxIsOutOfSightButInTheTabChain()
@@ -226,8 +191,7 @@ void tst_NagScreenLayout::promotionalMessageAsksForVisitsToTheForum()
     }
     // Whichever message the screen picks has to fit the label.
     m_ui.Label2->setText(message);
-    const QString overflow = captionOverflow(m_ui.Label2);
-    QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
+    verifyCaptionFits(m_ui.Label2);
 }
 
 void tst_NagScreenLayout::homePageButtonIsACheckableLink()
@@ -298,8 +262,7 @@ void tst_NagScreenLayout::captionFitsItsControl_data()
 void tst_NagScreenLayout::captionFitsItsControl()
 {
     QFETCH(QString, name);
-    const QString overflow = captionOverflow(control(name));
-    QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
+    verifyCaptionFits(control(name));
 }
 
 void tst_NagScreenLayout::tabOrderFollowsTheDesign()

@@ -19,9 +19,7 @@ private slots:
     void init();
     void cleanup();
 
-    void dialogHasNoTitleBarAndTheDesignedSize();
-    void dialogStaysOutOfTheTaskbar();
-    void dialogOpensCentredOnTheScreen();
+    void dialogHasNoTitleBarAndOpensCentred();
     void controlLiesWhereTheDesignPutsIt_data();
     void controlLiesWhereTheDesignPutsIt();
     void panelFillsTheWholeDialogWithItsBorder();
@@ -49,26 +47,12 @@ void tst_ResultLayout::cleanup()
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_ResultLayout::dialogHasNoTitleBarAndTheDesignedSize()
+// A tool window is kept out of the taskbar by the desktop.
+void tst_ResultLayout::dialogHasNoTitleBarAndOpensCentred()
 {
-    QCOMPARE(m_dialog->objectName(), QStringLiteral("frmResult"));
     QVERIFY(m_dialog->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(m_dialog->size(), QSize(px(4695), px(1695)));
-    QCOMPARE(m_dialog->minimumSize(), m_dialog->maximumSize());
-    QCOMPARE(m_dialog->font().pixelSize(), 11);
-}
-
-void tst_ResultLayout::dialogStaysOutOfTheTaskbar()
-{
-    // A tool window is kept out of the taskbar by the desktop.
     QCOMPARE(m_dialog->windowType(), Qt::Tool);
-}
-
-void tst_ResultLayout::dialogOpensCentredOnTheScreen()
-{
-    m_dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
-    QVERIFY(isCentredOnScreen(m_dialog.get()));
+    verifyFixedCentredWindow(m_dialog.get(), QStringLiteral("frmResult"), QSize(px(4695), px(1695)));
 }
 
 void tst_ResultLayout::controlLiesWhereTheDesignPutsIt_data()
@@ -91,15 +75,7 @@ void tst_ResultLayout::controlLiesWhereTheDesignPutsIt()
     QFETCH(QString, container);
     QFETCH(QRect, geometry);
     QFETCH(QString, caption);
-
-    QWidget *widget = m_dialog->findChild<QWidget *>(name);
-    QVERIFY2(widget, qPrintable(name));
-    QCOMPARE(widget->parentWidget()->objectName(), container);
-    QCOMPARE(widget->geometry(), geometry);
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        QCOMPARE(label->text(), caption);
-    if (auto *button = qobject_cast<QPushButton *>(widget))
-        QCOMPARE(button->text(), caption);
+    verifyPlace(m_dialog.get(), name, container, geometry, caption);
 }
 
 void tst_ResultLayout::panelFillsTheWholeDialogWithItsBorder()
@@ -141,16 +117,14 @@ void tst_ResultLayout::longerMessagesFitTheLabel()
     // The placeholder gives way to the two result messages.
     QFETCH(QString, message);
     m_ui.lblResult->setText(message);
-    const QString overflow = captionOverflow(m_ui.lblResult);
-    QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
+    verifyCaptionFits(m_ui.lblResult);
 }
 
 void tst_ResultLayout::buttonIsGreyAndItsCaptionFits()
 {
     QVERIFY(m_ui.cmdTry->font().bold());
     QCOMPARE(m_ui.cmdTry->font().pixelSize(), 13);
-    const QString overflow = captionOverflow(m_ui.cmdTry);
-    QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
+    verifyCaptionFits(m_ui.cmdTry);
     QCOMPARE(shownColour(m_dialog.get(), m_ui.cmdTry, QPoint(12, 8)), QColor(128, 128, 128));
 }
 

@@ -25,9 +25,7 @@ private slots:
     void init();
     void cleanup();
 
-    void dialogHasTheDesignedTitleAndSize();
-    void dialogCannotBeResizedMinimisedOrMaximised();
-    void dialogOpensCentredOnTheScreen();
+    void dialogHasTheDesignedFrameAndOpensCentred();
     void controlLiesWhereTheDesignPutsIt_data();
     void controlLiesWhereTheDesignPutsIt();
     void levelChoiceCoversTheScoreViewExactly();
@@ -67,31 +65,14 @@ void tst_SelectOptionLayout::cleanup()
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_SelectOptionLayout::dialogHasTheDesignedTitleAndSize()
+void tst_SelectOptionLayout::dialogHasTheDesignedFrameAndOpensCentred()
 {
-    QCOMPARE(m_dialog->objectName(), QStringLiteral("frmSelectOption"));
     QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Corvella v1.50"));
-    QCOMPARE(m_dialog->size(), QSize(px(5070), px(4935)));
     QCOMPARE(m_dialog->font().family(), Design::fontFamily());
-    QCOMPARE(m_dialog->font().pixelSize(), 11);
     QVERIFY(m_dialog->windowIcon().isNull());
-}
-
-void tst_SelectOptionLayout::dialogCannotBeResizedMinimisedOrMaximised()
-{
-    QCOMPARE(m_dialog->minimumSize(), m_dialog->maximumSize());
-    const Qt::WindowFlags flags = m_dialog->windowFlags();
-    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
-}
-
-void tst_SelectOptionLayout::dialogOpensCentredOnTheScreen()
-{
-    m_dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
-    QVERIFY(isCentredOnScreen(m_dialog.get()));
+    QVERIFY(m_dialog->windowFlags().testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(m_dialog->windowFlags().testFlag(Qt::WindowTitleHint));
+    verifyFixedCentredWindow(m_dialog.get(), QStringLiteral("frmSelectOption"), QSize(px(5070), px(4935)));
 }
 
 void tst_SelectOptionLayout::controlLiesWhereTheDesignPutsIt_data()
@@ -134,21 +115,7 @@ void tst_SelectOptionLayout::controlLiesWhereTheDesignPutsIt()
     QFETCH(QString, container);
     QFETCH(QRect, geometry);
     QFETCH(QString, caption);
-
-    QWidget *widget = control(name);
-    QVERIFY2(widget, qPrintable(name));
-    QCOMPARE(widget->parentWidget()->objectName(), container);
-    QCOMPARE(widget->geometry(), geometry);
-    QString text;
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        text = label->text();
-    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        text = button->text();
-    else if (auto *box = qobject_cast<QGroupBox *>(widget))
-        text = box->title();
-    else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget))
-        text = edit->toPlainText();
-    QCOMPARE(text, caption);
+    verifyPlace(m_dialog.get(), name, container, geometry, caption);
 }
 
 void tst_SelectOptionLayout::levelChoiceCoversTheScoreViewExactly()
@@ -264,8 +231,7 @@ void tst_SelectOptionLayout::captionFitsItsControl_data()
 void tst_SelectOptionLayout::captionFitsItsControl()
 {
     QFETCH(QString, name);
-    const QString overflow = captionOverflow(control(name));
-    QVERIFY2(overflow.isEmpty(), qPrintable(overflow));
+    verifyCaptionFits(control(name));
 }
 
 void tst_SelectOptionLayout::tabOrderFollowsTheDesign()
