@@ -1,9 +1,6 @@
-#include "app/app_context.h"
+#include "window_test_support.h"
+
 #include "app/web_links.h"
-#include "app/window_registry.h"
-#include "fakes/fake_platform.h"
-#include "fakes/scripted_random.h"
-#include "symboltest/symbol_test.h"
 #include "ui/about_box.h"
 #include "ui/widgets/link_label.h"
 
@@ -11,9 +8,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 namespace {
 
@@ -81,11 +75,7 @@ void tst_AboutBox::everyWayOfClosingActsAsOk_data()
 void tst_AboutBox::everyWayOfClosingActsAsOk()
 {
     QFETCH(Closing, closing);
-    modSymbolTest test;
-    ScriptedRandom random;
-    FakePlatform platform;
-    WindowRegistry windows;
-    AppContext context{test, random, platform, windows};
+    TestRun run;
 
     QList<int> results;
     QPointer<frmAbout> opened;
@@ -93,7 +83,7 @@ void tst_AboutBox::everyWayOfClosingActsAsOk()
         opened = about;
         connect(about, &QDialog::finished, about, [&results](int result) { results.append(result); });
         QVERIFY(QTest::qWaitForWindowExposed(about));
-        QCOMPARE(windows.openWindows(), QList<QWidget *>{about});
+        QCOMPARE(run.windows.openWindows(), QList<QWidget *>{about});
         switch (closing) {
         case Closing::OkButton:
             QTest::mouseClick(about->ui().cmdOk, Qt::LeftButton);
@@ -110,14 +100,14 @@ void tst_AboutBox::everyWayOfClosingActsAsOk()
         }
     });
 
-    frmAbout::showModal(context);
+    frmAbout::showModal(run.context);
 
     QVERIFY(opened.isNull());
     QCOMPARE(results, QList<int>{QDialog::Accepted});
     QCOMPARE(aboutBoxCount(), 0);
-    QVERIFY(windows.openWindows().isEmpty());
-    QVERIFY(platform.openedAddresses.isEmpty());
-    QVERIFY(platform.messages.isEmpty());
+    QVERIFY(run.windows.openWindows().isEmpty());
+    QVERIFY(run.platform.openedAddresses.isEmpty());
+    QVERIFY(run.platform.messages.isEmpty());
 }
 
 // The about box's "details" link leads to the fully branded edition, not to
@@ -134,11 +124,7 @@ void tst_AboutBox::linksOpenTheirPagesAndLeaveTheBoxOpen()
 {
     QFETCH(bool, homePageLink);
     QFETCH(PageRole, page);
-    modSymbolTest test;
-    ScriptedRandom random;
-    FakePlatform platform;
-    WindowRegistry windows;
-    AppContext context{test, random, platform, windows};
+    TestRun run;
 
     bool stayedOpen = false;
     whenAboutBoxOpens([&](frmAbout *about) {
@@ -149,21 +135,17 @@ void tst_AboutBox::linksOpenTheirPagesAndLeaveTheBoxOpen()
         QTest::mouseClick(about->ui().cmdOk, Qt::LeftButton);
     });
 
-    frmAbout::showModal(context);
+    frmAbout::showModal(run.context);
 
     QVERIFY(stayedOpen);
-    QCOMPARE(platform.openedAddresses, QStringList{PageAddress(page)});
+    QCOMPARE(run.platform.openedAddresses, QStringList{PageAddress(page)});
 }
 
 // A box moved by the user and closed comes back where the design puts it:
 // the old window is gone, not merely hidden.
 void tst_AboutBox::secondOpeningStartsFromTheDesign()
 {
-    modSymbolTest test;
-    ScriptedRandom random;
-    FakePlatform platform;
-    WindowRegistry windows;
-    AppContext context{test, random, platform, windows};
+    TestRun run;
 
     QPoint designPosition;
     QPointer<frmAbout> first;
@@ -174,7 +156,7 @@ void tst_AboutBox::secondOpeningStartsFromTheDesign()
         about->move(designPosition + QPoint(123, 77));
         QTest::mouseClick(about->ui().cmdOk, Qt::LeftButton);
     });
-    frmAbout::showModal(context);
+    frmAbout::showModal(run.context);
     QVERIFY(first.isNull());
 
     QPoint secondPosition;
@@ -183,7 +165,7 @@ void tst_AboutBox::secondOpeningStartsFromTheDesign()
         secondPosition = about->pos();
         QTest::keyClick(about, Qt::Key_Escape);
     });
-    frmAbout::showModal(context);
+    frmAbout::showModal(run.context);
 
     QCOMPARE(secondPosition, designPosition);
     QCOMPARE(aboutBoxCount(), 0);
@@ -191,21 +173,17 @@ void tst_AboutBox::secondOpeningStartsFromTheDesign()
 
 void tst_AboutBox::onlyOneAboutBoxAtATime()
 {
-    modSymbolTest test;
-    ScriptedRandom random;
-    FakePlatform platform;
-    WindowRegistry windows;
-    AppContext context{test, random, platform, windows};
+    TestRun run;
 
     int countDuringSecondCall = -1;
     bool secondCallReturned = false;
     whenAboutBoxOpens([&](frmAbout *about) {
-        frmAbout::showModal(context);
+        frmAbout::showModal(run.context);
         secondCallReturned = true;
         countDuringSecondCall = aboutBoxCount();
         QTest::mouseClick(about->ui().cmdOk, Qt::LeftButton);
     });
-    frmAbout::showModal(context);
+    frmAbout::showModal(run.context);
 
     QVERIFY(secondCallReturned);
     QCOMPARE(countDuringSecondCall, 1);

@@ -1,9 +1,6 @@
-#include "app/app_context.h"
+#include "window_test_support.h"
+
 #include "app/web_links.h"
-#include "app/window_registry.h"
-#include "fakes/fake_platform.h"
-#include "fakes/scripted_random.h"
-#include "symboltest/symbol_test.h"
 #include "ui/exit_screen.h"
 #include "ui/widgets/link_label.h"
 
@@ -22,10 +19,11 @@
 namespace {
 
 // One run's object graph with the exit screen open and active.
-struct ExitScreenRun
+struct ExitScreenRun : TestRun
 {
-    explicit ExitScreenRun(float r = 0.5f) : random{r}
+    explicit ExitScreenRun(float r = 0.5f)
     {
+        random.push(r);
         screen = new frmNagScreen2(context);
         screen->show();
         screen->activateWindow();
@@ -42,11 +40,6 @@ struct ExitScreenRun
         return QTest::qWaitFor([this] { return screen->ui().cmdClose->hasFocus(); });
     }
 
-    modSymbolTest test;
-    ScriptedRandom random;
-    FakePlatform platform;
-    WindowRegistry windows;
-    AppContext context{test, random, platform, windows};
     QPointer<frmNagScreen2> screen;
 };
 

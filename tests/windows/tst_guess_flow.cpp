@@ -205,6 +205,10 @@ void tst_GuessFlow::inputDuringThePauseStartsNoGuess()
                                                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
         QCoreApplication::postEvent(m_main->ui().cmdExit, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
         QCoreApplication::postEvent(m_main->ui().cmdExit, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " "));
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+            QCoreApplication::postEvent(other, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+            QCoreApplication::postEvent(other, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+        }
     };
     guess(Level::Beginner, 0, 1);
     QTest::qWait(50);

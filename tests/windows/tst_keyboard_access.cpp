@@ -26,7 +26,6 @@ private slots:
     void keyOnAChoicePictureGuessesLikeAClick();
     void heldKeyMakesOneGuess();
     void keyThatClosesTheResultMakesNoNewGuess();
-    void keysDuringThePauseAreDropped();
     void resultPictureTakesTheFocusButGuessesNothing();
     void focusFrameShowsOnlyForTheKeyboard();
 
@@ -219,28 +218,6 @@ void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
     QTest::keyRelease(picture, Qt::Key_Return);
     QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
     QCOMPARE(int(m_run->test.AttemptsCount(Level::Expert)), 1);
-}
-
-// Keys pressed while the program pauses are dropped, as clicks are.
-void tst_KeyboardAccess::keysDuringThePauseAreDropped()
-{
-    QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureBox *picture = m_main->ui().cmdZener[0];
-    picture->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(picture->hasFocus());
-    m_run->platform.duringSleep = [&] {
-        m_run->platform.duringSleep = nullptr;
-        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
-            QCoreApplication::postEvent(picture, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
-            QCoreApplication::postEvent(picture, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
-        }
-    };
-    m_run->random.push(ScriptedRandom::forSymbol(1, 5));
-    MainWindowRun::answerResult();
-    QTest::keyClick(picture, Qt::Key_Space);
-    QCoreApplication::processEvents();
-    QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
-    QCOMPARE(int(m_run->test.AttemptsCount(Level::Beginner)), 1);
 }
 
 void tst_KeyboardAccess::resultPictureTakesTheFocusButGuessesNothing()

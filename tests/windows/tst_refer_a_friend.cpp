@@ -1,9 +1,6 @@
-#include "app/app_context.h"
+#include "window_test_support.h"
+
 #include "app/web_links.h"
-#include "app/window_registry.h"
-#include "fakes/fake_platform.h"
-#include "fakes/scripted_random.h"
-#include "symboltest/symbol_test.h"
 #include "ui/exit_screen.h"
 #include "ui/tell_a_friend.h"
 
@@ -199,18 +196,11 @@ void tst_ReferAFriend::submitChecks()
     QFETCH(QString, refusal);
 
     using TellAFriend::TrimBlanks;
-    const TellAFriend::Fields typed{name, email, message, friendName, friendEmail};
     const TellAFriend::Fields kept{TrimBlanks(name), TrimBlanks(email), TrimBlanks(message),
                                    TrimBlanks(friendName), TrimBlanks(friendEmail)};
-    QCOMPARE(TellAFriend::SubmitCheckFailure(typed), refusal);
-
-    // The same through the exit screen's form and its submit button.
-    modSymbolTest test;
-    ScriptedRandom random;
-    FakePlatform platform;
-    WindowRegistry windows;
-    AppContext context{test, random, platform, windows};
-    const std::unique_ptr<frmNagScreen2> screen = std::make_unique<frmNagScreen2>(context);
+    // Through the exit screen's form and its submit button.
+    TestRun run;
+    const std::unique_ptr<frmNagScreen2> screen = std::make_unique<frmNagScreen2>(run.context);
     screen->show();
     screen->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(screen.get()));
@@ -238,18 +228,18 @@ void tst_ReferAFriend::submitChecks()
     QCOMPARE(module.strFriendEmail, kept.friendEmail);
 
     if (refusal.isEmpty()) {
-        QVERIFY(platform.messages.isEmpty());
-        QCOMPARE(platform.openedAddresses.size(), 1);
-        QCOMPARE(module.strReferURL, platform.openedAddresses.constFirst());
-        verifyRequest(platform.openedAddresses.constFirst(), kept);
+        QVERIFY(run.platform.messages.isEmpty());
+        QCOMPARE(run.platform.openedAddresses.size(), 1);
+        QCOMPARE(module.strReferURL, run.platform.openedAddresses.constFirst());
+        verifyRequest(run.platform.openedAddresses.constFirst(), kept);
     } else {
-        QCOMPARE(platform.messages.size(), 1);
-        const FakePlatform::Message &shown = platform.messages.constFirst();
+        QCOMPARE(run.platform.messages.size(), 1);
+        const FakePlatform::Message &shown = run.platform.messages.constFirst();
         QCOMPARE(shown.text, refusal);
         QCOMPARE(shown.icon, Platform::Icon::Critical);
         QCOMPARE(shown.buttons, Platform::Buttons::Ok);
         QCOMPARE(shown.caption, QStringLiteral("Corvella"));
-        QVERIFY(platform.openedAddresses.isEmpty());
+        QVERIFY(run.platform.openedAddresses.isEmpty());
     }
 }
 
@@ -304,12 +294,8 @@ void tst_ReferAFriend::valuesArriveExactlyAsTyped()
 // correction sends, and pressing once more sends again.
 void tst_ReferAFriend::refusedSubmitKeepsTheFormAndTheLastValues()
 {
-    modSymbolTest test;
-    ScriptedRandom random;
-    FakePlatform platform;
-    WindowRegistry windows;
-    AppContext context{test, random, platform, windows};
-    const std::unique_ptr<frmNagScreen2> screen = std::make_unique<frmNagScreen2>(context);
+    TestRun run;
+    const std::unique_ptr<frmNagScreen2> screen = std::make_unique<frmNagScreen2>(run.context);
     screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
     const Ui::frmNagScreen2 &ui = screen->ui();
@@ -318,19 +304,19 @@ void tst_ReferAFriend::refusedSubmitKeepsTheFormAndTheLastValues()
     ui.txtFriendName->setText(QStringLiteral("Bo"));
 
     QTest::mouseClick(ui.cmdSubmit, Qt::LeftButton);
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages.constFirst().text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(run.platform.messages.size(), 1);
+    QCOMPARE(run.platform.messages.constFirst().text, QStringLiteral("Please Enter Your Name"));
     QCOMPARE(ui.txtName->text(), QStringLiteral("Your Name"));
     QCOMPARE(ui.txtEmail->text(), QStringLiteral("ann@example.org"));
     QCOMPARE(Ui::TextBoxText(ui.txtMessage), QStringLiteral("Your Message\r\n"));
-    QVERIFY(platform.openedAddresses.isEmpty());
+    QVERIFY(run.platform.openedAddresses.isEmpty());
 
     ui.txtName->setText(QStringLiteral("Ann"));
     QTest::mouseClick(ui.cmdSubmit, Qt::LeftButton);
     QTest::mouseClick(ui.cmdSubmit, Qt::LeftButton);
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.openedAddresses.size(), 2);
-    QCOMPARE(platform.openedAddresses.at(0), platform.openedAddresses.at(1));
+    QCOMPARE(run.platform.messages.size(), 1);
+    QCOMPARE(run.platform.openedAddresses.size(), 2);
+    QCOMPARE(run.platform.openedAddresses.at(0), run.platform.openedAddresses.at(1));
 }
 
 QTEST_MAIN(tst_ReferAFriend)
