@@ -18,7 +18,6 @@ private slots:
     void numberIsNearestWithHalvesToEven();
     void pickBringsTheRightLabelToTheFront_data();
     void pickBringsTheRightLabelToTheFront();
-    void pickUsesExactlyOneRandomValue();
     void pickFollowsTheExpectedChances();
     void cleanup();
 };
@@ -97,16 +96,6 @@ void tst_BannerPick::pickBringsTheRightLabelToTheFront()
     // Nothing else of the labels changes.
     for (QWidget *label : {lblFullBrand, lblCobrand})
         QCOMPARE(label->geometry(), QRect(8, 16, 463, 41));
-}
-
-void tst_BannerPick::pickUsesExactlyOneRandomValue()
-{
-    QWidget bar;
-    auto *lblFullBrand = new QWidget(&bar);
-    auto *lblCobrand = new QWidget(&bar);
-    ScriptedRandom random{0.25f, 0.0f};
-    CoBrand_Randomize(random, lblCobrand, lblFullBrand);
-    QCOMPARE(random.draws, 1);
 }
 
 void tst_BannerPick::pickFollowsTheExpectedChances()

@@ -1,9 +1,6 @@
-#include "app/app_context.h"
+#include "windows/window_test_support.h"
+
 #include "app/startup.h"
-#include "app/window_registry.h"
-#include "fakes/fake_platform.h"
-#include "fakes/scripted_random.h"
-#include "symboltest/symbol_test.h"
 #include "ui/main_window.h"
 #include "ui/widgets/link_label.h"
 
@@ -16,14 +13,8 @@ namespace {
 
 const QString durationKey = QStringLiteral("Settings/Duration");
 
-struct Run
+struct Run : TestRun
 {
-    modSymbolTest test;
-    ScriptedRandom random;
-    FakePlatform platform;
-    WindowRegistry windows;
-    AppContext context{test, random, platform, windows};
-
     frmMain *mainWindow() const
     {
         const QList<QWidget *> open = windows.openWindows();

@@ -28,9 +28,7 @@ private slots:
     void everyRoleHasItsPageOnItsSite();
     void everyOpenerOpensItsRoleAndNothingElse_data();
     void everyOpenerOpensItsRoleAndNothingElse();
-    void pagesAreDistinctAddresses();
     void formAndProgramAddressesAreOnTheMainSite();
-    void openWebPageHandsTheAddressOverUnchanged();
 };
 
 void tst_WebLinks::everyRoleHasItsPageOnItsSite_data()
@@ -91,31 +89,10 @@ void tst_WebLinks::everyOpenerOpensItsRoleAndNothingElse()
     QVERIFY(platform.exitCodes.isEmpty());
 }
 
-void tst_WebLinks::pagesAreDistinctAddresses()
-{
-    const QList<PageRole> roles{PageRole::OnlineHelpPage,  PageRole::HomePage,         PageRole::DownloadPage,
-                                PageRole::DonationPage,    PageRole::CoBrandInfoPage, PageRole::FullBrandInfoPage,
-                                PageRole::SoftwareCataloguePage};
-    QStringList addresses;
-    for (PageRole role : roles)
-        addresses.append(PageAddress(role));
-    addresses.removeDuplicates();
-    QCOMPARE(addresses.size(), roles.size());
-}
-
 void tst_WebLinks::formAndProgramAddressesAreOnTheMainSite()
 {
     QCOMPARE(ReferAFriendScriptAddress(), mainSite + QStringLiteral("/qrel-refer-a-friend.php"));
     QCOMPARE(ProgramPageAddress(), mainSite + QStringLiteral("/corvella/"));
-}
-
-void tst_WebLinks::openWebPageHandsTheAddressOverUnchanged()
-{
-    FakePlatform platform;
-    modHelp help(platform);
-    const QString address = ReferAFriendScriptAddress() + QStringLiteral("?taf1=Ann%20Lee&taf2=ann%40mail.example");
-    help.OpenWebPage(address);
-    QCOMPARE(platform.openedAddresses, QStringList{address});
 }
 
 QTEST_MAIN(tst_WebLinks)

@@ -11,7 +11,6 @@ private slots:
     void beforeAnyGuess();
     void countsGoToTheirLevels();
     void limitIsWrittenPlain();
-    void sevenLinesNoTrailingBreak();
 };
 
 void tst_ScoreReport::beforeAnyGuess()
@@ -44,16 +43,6 @@ void tst_ScoreReport::limitIsWrittenPlain()
              QByteArray("\r\n\r\nBeginner level :-  32767 Correct Out Of 32767 Attempts"
                         "\r\n\r\nIntermediate Level :-  0 Correct Out Of 32767 Attempts"
                         "\r\n\r\nExpert level :-  32767 Correct Out Of 32767 Attempts"));
-}
-
-void tst_ScoreReport::sevenLinesNoTrailingBreak()
-{
-    const QByteArray report = QByteArray::fromStdString(BuildScoreReport(modSymbolTest{}));
-    const QList<QByteArray> lines = report.split('\n');
-    QCOMPARE(lines.size(), 7);
-    QVERIFY(!report.endsWith('\n'));
-    QCOMPARE(report.count("\r\n"), 6);
-    QCOMPARE(report.count('\n'), 6); // no bare line feeds
 }
 
 QTEST_GUILESS_MAIN(tst_ScoreReport)

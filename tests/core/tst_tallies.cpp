@@ -11,40 +11,11 @@ class tst_Tallies : public QObject
     Q_OBJECT
 
 private slots:
-    void judgingComparesPositionPlusOne_data();
-    void judgingComparesPositionPlusOne();
     void recording_data();
     void recording();
-    void guessesAtOneLevelLeaveTheOthers();
     void outcomeTexts_data();
     void outcomeTexts();
 };
-
-void tst_Tallies::judgingComparesPositionPlusOne_data()
-{
-    QTest::addColumn<Level>("level");
-    QTest::addColumn<int>("drawn");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<Outcome>("outcome");
-    QTest::newRow("beginner 0 on 1") << Level::Beginner << 1 << 0 << Outcome::Right;
-    QTest::newRow("beginner 1 on 1") << Level::Beginner << 1 << 1 << Outcome::Wrong;
-    QTest::newRow("expert 9 on 10") << Level::Expert << 10 << 9 << Outcome::Right;
-    QTest::newRow("expert 9 on 9") << Level::Expert << 9 << 9 << Outcome::Wrong;
-    QTest::newRow("expert 8 on 9") << Level::Expert << 9 << 8 << Outcome::Right;
-    QTest::newRow("intermediate 7 on 8") << Level::Intermediate << 8 << 7 << Outcome::Right;
-    QTest::newRow("before any draw") << Level::Intermediate << 0 << 0 << Outcome::Wrong;
-}
-
-void tst_Tallies::judgingComparesPositionPlusOne()
-{
-    QFETCH(Level, level);
-    QFETCH(int, drawn);
-    QFETCH(int, position);
-    QFETCH(Outcome, outcome);
-    modSymbolTest test;
-    test.intDrawnBeginner = test.intDrawnIntermediate = test.intDrawnExpert = std::int16_t(drawn);
-    QCOMPARE(test.JudgeGuess(level, std::int16_t(position)), outcome);
-}
 
 void tst_Tallies::recording_data()
 {
@@ -76,19 +47,6 @@ void tst_Tallies::recording()
         test.RecordGuess(level, outcome);
         QCOMPARE(int(test.CorrectCount(level)), correctAfter);
         QCOMPARE(int(test.AttemptsCount(level)), attemptsAfter);
-    }
-}
-
-void tst_Tallies::guessesAtOneLevelLeaveTheOthers()
-{
-    modSymbolTest test;
-    test.RecordGuess(Level::Intermediate, Outcome::Right);
-    test.RecordGuess(Level::Intermediate, Outcome::Wrong);
-    QCOMPARE(int(test.CorrectCount(Level::Intermediate)), 1);
-    QCOMPARE(int(test.AttemptsCount(Level::Intermediate)), 2);
-    for (Level other : {Level::Beginner, Level::Expert}) {
-        QCOMPARE(int(test.CorrectCount(other)), 0);
-        QCOMPARE(int(test.AttemptsCount(other)), 0);
     }
 }
 
