@@ -1,9 +1,6 @@
-#include "app/app_context.h"
+#include "windows/window_test_support.h"
+
 #include "app/shutdown.h"
-#include "app/window_registry.h"
-#include "fakes/fake_platform.h"
-#include "fakes/scripted_random.h"
-#include "symboltest/symbol_test.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -46,13 +43,8 @@ private:
     QStringList &m_log;
 };
 
-struct Run
+struct Run : TestRun
 {
-    modSymbolTest test;
-    ScriptedRandom random;
-    FakePlatform platform;
-    WindowRegistry windows;
-    AppContext context{test, random, platform, windows};
     QStringList log;
     // Windows that are only hidden when closed are deleted with the run.
     std::vector<std::unique_ptr<QWidget>> kept;
@@ -77,8 +69,6 @@ class tst_Shutdown : public QObject
 
 private slots:
     void closesEveryWindowInTheOrderOpened();
-    void closesHiddenWindowsToo();
-    void endsWithExitCodeZeroWhenNoWindowIsOpen();
     void shutdownFromAClosingStepEndsOnceWithoutLooping_data();
     void shutdownFromAClosingStepEndsOnceWithoutLooping();
     void windowDestroyedByAnEarlierClosingStepIsSkipped();
@@ -103,29 +93,6 @@ void tst_Shutdown::closesEveryWindowInTheOrderOpened()
     QCOMPARE(run.platform.exitCodes, QList<int>{0});
     QVERIFY(run.context.ended);
     QTRY_VERIFY(!main && !dialog && !exitScreen);
-}
-
-void tst_Shutdown::closesHiddenWindowsToo()
-{
-    // A loaded but hidden window (the level dialog after a score view) still
-    // runs its closing step.
-    Run run;
-    run.open(QStringLiteral("main"));
-    run.open(QStringLiteral("hidden dialog"))->hide();
-
-    ShutdownApplication(run.context);
-
-    QVERIFY(run.log.contains(QStringLiteral("hidden dialog")));
-    QCOMPARE(run.platform.exitCodes, QList<int>{0});
-}
-
-void tst_Shutdown::endsWithExitCodeZeroWhenNoWindowIsOpen()
-{
-    // The refused second instance has no window yet.
-    Run run;
-    ShutdownApplication(run.context);
-    QCOMPARE(run.platform.exitCodes, QList<int>{0});
-    QVERIFY(run.log.isEmpty());
 }
 
 void tst_Shutdown::shutdownFromAClosingStepEndsOnceWithoutLooping_data()
@@ -182,10 +149,12 @@ void tst_Shutdown::windowDestroyedByAnEarlierClosingStepIsSkipped()
     QCOMPARE(run.platform.exitCodes, QList<int>{0});
 }
 
+// The refused second instance ends with no window open yet.
 void tst_Shutdown::shutdownAfterTheEndDoesNothing()
 {
     Run run;
     ShutdownApplication(run.context);
+    QCOMPARE(run.platform.exitCodes, QList<int>{0});
     run.open(QStringLiteral("late window"));
     ShutdownApplication(run.context);
     QVERIFY(run.log.isEmpty());

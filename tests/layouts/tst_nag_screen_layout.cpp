@@ -30,8 +30,6 @@ private slots:
     void messageBoxIsOutOfSightButInTheTabChain();
     void messageBoxKeepsItsDesignTextWithTheLineBreak();
     void messageBoxReadsTypedLineBreaksAsCrLf();
-    void promotionalMessageHasItsLength_data();
-    void promotionalMessageHasItsLength();
     void promotionalMessageAsksForVisitsToTheForum_data();
     void promotionalMessageAsksForVisitsToTheForum();
     void homePageButtonIsACheckableLink();
@@ -146,23 +144,6 @@ void tst_NagScreenLayout::messageBoxReadsTypedLineBreaksAsCrLf()
     QTest::keyClick(m_ui.txtMessage, Qt::Key_Return);
     QTest::keyClicks(m_ui.txtMessage, QStringLiteral("there"));
     QCOMPARE(Ui::TextBoxText(m_ui.txtMessage), QStringLiteral("Hi\r\nthere"));
-}
-
-void tst_NagScreenLayout::promotionalMessageHasItsLength_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("length");
-    QTest::newRow("message 0") << 0 << 227;
-    QTest::newRow("message 1") << 1 << 211;
-    QTest::newRow("message 2") << 2 << 160;
-    QTest::newRow("message 3") << 3 << 196;
-}
-
-void tst_NagScreenLayout::promotionalMessageHasItsLength()
-{
-    QFETCH(int, n);
-    QFETCH(int, length);
-    QCOMPARE(Ui::PromotionalMessage(n).size(), length);
 }
 
 void tst_NagScreenLayout::promotionalMessageAsksForVisitsToTheForum_data()
