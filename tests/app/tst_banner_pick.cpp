@@ -16,8 +16,6 @@ class tst_BannerPick : public QObject
 private slots:
     void numberIsNearestWithHalvesToEven_data();
     void numberIsNearestWithHalvesToEven();
-    void pickBringsTheRightLabelToTheFront_data();
-    void pickBringsTheRightLabelToTheFront();
     void pickFollowsTheExpectedChances();
     void cleanup();
 };
@@ -42,60 +40,6 @@ void tst_BannerPick::numberIsNearestWithHalvesToEven()
     QFETCH(float, r);
     QFETCH(int, expected);
     QCOMPARE(int(BannerNumber(r)), expected);
-}
-
-void tst_BannerPick::pickBringsTheRightLabelToTheFront_data()
-{
-    QTest::addColumn<float>("r");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("front");
-    QTest::newRow("1: co-branding") << 0.0f << 1 << "lblCobrand";
-    QTest::newRow("2: full branding") << 0.25f << 2 << "lblFullBrand";
-    QTest::newRow("3: co-branding") << 0.34f << 3 << "lblCobrand";
-    QTest::newRow("4: full branding") << 0.5f << 4 << "lblFullBrand";
-    QTest::newRow("5: co-branding") << 0.67f << 5 << "lblCobrand";
-    QTest::newRow("6: full branding") << 0.75f << 6 << "lblFullBrand";
-    QTest::newRow("7: layout order") << 0.95f << 7 << "";
-}
-
-void tst_BannerPick::pickBringsTheRightLabelToTheFront()
-{
-    QFETCH(float, r);
-    QFETCH(int, number);
-    QFETCH(QString, front);
-
-    // The bottom bar: both banners on the same rectangle, the co-branding
-    // one above as the layout has it, and another control created last.
-    QWidget bar;
-    bar.resize(500, 60);
-    auto *lblFullBrand = new QWidget(&bar);
-    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    auto *lblCobrand = new QWidget(&bar);
-    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
-    auto *cmdExit = new QWidget(&bar);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    for (QWidget *label : {lblFullBrand, lblCobrand})
-        label->setGeometry(8, 16, 463, 41);
-    cmdExit->setGeometry(480, 0, 20, 20);
-    for (QWidget *control : {lblFullBrand, lblCobrand, cmdExit})
-        control->show();
-    const QObjectList before = bar.children();
-
-    ScriptedRandom random{r};
-    QCOMPARE(int(CoBrand_Randomize(random, lblCobrand, lblFullBrand)), number);
-
-    const QPoint inBanner(200, 30);
-    if (front.isEmpty()) {
-        QCOMPARE(bar.children(), before);
-        QCOMPARE(bar.childAt(inBanner), lblCobrand);
-    } else {
-        // Brought to the very front of the bar, so it is what a click meets.
-        QCOMPARE(bar.children().last()->objectName(), front);
-        QCOMPARE(bar.childAt(inBanner)->objectName(), front);
-    }
-    // Nothing else of the labels changes.
-    for (QWidget *label : {lblFullBrand, lblCobrand})
-        QCOMPARE(label->geometry(), QRect(8, 16, 463, 41));
 }
 
 void tst_BannerPick::pickFollowsTheExpectedChances()

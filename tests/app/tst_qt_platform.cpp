@@ -38,13 +38,11 @@ class tst_QtPlatform : public QObject
 private slots:
     void initTestCase();
     void writtenSettingIsReadByAFreshStore();
-    void absentSettingReadsAsEmpty();
     void writtenSettingSurvivesTheImmediateEnd();
     void unwritableStoreReportsTheFailure();
     void openUrlDoesNotEncodeTwice_data();
     void openUrlDoesNotEncodeTwice();
     void sleepBlocksWithoutHandlingEvents();
-    void messageBoxShowsTheRequestedQuestion();
     void messageBoxAnswersWithTheButtonPressed_data();
     void messageBoxAnswersWithTheButtonPressed();
     void clearClipboardEmptiesIt();
@@ -78,12 +76,7 @@ void tst_QtPlatform::writtenSettingIsReadByAFreshStore()
 
     QtPlatform fresh;
     QCOMPARE(fresh.readSetting(QStringLiteral("Settings"), QStringLiteral("Duration")), QStringLiteral("12/8/2026"));
-}
-
-void tst_QtPlatform::absentSettingReadsAsEmpty()
-{
-    QtPlatform platform;
-    QCOMPARE(platform.readSetting(QStringLiteral("Settings"), QStringLiteral("NoSuchKey")), QString());
+    QCOMPARE(fresh.readSetting(QStringLiteral("Settings"), QStringLiteral("NoSuchKey")), QString());
 }
 
 QProcess *tst_QtPlatform::probe(const QString &configHome, const QStringList &arguments)
@@ -164,35 +157,6 @@ void tst_QtPlatform::sleepBlocksWithoutHandlingEvents()
     QTRY_VERIFY(fired);
 }
 
-void tst_QtPlatform::messageBoxShowsTheRequestedQuestion()
-{
-    QString text;
-    QString caption;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    bool wasModal = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        text = box->text();
-        caption = box->windowTitle();
-        icon = box->icon();
-        buttons = box->standardButtons();
-        wasModal = box->isModal();
-        box->button(QMessageBox::No)->click();
-    });
-    QtPlatform platform;
-    platform.showMessage(QStringLiteral("There maybe an update\rDo you want to check?"), Platform::Buttons::YesNo,
-                         Platform::Icon::Information, QStringLiteral("Corvella"));
-
-    // The carriage return breaks the line.
-    QCOMPARE(text, QStringLiteral("There maybe an update\nDo you want to check?"));
-    QCOMPARE(caption, QStringLiteral("Corvella"));
-    QCOMPARE(icon, QMessageBox::Information);
-    QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
-    QVERIFY(wasModal);
-}
-
 void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed_data()
 {
     QTest::addColumn<int>("buttons");
@@ -209,6 +173,8 @@ void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed_data()
     QTest::newRow("ok on an error") << int(B::Ok) << int(QMessageBox::Ok) << int(A::Ok) << int(I::Critical);
 }
 
+// The box shows the text (a carriage return breaks the line), caption, icon
+// and buttons asked for, is modal, and answers with the button pressed.
 void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed()
 {
     QFETCH(int, buttons);
@@ -216,22 +182,37 @@ void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed()
     QFETCH(int, answer);
     QFETCH(int, icon);
 
+    QString text;
+    QString caption;
     QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons shownButtons;
+    bool wasModal = false;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
+        text = box->text();
+        caption = box->windowTitle();
         shownIcon = box->icon();
+        shownButtons = box->standardButtons();
+        wasModal = box->isModal();
         if (pressed == QMessageBox::Escape)
             QTest::keyClick(box, Qt::Key_Escape);
         else
             box->button(QMessageBox::StandardButton(pressed))->click();
     });
     QtPlatform platform;
-    const Platform::Answer given = platform.showMessage(QStringLiteral("Question"), Platform::Buttons(buttons),
-                                                       Platform::Icon(icon), QStringLiteral("Corvella"));
+    const Platform::Answer given =
+        platform.showMessage(QStringLiteral("There maybe an update\rDo you want to check?"), Platform::Buttons(buttons),
+                             Platform::Icon(icon), QStringLiteral("Corvella"));
     QCOMPARE(int(given), answer);
+    QCOMPARE(text, QStringLiteral("There maybe an update\nDo you want to check?"));
+    QCOMPARE(caption, QStringLiteral("Corvella"));
     QCOMPARE(shownIcon, Platform::Icon(icon) == Platform::Icon::Critical ? QMessageBox::Critical
                                                                           : QMessageBox::Information);
+    QCOMPARE(shownButtons, Platform::Buttons(buttons) == Platform::Buttons::YesNo
+                               ? QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No)
+                               : QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(wasModal);
 }
 
 void tst_QtPlatform::clearClipboardEmptiesIt()

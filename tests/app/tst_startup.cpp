@@ -104,6 +104,11 @@ void tst_Startup::bannerPickComesFromTheClockSeededGenerator_data()
     QTest::addColumn<QString>("front");
     QTest::newRow("1: co-branding") << 0.0f << 1 << "lblCobrand";
     QTest::newRow("2: full branding") << 0.25f << 2 << "lblFullBrand";
+    QTest::newRow("3: co-branding") << 0.34f << 3 << "lblCobrand";
+    QTest::newRow("4: full branding") << 0.5f << 4 << "lblFullBrand";
+    QTest::newRow("5: co-branding") << 0.67f << 5 << "lblCobrand";
+    QTest::newRow("6: full branding") << 0.75f << 6 << "lblFullBrand";
+    // Nothing is moved: the co-branding label stays in front, as designed.
     QTest::newRow("7: layout order") << 0.99f << 7 << "lblCobrand";
 }
 
@@ -123,6 +128,9 @@ void tst_Startup::bannerPickComesFromTheClockSeededGenerator()
     frmMain *window = run.mainWindow();
     QVERIFY(window);
     QCOMPARE(frontBanner(*window), front);
+    QCOMPARE(window->ui().lblCobrand->geometry(), window->ui().lblFullBrand->geometry());
+    const QPoint centre = window->ui().lblCobrand->geometry().center();
+    QCOMPARE(window->ui().Frame5->childAt(centre)->objectName(), front);
 }
 
 void tst_Startup::failingReminderStillShowsTheMainWindow_data()

@@ -33,7 +33,12 @@ public:
         }
         return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     }
-    void openUrl(const QString &address) override { openedAddresses.append(address); }
+    void openUrl(const QString &address) override
+    {
+        openedAddresses.append(address);
+        if (onOpen)
+            onOpen(address);
+    }
     void sleep(int milliseconds) override
     {
         sleeps.append(milliseconds);
@@ -62,6 +67,7 @@ public:
     // Script
     std::deque<Answer> answers;
     std::function<void(const QString &)> onMessage;
+    std::function<void(const QString &)> onOpen;
     std::function<void()> duringSleep;
     QDate fakeToday{2026, 12, 8};
     QLocale fakeLocale{QLocale::C};

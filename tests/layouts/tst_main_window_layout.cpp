@@ -35,7 +35,6 @@ private slots:
     void raisedLevelPanelCoversTheOthers_data();
     void raisedLevelPanelCoversTheOthers();
     void bannerAndBottomBarCoverThePanelEdges();
-    void coBrandingLabelLiesOverFullBranding();
     void outcomeLabelIsNeverSeen();
     void choicePictureShowsItsSymbol_data();
     void choicePictureShowsItsSymbol();
@@ -230,14 +229,6 @@ void tst_MainWindowLayout::bannerAndBottomBarCoverThePanelEdges()
         QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, panelTop), m_shown->ui.Frame2));
         QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, panelBottom), m_shown->ui.Frame5));
     }
-}
-
-void tst_MainWindowLayout::coBrandingLabelLiesOverFullBranding()
-{
-    const QPoint centre = m_shown->ui.lblFullBrand->geometry().center();
-    QCOMPARE(m_shown->ui.Frame5->childAt(centre), m_shown->ui.lblCobrand);
-    m_shown->ui.lblFullBrand->raise();
-    QCOMPARE(m_shown->ui.Frame5->childAt(centre), m_shown->ui.lblFullBrand);
 }
 
 void tst_MainWindowLayout::outcomeLabelIsNeverSeen()

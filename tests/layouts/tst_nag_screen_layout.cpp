@@ -28,7 +28,6 @@ private slots:
     void controlLiesWhereTheDesignPutsIt_data();
     void controlLiesWhereTheDesignPutsIt();
     void messageBoxIsOutOfSightButInTheTabChain();
-    void messageBoxKeepsItsDesignTextWithTheLineBreak();
     void messageBoxReadsTypedLineBreaksAsCrLf();
     void promotionalMessageAsksForVisitsToTheForum_data();
     void promotionalMessageAsksForVisitsToTheForum();
@@ -125,13 +124,6 @@ void tst_NagScreenLayout::messageBoxIsOutOfSightButInTheTabChain()
     m_ui.txtFriendName->setFocus(Qt::TabFocusReason);
     QTest::keyClick(m_ui.txtFriendName, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), m_ui.txtMessage);
-}
-
-void tst_NagScreenLayout::messageBoxKeepsItsDesignTextWithTheLineBreak()
-{
-    // Not the bare placeholder "Your Message": the line break belongs to it.
-    QCOMPARE(Ui::TextBoxText(m_ui.txtMessage), QStringLiteral("Your Message\r\n"));
-    QCOMPARE(m_ui.txtMessage->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
 
 void tst_NagScreenLayout::messageBoxReadsTypedLineBreaksAsCrLf()

@@ -29,7 +29,6 @@ private slots:
     void controlLiesWhereTheDesignPutsIt_data();
     void controlLiesWhereTheDesignPutsIt();
     void levelChoiceCoversTheScoreViewExactly();
-    void scoreViewCoversTheLevelChoiceWhenRaised();
     void fullBrandingOfferLiesOverCoBranding();
     void beginnerIsSelectedAndTheLevelsExcludeEachOther();
     void coBrandingCaptionShowsOneAmpersand();
@@ -118,25 +117,18 @@ void tst_SelectOptionLayout::controlLiesWhereTheDesignPutsIt()
     verifyPlace(m_dialog.get(), name, container, geometry, caption);
 }
 
+// The same rectangle: every point of it belongs to the panel in front.
 void tst_SelectOptionLayout::levelChoiceCoversTheScoreViewExactly()
 {
-    // The same rectangle, and every point of it belongs to the level choice.
     QCOMPARE(m_ui.fraSelectoption->geometry(), m_ui.fraScore->geometry());
     // The forum banner reaches one pixel row into the band; look below it.
     const QRect band = m_ui.fraScore->geometry().adjusted(0, 1, 0, 0);
-    for (QPoint at : {band.topLeft(), band.center(), band.bottomRight(), band.topRight()}) {
-        QWidget *shown = m_dialog->childAt(at);
-        QVERIFY(shown == m_ui.fraSelectoption || m_ui.fraSelectoption->isAncestorOf(shown));
-    }
-}
-
-void tst_SelectOptionLayout::scoreViewCoversTheLevelChoiceWhenRaised()
-{
-    m_ui.fraScore->raise();
-    const QRect band = m_ui.fraScore->geometry().adjusted(0, 1, 0, 0);
-    for (QPoint at : {band.topLeft(), band.center(), band.bottomRight(), band.topRight()}) {
-        QWidget *shown = m_dialog->childAt(at);
-        QVERIFY(shown == m_ui.fraScore || m_ui.fraScore->isAncestorOf(shown));
+    for (QWidget *front : {static_cast<QWidget *>(m_ui.fraSelectoption), static_cast<QWidget *>(m_ui.fraScore)}) {
+        front->raise();
+        for (QPoint at : {band.topLeft(), band.center(), band.bottomRight(), band.topRight()}) {
+            QWidget *shown = m_dialog->childAt(at);
+            QVERIFY(shown == front || front->isAncestorOf(shown));
+        }
     }
 }
 

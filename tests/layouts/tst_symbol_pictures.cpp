@@ -49,8 +49,6 @@ class TestSymbolPictures : public QObject
 
 private slots:
     void initTestCase();
-    void everyListHoldsItsLevelsPictures_data();
-    void everyListHoldsItsLevelsPictures();
     void everyPictureLoadsAtItsSize_data();
     void everyPictureLoadsAtItsSize();
     void sharedPicturesAreTheSameImage_data();
@@ -59,8 +57,8 @@ private slots:
     void beginnerSymbolsAreWhiteOnDarkGreen_data();
     void beginnerSymbolsAreWhiteOnDarkGreen();
     void restingPictureIsTheBeginnersSixth();
-    void lookupOutsideTheListIsEmpty_data();
-    void lookupOutsideTheListIsEmpty();
+    void lookupOutsideTheListHoldsNothing_data();
+    void lookupOutsideTheListHoldsNothing();
     void programIconHasTheWindowSize();
 
 private:
@@ -70,23 +68,6 @@ private:
 void TestSymbolPictures::initTestCase()
 {
     m_pictures = SymbolPictures::load();
-}
-
-void TestSymbolPictures::everyListHoldsItsLevelsPictures_data()
-{
-    QTest::addColumn<Level>("level");
-    QTest::addColumn<int>("count");
-    // The Beginner list carries the resting picture after its five symbols.
-    QTest::newRow("Beginner") << Level::Beginner << 6;
-    QTest::newRow("Intermediate") << Level::Intermediate << 8;
-    QTest::newRow("Expert") << Level::Expert << 10;
-}
-
-void TestSymbolPictures::everyListHoldsItsLevelsPictures()
-{
-    QFETCH(Level, level);
-    QFETCH(int, count);
-    QCOMPARE(m_pictures.forLevel(level).Count(), count);
 }
 
 void TestSymbolPictures::everyPictureLoadsAtItsSize_data()
@@ -243,21 +224,27 @@ void TestSymbolPictures::restingPictureIsTheBeginnersSixth()
     QCOMPARE(resting, comparable(m_pictures.IMGBiggener.ListImage(6)));
 }
 
-void TestSymbolPictures::lookupOutsideTheListIsEmpty_data()
+void TestSymbolPictures::lookupOutsideTheListHoldsNothing_data()
 {
     QTest::addColumn<Level>("level");
-    for (Level level : AllLevels)
-        QTest::newRow(LevelName(level)) << level;
+    QTest::addColumn<int>("count");
+    // The Beginner list carries the resting picture after its five symbols.
+    QTest::newRow("Beginner") << Level::Beginner << 6;
+    QTest::newRow("Intermediate") << Level::Intermediate << 8;
+    QTest::newRow("Expert") << Level::Expert << 10;
 }
 
-void TestSymbolPictures::lookupOutsideTheListIsEmpty()
+// The list holds exactly its level's pictures, numbered from 1.
+void TestSymbolPictures::lookupOutsideTheListHoldsNothing()
 {
     QFETCH(Level, level);
+    QFETCH(int, count);
     const ImageList &list = m_pictures.forLevel(level);
+    QCOMPARE(list.Count(), count);
     QVERIFY(list.ListImage(0).isNull());
     QVERIFY(list.ListImage(-1).isNull());
-    QVERIFY(list.ListImage(list.Count() + 1).isNull());
-    QVERIFY(!list.ListImage(list.Count()).isNull());
+    QVERIFY(list.ListImage(count + 1).isNull());
+    QVERIFY(!list.ListImage(count).isNull());
 }
 
 void TestSymbolPictures::programIconHasTheWindowSize()
