@@ -25,10 +25,7 @@ private slots:
     void init();
     void cleanup();
 
-    void windowHasTheDesignedFrame();
-    void clientAreaIsTheDesignedSizeBelowTheMenuBar();
-    void windowCannotBeResizedMaximisedOrMinimised();
-    void windowOpensCentredOnTheScreen();
+    void windowHasTheDesignedFixedFrame();
     void controlLiesWhereTheDesignPutsIt_data();
     void controlLiesWhereTheDesignPutsIt();
     void coverHidesEveryLevelPanelAtCreation();
@@ -56,45 +53,39 @@ void tst_MainWindowLayout::cleanup()
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_MainWindowLayout::windowHasTheDesignedFrame()
+// Title, icon and font; the client area at its designed size below the menu
+// bar; no resizing, maximising or minimising; centred on the screen.
+void tst_MainWindowLayout::windowHasTheDesignedFixedFrame()
 {
-    QCOMPARE(m_shown->window.objectName(), QStringLiteral("frmMain"));
-    QCOMPARE(m_shown->window.windowTitle(), QStringLiteral("Corvella v1.50"));
+    QMainWindow &window = m_shown->window;
+    QWidget *clientArea = m_shown->ui.clientArea;
+    QCOMPARE(window.objectName(), QStringLiteral("frmMain"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Corvella v1.50"));
     QVERIFY(!programIconPicture().isNull());
-    QCOMPARE(m_shown->window.windowIcon().pixmap(32).toImage(), programIcon().pixmap(32).toImage());
-    QCOMPARE(m_shown->ui.clientArea->font().family(), Design::fontFamily());
-    QCOMPARE(m_shown->ui.clientArea->font().pixelSize(), 11);
-    QVERIFY(!m_shown->ui.clientArea->font().bold());
-}
+    QCOMPARE(window.windowIcon().pixmap(32).toImage(), programIcon().pixmap(32).toImage());
+    QCOMPARE(clientArea->font().family(), Design::fontFamily());
+    QCOMPARE(clientArea->font().pixelSize(), 11);
+    QVERIFY(!clientArea->font().bold());
 
-void tst_MainWindowLayout::clientAreaIsTheDesignedSizeBelowTheMenuBar()
-{
-    QCOMPARE(m_shown->window.centralWidget(), m_shown->ui.clientArea);
-    QCOMPARE(m_shown->ui.clientArea->size(), QSize(9495 / 15, 7215 / 15));
-    QVERIFY(m_shown->window.menuBar()->isVisible());
-    QCOMPARE(m_shown->ui.clientArea->y(), m_shown->window.menuBar()->geometry().bottom() + 1);
-    QCOMPARE(m_shown->window.height(), m_shown->ui.clientArea->geometry().bottom() + 1);
-    QCOMPARE(m_shown->window.width(), m_shown->ui.clientArea->width());
-}
+    QCOMPARE(window.centralWidget(), clientArea);
+    QCOMPARE(clientArea->size(), QSize(9495 / 15, 7215 / 15));
+    QVERIFY(window.menuBar()->isVisible());
+    QCOMPARE(clientArea->y(), window.menuBar()->geometry().bottom() + 1);
+    QCOMPARE(window.height(), clientArea->geometry().bottom() + 1);
+    QCOMPARE(window.width(), clientArea->width());
 
-void tst_MainWindowLayout::windowCannotBeResizedMaximisedOrMinimised()
-{
-    QCOMPARE(m_shown->window.minimumSize(), m_shown->window.maximumSize());
-    const Qt::WindowFlags flags = m_shown->window.windowFlags();
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    const Qt::WindowFlags flags = window.windowFlags();
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(flags & Qt::WindowSystemMenuHint);
+    const QSize before = window.size();
+    window.resize(before + QSize(120, 80));
+    QCOMPARE(window.size(), before);
 
-    const QSize before = m_shown->window.size();
-    m_shown->window.resize(before + QSize(120, 80));
-    QCOMPARE(m_shown->window.size(), before);
-}
-
-void tst_MainWindowLayout::windowOpensCentredOnTheScreen()
-{
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    const QPoint offset = m_shown->window.frameGeometry().center() - available.center();
+    const QPoint offset = window.frameGeometry().center() - available.center();
     QVERIFY2(std::abs(offset.x()) <= 2, qPrintable(QString::number(offset.x())));
     // The title bar may shift the frame by its own height.
     QVERIFY2(std::abs(offset.y()) <= 40, qPrintable(QString::number(offset.y())));

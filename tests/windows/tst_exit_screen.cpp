@@ -43,43 +43,23 @@ struct ExitScreenRun : TestRun
     QPointer<frmNagScreen2> screen;
 };
 
-enum class Box { Name, Email, Message, FriendName, FriendEmail };
-
-QWidget *boxWidget(const Ui::frmNagScreen2 &ui, Box box)
+// The text of a form box, a one-line box or the message box.
+QString boxText(const QWidget *box)
 {
-    switch (box) {
-    case Box::Name:
-        return ui.txtName;
-    case Box::Email:
-        return ui.txtEmail;
-    case Box::Message:
-        return ui.txtMessage;
-    case Box::FriendName:
-        return ui.txtFriendName;
-    case Box::FriendEmail:
-        return ui.txtFriendEmail;
-    }
-    return nullptr;
+    if (auto *edit = qobject_cast<const QLineEdit *>(box))
+        return edit->text();
+    return static_cast<const QPlainTextEdit *>(box)->toPlainText();
 }
 
-QString boxText(const Ui::frmNagScreen2 &ui, Box box)
+void setBoxText(QWidget *box, const QString &text)
 {
-    if (box == Box::Message)
-        return ui.txtMessage->toPlainText();
-    return static_cast<QLineEdit *>(boxWidget(ui, box))->text();
-}
-
-void setBoxText(const Ui::frmNagScreen2 &ui, Box box, const QString &text)
-{
-    if (box == Box::Message)
-        ui.txtMessage->setPlainText(text);
+    if (auto *edit = qobject_cast<QLineEdit *>(box))
+        edit->setText(text);
     else
-        static_cast<QLineEdit *>(boxWidget(ui, box))->setText(text);
+        static_cast<QPlainTextEdit *>(box)->setPlainText(text);
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Box)
 
 class tst_ExitScreen : public QObject
 {
@@ -109,43 +89,44 @@ void tst_ExitScreen::cleanup()
 
 void tst_ExitScreen::placeholderLeavesOnFocusAndReturnsWhenLeftEmpty_data()
 {
-    QTest::addColumn<Box>("box");
+    QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("placeholder");
-    QTest::newRow("txtName") << Box::Name << QStringLiteral("Your Name");
-    QTest::newRow("txtEmail") << Box::Email << QStringLiteral("Your Email Address");
-    QTest::newRow("txtMessage") << Box::Message << QStringLiteral("Your Message");
-    QTest::newRow("txtFriendName") << Box::FriendName << QStringLiteral("Friend's Name");
-    QTest::newRow("txtFriendEmail") << Box::FriendEmail << QStringLiteral("Friend's Email Address");
+    QTest::newRow("txtName") << "txtName" << "Your Name";
+    QTest::newRow("txtEmail") << "txtEmail" << "Your Email Address";
+    QTest::newRow("txtMessage") << "txtMessage" << "Your Message";
+    QTest::newRow("txtFriendName") << "txtFriendName" << "Friend's Name";
+    QTest::newRow("txtFriendEmail") << "txtFriendEmail" << "Friend's Email Address";
 }
 
 void tst_ExitScreen::placeholderLeavesOnFocusAndReturnsWhenLeftEmpty()
 {
-    QFETCH(Box, box);
+    QFETCH(QString, box);
     QFETCH(QString, placeholder);
     ExitScreenRun run;
     QVERIFY(run.ready());
     const Ui::frmNagScreen2 &ui = run.screen->ui();
-    QWidget *widget = boxWidget(ui, box);
+    QWidget *widget = run.screen->findChild<QWidget *>(box);
+    QVERIFY(widget);
 
     // Blanks around the placeholder still count as the placeholder.
-    setBoxText(ui, box, QStringLiteral("  ") + placeholder + QStringLiteral(" "));
+    setBoxText(widget, QStringLiteral("  ") + placeholder + QStringLiteral(" "));
     widget->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(widget->hasFocus());
-    QCOMPARE(boxText(ui, box), QString());
+    QCOMPARE(boxText(widget), QString());
 
     ui.cmdSubmit->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(ui.cmdSubmit->hasFocus());
-    QCOMPARE(boxText(ui, box), placeholder);
+    QCOMPARE(boxText(widget), placeholder);
 
     widget->setFocus(Qt::MouseFocusReason);
     QTRY_VERIFY(widget->hasFocus());
-    QCOMPARE(boxText(ui, box), QString());
+    QCOMPARE(boxText(widget), QString());
 
     // Only blanks left behind count as empty.
-    setBoxText(ui, box, QStringLiteral("   "));
+    setBoxText(widget, QStringLiteral("   "));
     ui.cmdClose->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(ui.cmdClose->hasFocus());
-    QCOMPARE(boxText(ui, box), placeholder);
+    QCOMPARE(boxText(widget), placeholder);
     QVERIFY(run.platform.messages.isEmpty());
 }
 
@@ -191,22 +172,23 @@ void tst_ExitScreen::messageBoxDesignTextIsNotAPlaceholder()
 
 void tst_ExitScreen::blankTypedIntoBox_data()
 {
-    QTest::addColumn<Box>("box");
+    QTest::addColumn<QString>("box");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("txtEmail refuses") << Box::Email << true;
-    QTest::newRow("txtFriendEmail refuses") << Box::FriendEmail << true;
-    QTest::newRow("txtName takes it") << Box::Name << false;
-    QTest::newRow("txtFriendName takes it") << Box::FriendName << false;
+    QTest::newRow("txtEmail refuses") << "txtEmail" << true;
+    QTest::newRow("txtFriendEmail refuses") << "txtFriendEmail" << true;
+    QTest::newRow("txtName takes it") << "txtName" << false;
+    QTest::newRow("txtFriendName takes it") << "txtFriendName" << false;
 }
 
 void tst_ExitScreen::blankTypedIntoBox()
 {
-    QFETCH(Box, box);
+    QFETCH(QString, box);
     QFETCH(bool, refused);
     ExitScreenRun run;
     QVERIFY(run.ready());
     const Ui::frmNagScreen2 &ui = run.screen->ui();
-    auto *edit = static_cast<QLineEdit *>(boxWidget(ui, box));
+    auto *edit = run.screen->findChild<QLineEdit *>(box);
+    QVERIFY(edit);
     // A real message box takes the focus away while it is open.
     run.platform.onMessage = [&ui](const QString &) { ui.cmdClose->setFocus(Qt::OtherFocusReason); };
 

@@ -29,7 +29,6 @@ private slots:
     void cleanup();
     void everyEntryShowsAllThreeLevels_data();
     void everyEntryShowsAllThreeLevels();
-    void ctrlSShowsTheScore();
     void scoreViewOnlyHidesTheDialog();
     void firstScoreViewEmptiesTheClipboard();
     void mouseOverTheScoreEmptiesTheClipboard();
@@ -74,6 +73,7 @@ void tst_ScoreView::everyEntryShowsAllThreeLevels_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::newRow("menu") << "mnuScore";
+    QTest::newRow("Ctrl+S") << "Ctrl+S";
     QTest::newRow("beginner button") << "cmdScore";
     QTest::newRow("intermediate button") << "cmdIntermediateScore";
     QTest::newRow("expert button") << "cmdExpertScore";
@@ -85,22 +85,20 @@ void tst_ScoreView::everyEntryShowsAllThreeLevels()
     m_run->test.intCorrect = {2, 32767, 0};
     m_run->test.intAttempts = {5, 32767, 9};
     const Ui::frmMain &ui = m_main->ui();
+    if (entry == QLatin1String("Ctrl+S")) {
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+    }
     const QString text = readScoreVia([&] {
         if (entry == QLatin1String("mnuScore"))
             ui.mnuScore->trigger();
+        else if (entry == QLatin1String("Ctrl+S"))
+            QTest::keyClick(m_main, Qt::Key_S, Qt::ControlModifier);
         else
             QTest::mouseClick(m_main->findChild<QPushButton *>(entry), Qt::LeftButton);
     });
     QCOMPARE(text, shownReport(m_run->test));
     QVERIFY(text.contains(QStringLiteral("Intermediate Level :-  32767 Correct Out Of 32767 Attempts")));
-}
-
-void tst_ScoreView::ctrlSShowsTheScore()
-{
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_main));
-    const QString text = readScoreVia([&] { QTest::keyClick(m_main, Qt::Key_S, Qt::ControlModifier); });
-    QCOMPARE(text, shownReport(m_run->test));
 }
 
 void tst_ScoreView::scoreViewOnlyHidesTheDialog()
