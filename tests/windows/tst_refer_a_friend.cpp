@@ -130,55 +130,38 @@ void tst_ReferAFriend::submitChecks_data()
     const QString design = QStringLiteral("Your Message\r\n");
     const QString friendName = QStringLiteral("Bo Chan");
     const QString friendEmail = QStringLiteral("bo@example.net");
+    const QString sent;
     const QString proper = QStringLiteral("Please Enter Proper Email Address");
+    const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
+    const QString noName = QStringLiteral("Please Enter Your Name");
+    const QString noMessage = QStringLiteral("Please Enter Your Message");
+    const QString noFriend = QStringLiteral("Please Enter Your Friend's Name");
+    const auto row = [](const char *tag, const QString &name, const QString &email, const QString &message,
+                        const QString &friendName, const QString &friendEmail, const QString &refusal) {
+        QTest::newRow(tag) << false << name << email << message << friendName << friendEmail << refusal;
+    };
 
-    QTest::newRow("untouched form")
-        << true << QStringLiteral("Your Name") << QStringLiteral("Your Email Address") << design
-        << QStringLiteral("Friend's Name") << QStringLiteral("Friend's Email Address") << proper;
-    QTest::newRow("same address twice")
-        << false << name << email << design << friendName << email
-        << QStringLiteral("Please Enter Distinct Email Addresses");
-    QTest::newRow("same address, blanks around one")
-        << false << name << email << design << friendName << QStringLiteral("  ") + email + QStringLiteral(" ")
-        << QStringLiteral("Please Enter Distinct Email Addresses");
-    QTest::newRow("addresses differing in case only are distinct")
-        << false << name << email << design << friendName << QStringLiteral("Ann@example.org") << QString();
-    QTest::newRow("own address without @") << false << name << QStringLiteral("ann.example.org") << design
-                                           << friendName << friendEmail << proper;
-    QTest::newRow("friend's address without @") << false << name << email << design << friendName
-                                                << QStringLiteral("bo.example.net") << proper;
-    QTest::newRow("own address without .") << false << name << QStringLiteral("ann@example") << design
-                                           << friendName << friendEmail << proper;
-    QTest::newRow("friend's address without .") << false << name << email << design << friendName
-                                                << QStringLiteral("bo@example") << proper;
-    QTest::newRow(". before @ is enough") << false << name << QStringLiteral("a.b@c") << design << friendName
-                                          << friendEmail << QString();
-    QTest::newRow("name at placeholder") << false << QStringLiteral("Your Name") << email << design << friendName
-                                         << friendEmail << QStringLiteral("Please Enter Your Name");
-    QTest::newRow("name empty") << false << QString() << email << design << friendName << friendEmail
-                                << QStringLiteral("Please Enter Your Name");
-    QTest::newRow("name only blanks") << false << QStringLiteral("   ") << email << design << friendName
-                                      << friendEmail << QStringLiteral("Please Enter Your Name");
-    QTest::newRow("name placeholder in blanks") << false << QStringLiteral(" Your Name ") << email << design
-                                                << friendName << friendEmail
-                                                << QStringLiteral("Please Enter Your Name");
-    QTest::newRow("name placeholder in other case is a name")
-        << false << QStringLiteral("your name") << email << design << friendName << friendEmail << QString();
-    QTest::newRow("message emptied") << false << name << email << QString() << friendName << friendEmail
-                                     << QStringLiteral("Please Enter Your Message");
-    QTest::newRow("message at bare placeholder") << false << name << email << QStringLiteral("Your Message")
-                                                 << friendName << friendEmail
-                                                 << QStringLiteral("Please Enter Your Message");
-    QTest::newRow("friend's name at placeholder")
-        << false << name << email << design << QStringLiteral("Friend's Name") << friendEmail
-        << QStringLiteral("Please Enter Your Friend's Name");
-    QTest::newRow("friend's name empty") << false << name << email << design << QString() << friendEmail
-                                         << QStringLiteral("Please Enter Your Friend's Name");
-    QTest::newRow("empty fields: the first one is named")
-        << false << QString() << email << QString() << QString() << friendEmail
-        << QStringLiteral("Please Enter Your Name");
-    QTest::newRow("every visible field filled in") << false << name << email << design << friendName
-                                                   << friendEmail << QString();
+    QTest::newRow("untouched form") << true << "Your Name" << "Your Email Address" << design << "Friend's Name"
+                                    << "Friend's Email Address" << proper;
+    row("same address twice", name, email, design, friendName, email, distinct);
+    row("same address, blanks around one", name, email, design, friendName, "  " + email + " ", distinct);
+    row("addresses differing in case only are distinct", name, email, design, friendName, "Ann@example.org", sent);
+    row("own address without @", name, "ann.example.org", design, friendName, friendEmail, proper);
+    row("friend's address without @", name, email, design, friendName, "bo.example.net", proper);
+    row("own address without .", name, "ann@example", design, friendName, friendEmail, proper);
+    row("friend's address without .", name, email, design, friendName, "bo@example", proper);
+    row(". before @ is enough", name, "a.b@c", design, friendName, friendEmail, sent);
+    row("name at placeholder", "Your Name", email, design, friendName, friendEmail, noName);
+    row("name empty", "", email, design, friendName, friendEmail, noName);
+    row("name only blanks", "   ", email, design, friendName, friendEmail, noName);
+    row("name placeholder in blanks", " Your Name ", email, design, friendName, friendEmail, noName);
+    row("name placeholder in other case is a name", "your name", email, design, friendName, friendEmail, sent);
+    row("message emptied", name, email, "", friendName, friendEmail, noMessage);
+    row("message at bare placeholder", name, email, "Your Message", friendName, friendEmail, noMessage);
+    row("friend's name at placeholder", name, email, design, "Friend's Name", friendEmail, noFriend);
+    row("friend's name empty", name, email, design, "", friendEmail, noFriend);
+    row("empty fields: the first one is named", "", email, "", "", friendEmail, noName);
+    row("every visible field filled in", name, email, design, friendName, friendEmail, sent);
 }
 
 void tst_ReferAFriend::submitChecks()
