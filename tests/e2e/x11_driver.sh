@@ -5,7 +5,9 @@
 e2e_enter_x_server() {
     if [ -z "${CORVELLA_E2E_IN_X:-}" ]; then
         export CORVELLA_E2E_IN_X=1
-        exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" "$@"
+        # -noreset: with no window manager, the last client ending must not
+        # reset the server under the next one connecting.
+        exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset" "$@"
     fi
     # CORVELLA_E2E_NO_WM=1: a bare X server, which sends no activation.
     [ -n "${CORVELLA_E2E_NO_WM:-}" ] && return 0
