@@ -2,6 +2,7 @@
 
 #include "app/app_context.h"
 #include "app/banner_pick.h"
+#include "app/ignoring_failures.h"
 #include "app/platform/platform.h"
 #include "app/shutdown.h"
 #include "app/update_reminder.h"
@@ -24,27 +25,18 @@ void StartApplication(AppContext &context)
     }
 
     // Each step that fails is skipped; the main window still comes up.
-    try {
-        context.random.SeedFromClock();
-    } catch (...) {
-    }
-
-    try {
-        RunUpdateReminder(context.platform);
-    } catch (...) {
-    }
+    IgnoringFailures([&] { context.random.SeedFromClock(); });
+    IgnoringFailures([&] { RunUpdateReminder(context.platform); });
 
     frmMain *main = nullptr;
-    try {
+    IgnoringFailures([&] {
         main = new frmMain(context);
         main->show();
-    } catch (...) {
-    }
+    });
 
-    try {
+    IgnoringFailures([&] {
         if (main)
             context.intCoBrandRandomNumber =
                 CoBrand_Randomize(context.random, main->ui().lblCobrand, main->ui().lblFullBrand);
-    } catch (...) {
-    }
+    });
 }

@@ -1,6 +1,7 @@
 #include "ui/guess_flow.h"
 
 #include "app/app_context.h"
+#include "app/ignoring_failures.h"
 #include "app/platform/platform.h"
 #include "symboltest/symbol_test.h"
 #include "ui/input_drain.h"
@@ -11,20 +12,6 @@
 
 #include <QGuiApplication>
 #include <QLabel>
-
-namespace {
-
-// From the draw on, a step that fails is skipped and the flow goes on.
-template <typename Step>
-void guarded(Step step)
-{
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-} // namespace
 
 void RunGuess(frmMain &main, Level level, std::int16_t position)
 {
@@ -39,22 +26,21 @@ void RunGuess(frmMain &main, Level level, std::int16_t position)
     context.platform.sleep(GuessPauseMilliseconds);
     DropInputQueuedDuringPause();
 
-    guarded([&] { context.test.DrawSymbol(level, context.random); });
-    guarded([&] {
+    // From the draw on, a step that fails is skipped and the flow goes on.
+    IgnoringFailures([&] { context.test.DrawSymbol(level, context.random); });
+    IgnoringFailures([&] {
         const int symbol = context.test.LastDraw(level);
         const QPixmap drawn = ui.pictures.forLevel(level).ListImage(symbol);
         if (!drawn.isNull())
             ui.levelResult(level)->setPicture(drawn, SymbolName(level, symbol));
     });
-    guarded([&] {
-        const Outcome outcome = context.test.JudgeGuess(level, position);
-        ui.lblScore->setText(QString::fromUtf8(OutcomeText(outcome)));
-        context.test.RecordGuess(level, outcome);
-    });
-    guarded([&] { ui.picMessage->setVisible(false); });
+    const Outcome outcome = context.test.JudgeGuess(level, position);
+    IgnoringFailures([&] { ui.lblScore->setText(QString::fromUtf8(OutcomeText(outcome))); });
+    IgnoringFailures([&] { context.test.RecordGuess(level, outcome); });
+    IgnoringFailures([&] { ui.picMessage->setVisible(false); });
 
     frmResult result(context);
-    guarded([&] {
+    IgnoringFailures([&] {
         const bool right = ui.lblScore->text() == QLatin1String(OutcomeText(Outcome::Right));
         result.setMessage(right ? Outcome::Right : Outcome::Wrong);
     });

@@ -1,6 +1,7 @@
 #include "ui/level_dialog.h"
 
 #include "app/app_context.h"
+#include "app/ignoring_failures.h"
 #include "app/platform/platform.h"
 #include "app/web_links.h"
 #include "app/window_registry.h"
@@ -90,10 +91,7 @@ void frmSelectOption::txtTotalScore_MouseUp()
 
 void frmSelectOption::Label61_Click()
 {
-    try {
-        modHelp(m_context.platform).OpenHomePage();
-    } catch (...) {
-    }
+    IgnoringFailures([this] { modHelp(m_context.platform).OpenHomePage(); });
 }
 
 void frmSelectOption::lblCobrand_Click()
@@ -146,8 +144,5 @@ void frmSelectOption::unload()
 
 void frmSelectOption::emptyClipboard()
 {
-    try {
-        m_context.platform.clearClipboard();
-    } catch (...) {
-    }
+    IgnoringFailures([this] { m_context.platform.clearClipboard(); });
 }

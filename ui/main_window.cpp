@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "app/app_context.h"
+#include "app/ignoring_failures.h"
 #include "app/web_links.h"
 #include "app/window_registry.h"
 #include "symboltest/score_report.h"
@@ -21,20 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-
-namespace {
-
-// Handlers that ignore failures of their own steps.
-template <typename Step>
-void ignoringFailures(Step step)
-{
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-} // namespace
 
 frmMain::frmMain(AppContext &context, QWidget *parent)
     : QMainWindow(parent)
@@ -177,42 +164,42 @@ void frmMain::mnuDifficulty_Click()
 
 void frmMain::cmdBack_Click()
 {
-    ignoringFailures([this] { mnuDifficulty_Click(); });
+    IgnoringFailures([this] { mnuDifficulty_Click(); });
 }
 
 void frmMain::cmdExit_Click()
 {
-    ignoringFailures([this] { close(); });
+    IgnoringFailures([this] { close(); });
 }
 
 void frmMain::mnuExit_Click()
 {
-    ignoringFailures([this] { cmdExit_Click(); });
+    IgnoringFailures([this] { cmdExit_Click(); });
 }
 
 void frmMain::mnuAbout_Click()
 {
-    ignoringFailures([this] { frmAbout::showModal(m_context); });
+    IgnoringFailures([this] { frmAbout::showModal(m_context); });
 }
 
 void frmMain::mnuOnline_Click()
 {
-    ignoringFailures([this] { modHelp(m_context.platform).OpenOnlineHelpPage(); });
+    IgnoringFailures([this] { modHelp(m_context.platform).OpenOnlineHelpPage(); });
 }
 
 void frmMain::mnuVisit_Click()
 {
-    ignoringFailures([this] { modHelp(m_context.platform).OpenHomePage(); });
+    IgnoringFailures([this] { modHelp(m_context.platform).OpenHomePage(); });
 }
 
 void frmMain::mnuUpdate_Click()
 {
-    ignoringFailures([this] { modHelp(m_context.platform).OpenDownloadPage(); });
+    IgnoringFailures([this] { modHelp(m_context.platform).OpenDownloadPage(); });
 }
 
 void frmMain::mnuDonate_Click()
 {
-    ignoringFailures([this] { modHelp(m_context.platform).OpenDonationPage(); });
+    IgnoringFailures([this] { modHelp(m_context.platform).OpenDonationPage(); });
 }
 
 void frmMain::mkmoney_Click()
@@ -222,7 +209,7 @@ void frmMain::mkmoney_Click()
 
 void frmMain::Label61_Click()
 {
-    ignoringFailures([this] { modHelp(m_context.platform).OpenHomePage(); });
+    IgnoringFailures([this] { modHelp(m_context.platform).OpenHomePage(); });
 }
 
 void frmMain::lblCobrand_Click()
@@ -255,7 +242,7 @@ void frmMain::showEvent(QShowEvent *event)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    ignoringFailures([this] { Form_Unload(); });
+    IgnoringFailures([this] { Form_Unload(); });
     event->accept();
 }
 
