@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-dejavu-core
     # for the tests in a real X server and the screenshots they take
-    xvfb xauth xdotool openbox imagemagick x11-utils
+    xvfb xauth xfonts-base xdotool openbox imagemagick x11-utils
     # for checking the installed desktop entry, metainfo and package
     desktop-file-utils appstream dpkg-dev file
 )
