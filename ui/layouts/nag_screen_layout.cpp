@@ -7,12 +7,15 @@
 #include "ui/widgets/picture_box.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
+
+#include <cmath>
 
 namespace {
 
@@ -47,9 +50,14 @@ QLineEdit *makeTextBox(QWidget *parent, const char *name, const QString &text)
 // without Verdana: such a caption gets a condensed face so that it still fits.
 void condenseToFit(QWidget *widget, const QString &caption)
 {
+    // The caption is laid out with fractional advances, so measure it the
+    // way the label lays it out, rounded up, not by the rounded advance.
+    const auto needed = [&caption](const QFont &font) {
+        return int(std::ceil(QFontMetricsF(font).horizontalAdvance(caption)));
+    };
     QFont font = widget->font();
     int stretch = 100;
-    while (stretch > 50 && QFontMetrics(font).horizontalAdvance(caption) > widget->width())
+    while (stretch > 50 && needed(font) > widget->width())
         font.setStretch(--stretch);
     widget->setFont(font);
 }
