@@ -165,15 +165,8 @@ wait_opened "qrel-refer-a-friend.php?taf1=Ada%20Lovelace%20%26%20Co&taf2=ada%40e
 
 e2e_step "exit"
 e2e_click "$nag" 441 196
-for i in $(seq 1 100); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.05
-done
-kill -0 "$program_pid" 2>/dev/null && e2e_fail "E&xit did not end the program"
-status=0
-wait "$program_pid" || status=$?
+e2e_expect_clean_exit "$program_pid" "E&xit"
 program_pid=
-[ "$status" -eq 0 ] || e2e_fail "the program ended with exit code $status"
 
 echo "opened addresses:"
 cat "$opened"

@@ -119,3 +119,15 @@ e2e_pixel() {
 e2e_window_origin() {
     xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'
 }
+
+# Waits up to 5 seconds for a process to end and checks it ended with code 0.
+e2e_expect_clean_exit() {
+    local pid=$1 what=$2 i status=0
+    for i in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -0 "$pid" 2>/dev/null && e2e_fail "$what did not end the program"
+    wait "$pid" || status=$?
+    [ "$status" -eq 0 ] || e2e_fail "$what ended the program with exit code $status"
+}
