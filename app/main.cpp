@@ -1,7 +1,7 @@
-#include "app/app_context.h"
-#include "app/platform/qt_platform.h"
+#include "services/app_context.h"
+#include "services/qt_platform.h"
 #include "app/startup.h"
-#include "app/window_registry.h"
+#include "services/window_registry.h"
 #include "symboltest/random_source.h"
 #include "symboltest/symbol_test.h"
 

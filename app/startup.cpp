@@ -1,14 +1,14 @@
 #include "app/startup.h"
 
-#include "app/app_context.h"
-#include "app/banner_pick.h"
-#include "app/ignoring_failures.h"
-#include "app/platform/platform.h"
-#include "app/shutdown.h"
-#include "app/update_reminder.h"
+#include "services/app_context.h"
+#include "services/banner_number.h"
+#include "services/ignoring_failures.h"
+#include "services/platform.h"
+#include "services/shutdown.h"
+#include "services/update_reminder.h"
 #include "symboltest/random_source.h"
+#include "ui/exit_screen.h"
 #include "ui/main_window.h"
-#include "ui/widgets/link_label.h"
 
 void StartApplication(AppContext &context)
 {
@@ -31,12 +31,18 @@ void StartApplication(AppContext &context)
     frmMain *main = nullptr;
     IgnoringFailures([&] {
         main = new frmMain(context);
+        // Closing the exit screen, the last window, ends the program.
+        QObject::connect(main, &frmMain::exitScreenOpened, [&context](frmNagScreen2 *screen) {
+            QObject::connect(screen, &frmNagScreen2::shutdownRequested, screen,
+                             [&context] { ShutdownApplication(context); });
+        });
         main->show();
     });
 
     IgnoringFailures([&] {
-        if (main)
-            context.intCoBrandRandomNumber =
-                CoBrand_Randomize(context.random, main->ui().lblCobrand, main->ui().lblFullBrand);
+        if (main) {
+            context.intCoBrandRandomNumber = BannerNumber(context.random.Next());
+            main->showBanner(context.intCoBrandRandomNumber);
+        }
     });
 }

@@ -1,8 +1,8 @@
 #include "ui/about_box.h"
 
-#include "app/app_context.h"
-#include "app/web_links.h"
-#include "app/window_registry.h"
+#include "services/app_context.h"
+#include "services/web_links.h"
+#include "services/window_registry.h"
 #include "ui/widgets/link_label.h"
 
 #include <QPointer>

@@ -1,10 +1,9 @@
 #include "ui/exit_screen.h"
 
-#include "app/app_context.h"
-#include "app/platform/platform.h"
-#include "app/shutdown.h"
-#include "app/web_links.h"
-#include "app/window_registry.h"
+#include "services/app_context.h"
+#include "services/platform.h"
+#include "services/web_links.h"
+#include "services/window_registry.h"
 #include "symboltest/random_source.h"
 #include "ui/widgets/link_label.h"
 
@@ -169,12 +168,12 @@ void frmNagScreen2::lblGoToHome_Click()
 
 void frmNagScreen2::cmdClose_Click()
 {
-    ShutdownApplication(m_context);
+    emit shutdownRequested();
 }
 
 void frmNagScreen2::Form_Unload()
 {
-    ShutdownApplication(m_context);
+    emit shutdownRequested();
 }
 
 void frmNagScreen2::closeEvent(QCloseEvent *event)

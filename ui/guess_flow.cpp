@@ -1,8 +1,8 @@
 #include "ui/guess_flow.h"
 
-#include "app/app_context.h"
-#include "app/ignoring_failures.h"
-#include "app/platform/platform.h"
+#include "services/app_context.h"
+#include "services/ignoring_failures.h"
+#include "services/platform.h"
 #include "symboltest/symbol_test.h"
 #include "ui/input_drain.h"
 #include "ui/main_window.h"

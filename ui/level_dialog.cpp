@@ -1,12 +1,11 @@
 #include "ui/level_dialog.h"
 
-#include "app/app_context.h"
-#include "app/ignoring_failures.h"
-#include "app/platform/platform.h"
-#include "app/web_links.h"
-#include "app/window_registry.h"
+#include "services/app_context.h"
+#include "services/ignoring_failures.h"
+#include "services/platform.h"
+#include "services/web_links.h"
+#include "services/window_registry.h"
 #include "symboltest/symbol_test.h"
-#include "ui/main_window.h"
 #include "ui/widgets/front_only_focus.h"
 #include "ui/widgets/link_label.h"
 
@@ -18,9 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-frmSelectOption::frmSelectOption(AppContext &context, frmMain &mainWindow)
-    : m_context(context)
-    , m_mainWindow(mainWindow)
+frmSelectOption::frmSelectOption(AppContext &context, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
 {
     m_ui.setupUi(this);
     setModal(true);
@@ -44,13 +43,12 @@ frmSelectOption::frmSelectOption(AppContext &context, frmMain &mainWindow)
 
 void frmSelectOption::cmdOk_Click()
 {
-    const Ui::frmMain &main = m_mainWindow.ui();
     if (m_ui.optBeginner->isChecked()) {
-        main.fraBeginner->raise();
+        emit levelChosen(Level::Beginner);
     } else if (m_ui.optIntermediate->isChecked()) {
-        main.fraIntermediate->raise();
+        emit levelChosen(Level::Intermediate);
     } else if (m_ui.optExpert->isChecked()) {
-        main.fraExpert->raise();
+        emit levelChosen(Level::Expert);
     } else {
         m_context.platform.showMessage(QStringLiteral("Please Select An option"), Platform::Buttons::Ok,
                                        Platform::Icon::Critical);

@@ -1,9 +1,9 @@
 #include "ui/main_window.h"
 
-#include "app/app_context.h"
-#include "app/ignoring_failures.h"
-#include "app/web_links.h"
-#include "app/window_registry.h"
+#include "services/app_context.h"
+#include "services/ignoring_failures.h"
+#include "services/web_links.h"
+#include "services/window_registry.h"
 #include "symboltest/score_report.h"
 #include "symboltest/symbol_test.h"
 #include "ui/about_box.h"
@@ -80,9 +80,45 @@ frmSelectOption *frmMain::selectOption()
 {
     if (m_selectOption && m_selectOption->isUnloaded())
         delete m_selectOption;
-    if (!m_selectOption)
-        m_selectOption = new frmSelectOption(m_context, *this);
+    if (!m_selectOption) {
+        m_selectOption = new frmSelectOption(m_context);
+        connect(m_selectOption, &frmSelectOption::levelChosen, this, &frmMain::showLevel);
+    }
     return m_selectOption;
+}
+
+void frmMain::showLevel(Level level)
+{
+    switch (level) {
+    case Level::Beginner:
+        m_ui.fraBeginner->raise();
+        break;
+    case Level::Intermediate:
+        m_ui.fraIntermediate->raise();
+        break;
+    case Level::Expert:
+        m_ui.fraExpert->raise();
+        break;
+    }
+}
+
+void frmMain::showBanner(std::int16_t number)
+{
+    switch (number) {
+    case 1:
+    case 3:
+    case 5:
+        m_ui.lblCobrand->raise();
+        break;
+    case 2:
+    case 4:
+    case 6:
+        m_ui.lblFullBrand->raise();
+        break;
+    default:
+        // 7: the design's order stays.
+        break;
+    }
 }
 
 void frmMain::showSelectOption()
@@ -249,5 +285,6 @@ void frmMain::closeEvent(QCloseEvent *event)
 void frmMain::Form_Unload()
 {
     auto *exitScreen = new frmNagScreen2(m_context);
+    emit exitScreenOpened(exitScreen);
     exitScreen->show();
 }

@@ -1,7 +1,7 @@
 #include "ui/result_dialog.h"
 
-#include "app/app_context.h"
-#include "app/window_registry.h"
+#include "services/app_context.h"
+#include "services/window_registry.h"
 #include "ui/layouts/design.h"
 
 #include <QLabel>

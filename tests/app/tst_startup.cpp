@@ -1,10 +1,12 @@
-#include "windows/window_test_support.h"
+#include "ui/window_test_support.h"
 
 #include "app/startup.h"
+#include "ui/exit_screen.h"
 #include "ui/main_window.h"
 #include "ui/widgets/link_label.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 
 #include <algorithm>
@@ -44,6 +46,7 @@ private slots:
     void bannerPickComesFromTheClockSeededGenerator();
     void failingReminderStillShowsTheMainWindow_data();
     void failingReminderStillShowsTheMainWindow();
+    void closingTheExitScreenEndsTheProgram();
     void cleanup();
 };
 
@@ -157,6 +160,32 @@ void tst_Startup::failingReminderStillShowsTheMainWindow()
     QVERIFY(run.mainWindow());
     QVERIFY(run.mainWindow()->isVisible());
     QVERIFY(run.context.intCoBrandRandomNumber != 0);
+}
+
+// The main window leads to the exit screen, whose closing ends the run
+// through the shutdown: every window closed, exit code 0.
+void tst_Startup::closingTheExitScreenEndsTheProgram()
+{
+    Run run;
+    run.test.blnLevelChosen = true;
+    StartApplication(run.context);
+    QPointer<frmMain> window = run.mainWindow();
+    QVERIFY(window);
+    QVERIFY(window->close());
+
+    frmNagScreen2 *screen = nullptr;
+    for (QWidget *open : run.windows.openWindows()) {
+        if (auto *exitScreen = qobject_cast<frmNagScreen2 *>(open))
+            screen = exitScreen;
+    }
+    QVERIFY(screen);
+    QVERIFY(run.platform.exitCodes.isEmpty());
+    QPointer<frmNagScreen2> screenGuard = screen;
+    QVERIFY(screen->close());
+
+    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    QVERIFY(run.context.ended);
+    QTRY_VERIFY(window.isNull() && screenGuard.isNull());
 }
 
 void tst_Startup::cleanup()

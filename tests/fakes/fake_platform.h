@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/platform/platform.h"
+#include "services/platform.h"
 
 #include <QHash>
 #include <QList>

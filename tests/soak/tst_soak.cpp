@@ -1,5 +1,5 @@
-#include "app/app_context.h"
-#include "app/window_registry.h"
+#include "services/app_context.h"
+#include "services/window_registry.h"
 #include "fakes/fake_platform.h"
 #include "fakes/scripted_random.h"
 #include "symboltest/symbol_test.h"

@@ -1,0 +1,302 @@
+#include "window_test_support.h"
+
+#include "services/web_links.h"
+#include "ui/exit_screen.h"
+#include "ui/refer_a_friend.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(TellAFriend::Fields)
+
+namespace {
+
+// Query items as "key=value" lines, split at the first "=", for readable comparisons.
+using QueryItems = QStringList;
+
+QString item(const QString &key, const QString &value)
+{
+    return key + QLatin1Char('=') + value;
+}
+
+// What a web page reads from the address: the query up to any "#", split at
+// "&" and the first "=", with "+" standing for a blank and %XX decoded.
+QueryItems receivedByPage(const QString &address)
+{
+    QString query = address.section(QLatin1Char('?'), 1);
+    query = query.section(QLatin1Char('#'), 0, 0);
+    QueryItems items;
+    for (const QString &pair : query.split(QLatin1Char('&'))) {
+        const auto decode = [](QString part) {
+            part.replace(QLatin1Char('+'), QLatin1Char(' '));
+            return QUrl::fromPercentEncoding(part.toUtf8());
+        };
+        items.append(item(decode(pair.section(QLatin1Char('='), 0, 0)), decode(pair.section(QLatin1Char('='), 1))));
+    }
+    return items;
+}
+
+QueryItems expectedQuery(const TellAFriend::Fields &fields)
+{
+    return {item(QStringLiteral("taf1"), fields.yourName),    item(QStringLiteral("taf2"), fields.yourEmail),
+            item(QStringLiteral("taf3"), fields.yourMessage), item(QStringLiteral("taf4"), fields.friendName),
+            item(QStringLiteral("taf5"), fields.friendEmail), item(QStringLiteral("taf6"), ProgramPageAddress())};
+}
+
+// Checks that the address goes to the refer-a-friend script and carries
+// exactly the expected values, read both by Qt and the way a page reads it.
+void verifyRequest(const QString &address, const TellAFriend::Fields &fields)
+{
+    // The address itself carries no blank, line break or non-ASCII character
+    // that a shell or browser would have to guess about.
+    for (const QChar c : address)
+        QVERIFY2(c.unicode() > 0x20 && c.unicode() < 0x7f, qPrintable(address));
+    const QUrl url(address, QUrl::StrictMode);
+    QVERIFY2(url.isValid(), qPrintable(url.errorString()));
+    QCOMPARE(url.adjusted(QUrl::RemoveQuery).toString(), ReferAFriendScriptAddress());
+    QVERIFY(!url.hasFragment());
+
+    const QueryItems expected = expectedQuery(fields);
+    QueryItems decoded;
+    for (const auto &[key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded))
+        decoded.append(item(key, value));
+    QCOMPARE(decoded, expected);
+    QCOMPARE(receivedByPage(address), expected);
+}
+
+} // namespace
+
+class tst_ReferAFriend : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void trimmingRemovesBlanksOnly_data();
+    void trimmingRemovesBlanksOnly();
+    void submitChecks_data();
+    void submitChecks();
+    void valuesArriveExactlyAsTyped_data();
+    void valuesArriveExactlyAsTyped();
+    void refusedSubmitKeepsTheFormAndTheLastValues();
+};
+
+void tst_ReferAFriend::cleanup()
+{
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_ReferAFriend::trimmingRemovesBlanksOnly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("trimmed");
+    QTest::newRow("blanks around") << QStringLiteral("  Ann Lee  ") << QStringLiteral("Ann Lee");
+    QTest::newRow("only blanks") << QStringLiteral("   ") << QString();
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("tab stays") << QStringLiteral("\tAnn ") << QStringLiteral("\tAnn");
+    QTest::newRow("line break stays") << QStringLiteral(" Your Message\r\n") << QStringLiteral("Your Message\r\n");
+    QTest::newRow("no-break space stays") << QStringLiteral("Ann\u00a0") << QStringLiteral("Ann\u00a0");
+}
+
+void tst_ReferAFriend::trimmingRemovesBlanksOnly()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, trimmed);
+    QCOMPARE(TellAFriend::TrimBlanks(text), trimmed);
+}
+
+// One row per outcome of "Refer A Friend Now": the texts in the five boxes
+// (txtMessage with its CR LF line ends) and the message shown, or none when
+// the request is sent.
+void tst_ReferAFriend::submitChecks_data()
+{
+    QTest::addColumn<bool>("untouched");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("friendName");
+    QTest::addColumn<QString>("friendEmail");
+    QTest::addColumn<QString>("refusal");
+
+    const QString name = QStringLiteral("Ann Lee");
+    const QString email = QStringLiteral("ann@example.org");
+    const QString design = QStringLiteral("Your Message\r\n");
+    const QString friendName = QStringLiteral("Bo Chan");
+    const QString friendEmail = QStringLiteral("bo@example.net");
+    const QString sent;
+    const QString proper = QStringLiteral("Please Enter Proper Email Address");
+    const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
+    const QString noName = QStringLiteral("Please Enter Your Name");
+    const QString noMessage = QStringLiteral("Please Enter Your Message");
+    const QString noFriend = QStringLiteral("Please Enter Your Friend's Name");
+    const auto row = [](const char *tag, const QString &name, const QString &email, const QString &message,
+                        const QString &friendName, const QString &friendEmail, const QString &refusal) {
+        QTest::newRow(tag) << false << name << email << message << friendName << friendEmail << refusal;
+    };
+
+    QTest::newRow("untouched form") << true << "Your Name" << "Your Email Address" << design << "Friend's Name"
+                                    << "Friend's Email Address" << proper;
+    row("same address twice", name, email, design, friendName, email, distinct);
+    row("same address, blanks around one", name, email, design, friendName, "  " + email + " ", distinct);
+    row("addresses differing in case only are distinct", name, email, design, friendName, "Ann@example.org", sent);
+    row("own address without @", name, "ann.example.org", design, friendName, friendEmail, proper);
+    row("friend's address without @", name, email, design, friendName, "bo.example.net", proper);
+    row("own address without .", name, "ann@example", design, friendName, friendEmail, proper);
+    row("friend's address without .", name, email, design, friendName, "bo@example", proper);
+    row(". before @ is enough", name, "a.b@c", design, friendName, friendEmail, sent);
+    row("name at placeholder", "Your Name", email, design, friendName, friendEmail, noName);
+    row("name empty", "", email, design, friendName, friendEmail, noName);
+    row("name only blanks", "   ", email, design, friendName, friendEmail, noName);
+    row("name placeholder in blanks", " Your Name ", email, design, friendName, friendEmail, noName);
+    row("name placeholder in other case is a name", "your name", email, design, friendName, friendEmail, sent);
+    row("message emptied", name, email, "", friendName, friendEmail, noMessage);
+    row("message at bare placeholder", name, email, "Your Message", friendName, friendEmail, noMessage);
+    row("friend's name at placeholder", name, email, design, "Friend's Name", friendEmail, noFriend);
+    row("friend's name empty", name, email, design, "", friendEmail, noFriend);
+    row("empty fields: the first one is named", "", email, "", "", friendEmail, noName);
+    row("every visible field filled in", name, email, design, friendName, friendEmail, sent);
+}
+
+void tst_ReferAFriend::submitChecks()
+{
+    QFETCH(bool, untouched);
+    QFETCH(QString, name);
+    QFETCH(QString, email);
+    QFETCH(QString, message);
+    QFETCH(QString, friendName);
+    QFETCH(QString, friendEmail);
+    QFETCH(QString, refusal);
+
+    using TellAFriend::TrimBlanks;
+    const TellAFriend::Fields kept{TrimBlanks(name), TrimBlanks(email), TrimBlanks(message),
+                                   TrimBlanks(friendName), TrimBlanks(friendEmail)};
+    // Through the exit screen's form and its submit button.
+    TestRun run;
+    const std::unique_ptr<frmNagScreen2> screen = std::make_unique<frmNagScreen2>(run.context);
+    screen->show();
+    screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+    const Ui::frmNagScreen2 &ui = screen->ui();
+    // The texts are set as typed, with no box holding the focus.
+    ui.cmdSubmit->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(ui.cmdSubmit->hasFocus());
+    if (!untouched) {
+        ui.txtName->setText(name);
+        ui.txtEmail->setText(email);
+        // The message box lies out of sight; rows that keep its design text
+        // leave it alone.
+        if (message != QStringLiteral("Your Message\r\n"))
+            ui.txtMessage->setPlainText(message);
+        ui.txtFriendName->setText(friendName);
+        ui.txtFriendEmail->setText(friendEmail);
+    }
+    QTest::mouseClick(ui.cmdSubmit, Qt::LeftButton);
+
+    const modTellAFriend &module = screen->tellAFriend();
+    QCOMPARE(module.strYourName, kept.yourName);
+    QCOMPARE(module.strYourEmail, kept.yourEmail);
+    QCOMPARE(module.strYourMessage, kept.yourMessage);
+    QCOMPARE(module.strFriendName, kept.friendName);
+    QCOMPARE(module.strFriendEmail, kept.friendEmail);
+
+    if (refusal.isEmpty()) {
+        QVERIFY(run.platform.messages.isEmpty());
+        QCOMPARE(run.platform.openedAddresses.size(), 1);
+        QCOMPARE(module.strReferURL, run.platform.openedAddresses.constFirst());
+        verifyRequest(run.platform.openedAddresses.constFirst(), kept);
+    } else {
+        QCOMPARE(run.platform.messages.size(), 1);
+        const FakePlatform::Message &shown = run.platform.messages.constFirst();
+        QCOMPARE(shown.text, refusal);
+        QCOMPARE(shown.icon, Platform::Icon::Critical);
+        QCOMPARE(shown.buttons, Platform::Buttons::Ok);
+        QCOMPARE(shown.caption, QStringLiteral("Corvella"));
+        QVERIFY(run.platform.openedAddresses.isEmpty());
+    }
+}
+
+// Characters that mean something in an address stay inside their own value.
+void tst_ReferAFriend::valuesArriveExactlyAsTyped_data()
+{
+    QTest::addColumn<TellAFriend::Fields>("fields");
+    const QString message = QStringLiteral("Your Message\r\n");
+    const QString email = QStringLiteral("ann@example.org");
+    const QString friendEmail = QStringLiteral("bo@example.net");
+    QTest::newRow("another parameter in the name")
+        << TellAFriend::Fields{QStringLiteral("a&taf5=evil@x.y"), email, message, QStringLiteral("Bo"), friendEmail};
+    QTest::newRow("equals sign") << TellAFriend::Fields{QStringLiteral("="), email, message, QStringLiteral("a=b"),
+                                                        friendEmail};
+    QTest::newRow("hash") << TellAFriend::Fields{QStringLiteral("#1 fan"), email, message, QStringLiteral("Bo#"),
+                                                 friendEmail};
+    QTest::newRow("plus and percent")
+        << TellAFriend::Fields{QStringLiteral("A+B 100%"), QStringLiteral("a+tag@example.org"),
+                               QStringLiteral("%41 %zz"), QStringLiteral("Bo"), friendEmail};
+    QTest::newRow("blanks inside") << TellAFriend::Fields{QStringLiteral("Ann   Lee"), email, message,
+                                                          QStringLiteral("Bo Chan"), friendEmail};
+    QTest::newRow("line breaks") << TellAFriend::Fields{QStringLiteral("Ann"), email,
+                                                        QStringLiteral("line one\r\nline two\r\n\r\n"),
+                                                        QStringLiteral("Bo\nChan"), friendEmail};
+    QTest::newRow("non-ASCII") << TellAFriend::Fields{QStringLiteral("Zoë Ångström"), QStringLiteral("zoë@exämple.org"),
+                                                      QStringLiteral("Привет, 李 😀"), QStringLiteral("Bø"),
+                                                      friendEmail};
+    QTest::newRow("question mark and slash")
+        << TellAFriend::Fields{QStringLiteral("?taf1=x"), email, QStringLiteral("a/b?c"), QStringLiteral("Bo"),
+                               friendEmail};
+}
+
+void tst_ReferAFriend::valuesArriveExactlyAsTyped()
+{
+    QFETCH(TellAFriend::Fields, fields);
+    FakePlatform platform;
+    modTellAFriend module;
+    module.strYourName = fields.yourName;
+    module.strYourEmail = fields.yourEmail;
+    module.strYourMessage = fields.yourMessage;
+    module.strFriendName = fields.friendName;
+    module.strFriendEmail = fields.friendEmail;
+
+    module.SendReferral(platform);
+
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(platform.openedAddresses, QStringList{module.strReferURL});
+    verifyRequest(module.strReferURL, fields);
+}
+
+// A refused submit leaves the boxes as they were; pressing again after a
+// correction sends, and pressing once more sends again.
+void tst_ReferAFriend::refusedSubmitKeepsTheFormAndTheLastValues()
+{
+    TestRun run;
+    const std::unique_ptr<frmNagScreen2> screen = std::make_unique<frmNagScreen2>(run.context);
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
+    const Ui::frmNagScreen2 &ui = screen->ui();
+    ui.txtEmail->setText(QStringLiteral("ann@example.org"));
+    ui.txtFriendEmail->setText(QStringLiteral("bo@example.net"));
+    ui.txtFriendName->setText(QStringLiteral("Bo"));
+
+    QTest::mouseClick(ui.cmdSubmit, Qt::LeftButton);
+    QCOMPARE(run.platform.messages.size(), 1);
+    QCOMPARE(run.platform.messages.constFirst().text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(ui.txtName->text(), QStringLiteral("Your Name"));
+    QCOMPARE(ui.txtEmail->text(), QStringLiteral("ann@example.org"));
+    QCOMPARE(Ui::TextBoxText(ui.txtMessage), QStringLiteral("Your Message\r\n"));
+    QVERIFY(run.platform.openedAddresses.isEmpty());
+
+    ui.txtName->setText(QStringLiteral("Ann"));
+    QTest::mouseClick(ui.cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(ui.cmdSubmit, Qt::LeftButton);
+    QCOMPARE(run.platform.messages.size(), 1);
+    QCOMPARE(run.platform.openedAddresses.size(), 2);
+    QCOMPARE(run.platform.openedAddresses.at(0), run.platform.openedAddresses.at(1));
+}
+
+QTEST_MAIN(tst_ReferAFriend)
+#include "tst_refer_a_friend.moc"
