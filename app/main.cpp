@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     // window closed.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    modSymbolTest test;
+    SymbolTest test;
     ClockSeededRandom random;
     QtPlatform platform;
     WindowRegistry windows;

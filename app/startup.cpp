@@ -25,7 +25,7 @@ void StartApplication(AppContext &context)
     }
 
     // Each step that fails is skipped; the main window still comes up.
-    IgnoringFailures([&] { context.random.SeedFromClock(); });
+    IgnoringFailures([&] { context.random.seedFromClock(); });
     IgnoringFailures([&] { RunUpdateReminder(context.platform); });
 
     frmMain *main = nullptr;
@@ -41,7 +41,7 @@ void StartApplication(AppContext &context)
 
     IgnoringFailures([&] {
         if (main) {
-            context.intCoBrandRandomNumber = BannerNumber(context.random.Next());
+            context.intCoBrandRandomNumber = BannerNumber(context.random.next());
             main->showBanner(context.intCoBrandRandomNumber);
         }
     });

@@ -73,8 +73,8 @@ frmNagScreen2::frmNagScreen2(AppContext &context, QWidget *parent)
 
 void frmNagScreen2::Form_Load()
 {
-    m_context.random.SeedFromClock();
-    const float r = m_context.random.Next();
+    m_context.random.seedFromClock();
+    const float r = m_context.random.next();
     // Int(r * 4) in single precision; a value of 1 from a faulty source
     // still names the last message.
     const int n = std::clamp(static_cast<int>(std::floor(r * 4.0f)), 0, 3);

@@ -27,21 +27,21 @@ void RunGuess(frmMain &main, Level level, std::int16_t position)
     DropInputQueuedDuringPause();
 
     // From the draw on, a step that fails is skipped and the flow goes on.
-    IgnoringFailures([&] { context.test.DrawSymbol(level, context.random); });
+    IgnoringFailures([&] { context.test.drawSymbol(level, context.random); });
     IgnoringFailures([&] {
-        const int symbol = context.test.LastDraw(level);
+        const int symbol = context.test.lastDraw(level);
         const QPixmap drawn = ui.pictures.forLevel(level).ListImage(symbol);
         if (!drawn.isNull())
             ui.levelResult(level)->setPicture(drawn, SymbolName(level, symbol));
     });
-    const Outcome outcome = context.test.JudgeGuess(level, position);
-    IgnoringFailures([&] { ui.lblScore->setText(QString::fromUtf8(OutcomeText(outcome))); });
-    IgnoringFailures([&] { context.test.RecordGuess(level, outcome); });
+    const Outcome outcome = context.test.judgeGuess(level, position);
+    IgnoringFailures([&] { ui.lblScore->setText(QString::fromUtf8(outcomeText(outcome))); });
+    IgnoringFailures([&] { context.test.recordGuess(level, outcome); });
     IgnoringFailures([&] { ui.picMessage->setVisible(false); });
 
     frmResult result(context);
     IgnoringFailures([&] {
-        const bool right = ui.lblScore->text() == QLatin1String(OutcomeText(Outcome::Right));
+        const bool right = ui.lblScore->text() == QLatin1String(outcomeText(Outcome::Right));
         result.setMessage(right ? Outcome::Right : Outcome::Wrong);
     });
     result.exec();

@@ -54,7 +54,7 @@ void frmSelectOption::cmdOk_Click()
                                        Platform::Icon::Critical);
     }
     unload();
-    m_context.test.blnLevelChosen = true;
+    m_context.test.setLevelChosen(true);
 }
 
 void frmSelectOption::cmdOkScore_Click()

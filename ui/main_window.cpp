@@ -132,7 +132,7 @@ void frmMain::showSelectOption()
 
 void frmMain::Form_Activate()
 {
-    if (m_context.test.blnLevelChosen || m_activating)
+    if (m_context.test.isLevelChosen() || m_activating)
         return;
     m_activating = true;
     // A dialog kept hidden after a score view would otherwise come back
@@ -175,7 +175,7 @@ void frmMain::cmdExpertScore_Click()
 
 void frmMain::mnuScore_Click()
 {
-    const QString report = QString::fromStdString(BuildScoreReport(m_context.test));
+    const QString report = QString::fromStdString(scoreReport(m_context.test));
     frmSelectOption *dialog = selectOption();
     QPlainTextEdit *box = dialog->ui().txtTotalScore;
     // The box shows CR LF line breaks as plain line breaks; setting the same

@@ -18,8 +18,8 @@ frmResult::frmResult(AppContext &context, QWidget *parent)
 
 void frmResult::setMessage(Outcome outcome)
 {
-    const Rgb colour = MessageColour(outcome);
-    m_ui.lblResult->setText(QString::fromUtf8(ResultMessage(outcome)));
+    const Rgb colour = messageColour(outcome);
+    m_ui.lblResult->setText(QString::fromUtf8(resultMessage(outcome)));
     Design::setForeground(m_ui.lblResult, QColor(colour.red, colour.green, colour.blue));
 }
 

@@ -76,7 +76,7 @@ void tst_Startup::secondInstanceIsRefusedAndEnds()
 void tst_Startup::startShowsTheMainWindowAfterTheReminder()
 {
     Run run;
-    run.test.blnLevelChosen = true; // keeps the level dialog out of this test
+    run.test.setLevelChosen(true); // keeps the level dialog out of this test
     run.platform.settings.insert(durationKey, QStringLiteral("1 Jan 2020"));
     int seedsWhenAsked = -1;
     bool windowWhenAsked = true;
@@ -122,7 +122,7 @@ void tst_Startup::bannerPickComesFromTheClockSeededGenerator()
     QFETCH(QString, front);
 
     Run run;
-    run.test.blnLevelChosen = true;
+    run.test.setLevelChosen(true);
     run.random.push(r);
     StartApplication(run.context);
 
@@ -150,7 +150,7 @@ void tst_Startup::failingReminderStillShowsTheMainWindow()
     QFETCH(bool, readOnly);
 
     Run run;
-    run.test.blnLevelChosen = true;
+    run.test.setLevelChosen(true);
     if (!stored.isEmpty())
         run.platform.settings.insert(durationKey, stored);
     run.platform.settingsReadOnly = readOnly;
@@ -167,7 +167,7 @@ void tst_Startup::failingReminderStillShowsTheMainWindow()
 void tst_Startup::closingTheExitScreenEndsTheProgram()
 {
     Run run;
-    run.test.blnLevelChosen = true;
+    run.test.setLevelChosen(true);
     StartApplication(run.context);
     QPointer<frmMain> window = run.mainWindow();
     QVERIFY(window);

@@ -9,7 +9,7 @@
 // One run's object graph with a scripted desktop and pinned random values.
 struct TestRun
 {
-    modSymbolTest test;
+    SymbolTest test;
     ScriptedRandom random;
     FakePlatform platform;
     WindowRegistry windows;

@@ -44,12 +44,12 @@ constexpr int FirstSample = 1000;
 class PinnedDraws final : public RandomSource
 {
 public:
-    float Next() override
+    float next() override
     {
         ++draws;
         return ScriptedRandom::forSymbol(draws <= WrongFirst ? Clicked + 2 : Clicked + 1, 5);
     }
-    void SeedFromClock() override {}
+    void seedFromClock() override {}
 
     int draws = 0;
 };
@@ -125,7 +125,7 @@ private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void guessOnce();
 
-    modSymbolTest m_test;
+    SymbolTest m_test;
     PinnedDraws m_random;
     FakePlatform m_platform;
     WindowRegistry m_windows;
@@ -145,7 +145,7 @@ private:
 // Plays the whole session once; the test functions look at what it left.
 void tst_Soak::initTestCase()
 {
-    m_test.blnLevelChosen = true;
+    m_test.setLevelChosen(true);
     m_platform.sleeps.reserve(Guesses);
 
     m_main = std::make_unique<frmMain>(m_context);
@@ -182,8 +182,8 @@ void tst_Soak::guessOnce()
 {
     QTest::mouseClick(m_main->ui().cmdZener[Clicked], Qt::LeftButton);
     ++m_guessesMade;
-    if (m_correctWhenAttemptsReachedTheLimit < 0 && m_test.AttemptsCount(Level::Beginner) == Limit)
-        m_correctWhenAttemptsReachedTheLimit = m_test.CorrectCount(Level::Beginner);
+    if (m_correctWhenAttemptsReachedTheLimit < 0 && m_test.attemptsCount(Level::Beginner) == Limit)
+        m_correctWhenAttemptsReachedTheLimit = m_test.correctCount(Level::Beginner);
     if (m_guessesMade == FirstSample)
         m_first = sampleNow();
     if (m_guessesMade == Guesses) {
@@ -205,7 +205,7 @@ bool tst_Soak::eventFilter(QObject *watched, QEvent *event)
         return false;
     ++m_dialogsShown;
     const Outcome expected = m_dialogsShown <= WrongFirst ? Outcome::Wrong : Outcome::Right;
-    if (dialog->ui().lblResult->text() != QString::fromUtf8(ResultMessage(expected)))
+    if (dialog->ui().lblResult->text() != QString::fromUtf8(resultMessage(expected)))
         ++m_messagesAmiss;
     QMetaObject::invokeMethod(
         dialog,
@@ -230,7 +230,7 @@ void tst_Soak::everyGuessShowsItsOwnOutcome()
 // the correct count, so from then on the counts no longer match the guesses.
 void tst_Soak::attemptsStopAtTheLimitWhileRightGuessesStillCount()
 {
-    QCOMPARE(int(m_test.AttemptsCount(Level::Beginner)), Limit);
+    QCOMPARE(int(m_test.attemptsCount(Level::Beginner)), Limit);
     QCOMPARE(m_correctWhenAttemptsReachedTheLimit, Limit - WrongFirst);
     QVERIFY(m_correctWhenAttemptsReachedTheLimit < Limit);
 }
@@ -238,10 +238,10 @@ void tst_Soak::attemptsStopAtTheLimitWhileRightGuessesStillCount()
 void tst_Soak::correctCountStopsAtTheLimitToo()
 {
     QVERIFY(RightAfter > Limit); // the session is long enough to get there
-    QCOMPARE(int(m_test.CorrectCount(Level::Beginner)), Limit);
+    QCOMPARE(int(m_test.correctCount(Level::Beginner)), Limit);
     for (Level other : {Level::Intermediate, Level::Expert}) {
-        QCOMPARE(int(m_test.CorrectCount(other)), 0);
-        QCOMPARE(int(m_test.AttemptsCount(other)), 0);
+        QCOMPARE(int(m_test.correctCount(other)), 0);
+        QCOMPARE(int(m_test.attemptsCount(other)), 0);
     }
 }
 

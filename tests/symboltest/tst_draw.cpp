@@ -35,7 +35,7 @@ void tst_Draw::edgesOfTheUnitInterval_data()
     const float belowOne = std::nextafter(1.0f, 0.0f);
     // The symbol counts are written out: they are what the edges must reach.
     for (const auto &[level, count] : {std::pair{Level::Beginner, 5}, {Level::Intermediate, 8}, {Level::Expert, 10}}) {
-        const QByteArray name = LevelName(level);
+        const QByteArray name = levelName(level);
         QTest::newRow(name + " r=0") << level << 0.0f << 1;
         QTest::newRow(name + " largest r") << level << belowOne << count;
         QTest::newRow(name + " r=0.5") << level << 0.5f << count / 2 + 1;
@@ -53,30 +53,30 @@ void tst_Draw::edgesOfTheUnitInterval()
     QFETCH(float, r);
     QFETCH(int, symbol);
     ScriptedRandom random{r};
-    modSymbolTest test;
-    QCOMPARE(int(test.DrawSymbol(level, random)), symbol);
-    QCOMPARE(int(test.LastDraw(level)), symbol);
+    SymbolTest test;
+    QCOMPARE(int(test.drawSymbol(level, random)), symbol);
+    QCOMPARE(int(test.lastDraw(level)), symbol);
 }
 
 void tst_Draw::everySymbolReachableAndNothingElse_data()
 {
     QTest::addColumn<Level>("level");
     for (Level level : AllLevels)
-        QTest::newRow(LevelName(level)) << level;
+        QTest::newRow(levelName(level)) << level;
 }
 
 void tst_Draw::everySymbolReachableAndNothingElse()
 {
     QFETCH(Level, level);
     ClockSeededRandom random(20261208);
-    modSymbolTest test;
-    std::vector<int> seen(SymbolCount(level) + 2, 0);
+    SymbolTest test;
+    std::vector<int> seen(symbolCount(level) + 2, 0);
     for (int i = 0; i < 20000; ++i) {
-        const int symbol = test.DrawSymbol(level, random);
-        QVERIFY2(symbol >= 1 && symbol <= SymbolCount(level), qPrintable(QString::number(symbol)));
+        const int symbol = test.drawSymbol(level, random);
+        QVERIFY2(symbol >= 1 && symbol <= symbolCount(level), qPrintable(QString::number(symbol)));
         ++seen[symbol];
     }
-    for (int symbol = 1; symbol <= SymbolCount(level); ++symbol)
+    for (int symbol = 1; symbol <= symbolCount(level); ++symbol)
         QVERIFY2(seen[symbol] > 0, qPrintable(QStringLiteral("symbol %1 never drawn").arg(symbol)));
 }
 
@@ -90,14 +90,14 @@ void tst_Draw::drawsAreUniform_data()
 void tst_Draw::drawsAreUniform()
 {
     QFETCH(Level, level);
-    const int m = SymbolCount(level);
+    const int m = symbolCount(level);
     const double critical[] = {0, 0, 0, 0, 18.467, 0, 0, 24.322, 0, 27.877};
     ClockSeededRandom random(7);
-    modSymbolTest test;
+    SymbolTest test;
     const int draws = 100000;
     std::vector<int> counts(m + 1, 0);
     for (int i = 0; i < draws; ++i)
-        ++counts[test.DrawSymbol(level, random)];
+        ++counts[test.drawSymbol(level, random)];
     const double expected = double(draws) / m;
     double chiSquare = 0;
     for (int symbol = 1; symbol <= m; ++symbol)
@@ -110,7 +110,7 @@ void tst_Draw::generatorNeverReturnsOne()
     ClockSeededRandom random(123456789);
     float largest = 0.0f;
     for (int i = 0; i < 20'000'000; ++i) {
-        const float r = random.Next();
+        const float r = random.next();
         if (r >= 1.0f || r < 0.0f)
             QFAIL(qPrintable(QStringLiteral("value %1 out of [0, 1)").arg(double(r))));
         largest = std::max(largest, r);
@@ -120,9 +120,9 @@ void tst_Draw::generatorNeverReturnsOne()
 
 void tst_Draw::bitsToFloatCoversTheWholeRange()
 {
-    QCOMPARE(UnitFloatFromBits(0), 0.0f);
-    QCOMPARE(UnitFloatFromBits(std::numeric_limits<std::uint32_t>::max()), std::nextafter(1.0f, 0.0f));
-    QVERIFY(UnitFloatFromBits(0x80000000u) == 0.5f);
+    QCOMPARE(unitFloatFromBits(0), 0.0f);
+    QCOMPARE(unitFloatFromBits(std::numeric_limits<std::uint32_t>::max()), std::nextafter(1.0f, 0.0f));
+    QVERIFY(unitFloatFromBits(0x80000000u) == 0.5f);
 }
 
 void tst_Draw::clockSeedsDiffer()
@@ -131,7 +131,7 @@ void tst_Draw::clockSeedsDiffer()
     ClockSeededRandom second;
     bool differ = false;
     for (int i = 0; i < 8 && !differ; ++i)
-        differ = first.Next() != second.Next();
+        differ = first.next() != second.next();
     QVERIFY(differ);
 }
 

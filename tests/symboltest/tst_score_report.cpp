@@ -1,4 +1,5 @@
 #include "symboltest/score_report.h"
+#include "fakes/tallies.h"
 #include "symboltest/symbol_test.h"
 
 #include <QTest>
@@ -15,8 +16,8 @@ private slots:
 
 void tst_ScoreReport::beforeAnyGuess()
 {
-    const modSymbolTest test;
-    QCOMPARE(QByteArray::fromStdString(BuildScoreReport(test)),
+    const SymbolTest test;
+    QCOMPARE(QByteArray::fromStdString(scoreReport(test)),
              QByteArray("\r\n\r\nBeginner level :-  0 Correct Out Of 0 Attempts"
                         "\r\n\r\nIntermediate Level :-  0 Correct Out Of 0 Attempts"
                         "\r\n\r\nExpert level :-  0 Correct Out Of 0 Attempts"));
@@ -24,10 +25,11 @@ void tst_ScoreReport::beforeAnyGuess()
 
 void tst_ScoreReport::countsGoToTheirLevels()
 {
-    modSymbolTest test;
-    test.intCorrect = {1, 4, 7};
-    test.intAttempts = {3, 12, 250};
-    const QByteArray report = QByteArray::fromStdString(BuildScoreReport(test));
+    SymbolTest test;
+    recordTally(test, Level::Beginner, 1, 3);
+    recordTally(test, Level::Intermediate, 4, 12);
+    recordTally(test, Level::Expert, 7, 250);
+    const QByteArray report = QByteArray::fromStdString(scoreReport(test));
     QVERIFY(report.contains("Beginner level :-  1 Correct Out Of 3 Attempts\r\n"));
     QVERIFY(report.contains("Intermediate Level :-  4 Correct Out Of 12 Attempts\r\n"));
     QVERIFY(report.endsWith("Expert level :-  7 Correct Out Of 250 Attempts"));
@@ -35,10 +37,11 @@ void tst_ScoreReport::countsGoToTheirLevels()
 
 void tst_ScoreReport::limitIsWrittenPlain()
 {
-    modSymbolTest test;
-    test.intCorrect = {32767, 0, 32767};
-    test.intAttempts = {32767, 32767, 32767};
-    const QByteArray report = QByteArray::fromStdString(BuildScoreReport(test));
+    SymbolTest test;
+    recordTally(test, Level::Beginner, 32767, 32767);
+    recordTally(test, Level::Intermediate, 0, 32767);
+    recordTally(test, Level::Expert, 32767, 32767);
+    const QByteArray report = QByteArray::fromStdString(scoreReport(test));
     QCOMPARE(report,
              QByteArray("\r\n\r\nBeginner level :-  32767 Correct Out Of 32767 Attempts"
                         "\r\n\r\nIntermediate Level :-  0 Correct Out Of 32767 Attempts"

@@ -1,3 +1,4 @@
+#include "fakes/tallies.h"
 #include "symboltest/outcome.h"
 #include "symboltest/symbol_test.h"
 
@@ -41,12 +42,11 @@ void tst_Tallies::recording()
     QFETCH(int, correctAfter);
     QFETCH(int, attemptsAfter);
     for (Level level : AllLevels) {
-        modSymbolTest test;
-        test.intCorrect[LevelIndex(level)] = std::int16_t(correctBefore);
-        test.intAttempts[LevelIndex(level)] = std::int16_t(attemptsBefore);
-        test.RecordGuess(level, outcome);
-        QCOMPARE(int(test.CorrectCount(level)), correctAfter);
-        QCOMPARE(int(test.AttemptsCount(level)), attemptsAfter);
+        SymbolTest test;
+        recordTally(test, level, correctBefore, attemptsBefore);
+        test.recordGuess(level, outcome);
+        QCOMPARE(int(test.correctCount(level)), correctAfter);
+        QCOMPARE(int(test.attemptsCount(level)), attemptsAfter);
     }
 }
 
@@ -72,9 +72,9 @@ void tst_Tallies::outcomeTexts()
     QFETCH(QString, message);
     QFETCH(int, red);
     QFETCH(int, green);
-    QCOMPARE(QString::fromUtf8(OutcomeText(outcome)), text);
-    QCOMPARE(QString::fromUtf8(ResultMessage(outcome)), message);
-    QCOMPARE(MessageColour(outcome), (Rgb{red, green, 0}));
+    QCOMPARE(QString::fromUtf8(outcomeText(outcome)), text);
+    QCOMPARE(QString::fromUtf8(resultMessage(outcome)), message);
+    QCOMPARE(messageColour(outcome), (Rgb{red, green, 0}));
 }
 
 QTEST_GUILESS_MAIN(tst_Tallies)

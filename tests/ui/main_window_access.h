@@ -21,7 +21,7 @@ struct MainWindowRun : TestRun
 
     bool show()
     {
-        test.blnLevelChosen = true;
+        test.setLevelChosen(true);
         main = new frmMain(context);
         main->show();
         return QTest::qWaitForWindowActive(main);
@@ -41,7 +41,7 @@ struct MainWindowRun : TestRun
         whenModal<frmSelectOption>([level](frmSelectOption *dialog) {
             QRadioButton *options[] = {dialog->ui().optBeginner, dialog->ui().optIntermediate,
                                        dialog->ui().optExpert};
-            options[LevelIndex(level)]->setChecked(true);
+            options[levelIndex(level)]->setChecked(true);
             dialog->cmdOk_Click();
         });
         main->mnuDifficulty_Click();

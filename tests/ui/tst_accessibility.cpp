@@ -65,7 +65,7 @@ void tst_Accessibility::choicePictureIsAButtonNamedAfterItsSymbol_data()
                                              "pyramid"}}};
     for (const auto &[level, names] : levels) {
         for (int position = 0; position < names.size(); ++position)
-            QTest::addRow("%s %d %s", LevelName(level), position, qPrintable(names.at(position)))
+            QTest::addRow("%s %d %s", levelName(level), position, qPrintable(names.at(position)))
                 << level << position << names.at(position);
     }
 }
@@ -110,7 +110,7 @@ void tst_Accessibility::resultPictureIsNamedAfterWhatItShows()
     QCOMPARE(accessibleName(shown), resting);
     QVERIFY(accessible(shown)->state().focusable);
 
-    m_run->random.push(ScriptedRandom::forSymbol(drawn, SymbolCount(level)));
+    m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     MainWindowRun::answerResult();
     QTest::mouseClick(m_main->ui().levelChoice(level, 0), Qt::LeftButton);
     QCOMPARE(accessibleName(shown), name);

@@ -1,4 +1,5 @@
 #include "window_test_support.h"
+#include "fakes/tallies.h"
 
 #include "services/qt_platform.h"
 #include "ui/main_window.h"
@@ -53,7 +54,7 @@ private:
 void tst_GuessFlow::init()
 {
     m_run = std::make_unique<TestRun>();
-    m_run->test.blnLevelChosen = true;
+    m_run->test.setLevelChosen(true);
     m_main = new frmMain(m_run->context);
 }
 
@@ -67,15 +68,15 @@ void tst_GuessFlow::cleanup()
 // Clicks the choice picture with a pinned draw and reads the result dialog.
 Shown tst_GuessFlow::guess(Level level, int position, int drawn)
 {
-    m_run->random.push(ScriptedRandom::forSymbol(drawn, SymbolCount(level)));
+    m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     Shown shown;
-    const int attemptsBefore = m_run->test.AttemptsCount(level);
+    const int attemptsBefore = m_run->test.attemptsCount(level);
     whenModal<frmResult>([&](frmResult *dialog) {
         shown.dialog = dialog;
         shown.message = dialog->ui().lblResult->text();
         shown.colour = dialog->ui().lblResult->palette().color(QPalette::WindowText);
         shown.waitPanelHidden = !m_main->ui().picMessage->isVisible();
-        shown.counted = m_run->test.AttemptsCount(level) == attemptsBefore + 1;
+        shown.counted = m_run->test.attemptsCount(level) == attemptsBefore + 1;
         QTest::mouseClick(dialog->ui().cmdTry, Qt::LeftButton);
     });
     QTest::mouseClick(m_main->ui().levelChoice(level, position), Qt::LeftButton);
@@ -106,14 +107,14 @@ void tst_GuessFlow::guessIsJudgedShownAndCounted()
 
     const Shown shown = guess(level, position, drawn);
 
-    QCOMPARE(shown.message, QString::fromUtf8(ResultMessage(outcome)));
-    const Rgb colour = MessageColour(outcome);
+    QCOMPARE(shown.message, QString::fromUtf8(resultMessage(outcome)));
+    const Rgb colour = messageColour(outcome);
     QCOMPARE(shown.colour, QColor(colour.red, colour.green, colour.blue));
     QVERIFY(shown.waitPanelHidden);
     QVERIFY(shown.counted);
-    QCOMPARE(m_main->ui().lblScore->text(), QString::fromUtf8(OutcomeText(outcome)));
-    QCOMPARE(int(m_run->test.CorrectCount(level)), right ? 1 : 0);
-    QCOMPARE(int(m_run->test.AttemptsCount(level)), 1);
+    QCOMPARE(m_main->ui().lblScore->text(), QString::fromUtf8(outcomeText(outcome)));
+    QCOMPARE(int(m_run->test.correctCount(level)), right ? 1 : 0);
+    QCOMPARE(int(m_run->test.attemptsCount(level)), 1);
     // The result picture shows the drawn symbol, right or wrong, and it is
     // the picture that the choice for that symbol shows.
     const QPixmap shownPicture = m_main->ui().levelResult(level)->pixmap();
@@ -127,10 +128,10 @@ void tst_GuessFlow::hexagramIsRightExactlyOnNine()
 {
     for (int drawn = 1; drawn <= 10; ++drawn) {
         const Shown shown = guess(Level::Expert, 8, drawn);
-        QCOMPARE(shown.message == QString::fromUtf8(ResultMessage(Outcome::Right)), drawn == 9);
+        QCOMPARE(shown.message == QString::fromUtf8(resultMessage(Outcome::Right)), drawn == 9);
     }
-    QCOMPARE(int(m_run->test.CorrectCount(Level::Expert)), 1);
-    QCOMPARE(int(m_run->test.AttemptsCount(Level::Expert)), 10);
+    QCOMPARE(int(m_run->test.correctCount(Level::Expert)), 1);
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Expert)), 10);
 }
 
 void tst_GuessFlow::wrongAfterRightIsDarkRed()
@@ -139,7 +140,7 @@ void tst_GuessFlow::wrongAfterRightIsDarkRed()
     const Shown second = guess(Level::Beginner, 2, 4);
     QCOMPARE(first.colour, QColor(0, 128, 0));
     QCOMPARE(second.colour, QColor(128, 0, 0));
-    QCOMPARE(second.message, QString::fromUtf8(ResultMessage(Outcome::Wrong)));
+    QCOMPARE(second.message, QString::fromUtf8(resultMessage(Outcome::Wrong)));
     QVERIFY(first.dialog != nullptr && second.dialog != nullptr);
     // Each guess has its own dialog, gone once the guess is over.
     QVERIFY(m_main->findChildren<frmResult *>().isEmpty());
@@ -151,12 +152,12 @@ void tst_GuessFlow::guessesAtOneLevelLeaveTheOthersAlone()
     guess(Level::Intermediate, 3, 4);
     guess(Level::Intermediate, 0, 6);
     for (Level other : {Level::Beginner, Level::Expert}) {
-        QCOMPARE(int(m_run->test.AttemptsCount(other)), 0);
-        QCOMPARE(int(m_run->test.CorrectCount(other)), 0);
-        QCOMPARE(int(m_run->test.LastDraw(other)), 0);
+        QCOMPARE(int(m_run->test.attemptsCount(other)), 0);
+        QCOMPARE(int(m_run->test.correctCount(other)), 0);
+        QCOMPARE(int(m_run->test.lastDraw(other)), 0);
         QVERIFY(samePicture(m_main->ui().levelResult(other)->pixmap(), resting));
     }
-    QCOMPARE(int(m_run->test.AttemptsCount(Level::Intermediate)), 2);
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 2);
 }
 
 void tst_GuessFlow::waitPanelCoversThePanelsDuringThePause()
@@ -181,12 +182,11 @@ void tst_GuessFlow::waitPanelCoversThePanelsDuringThePause()
 
 void tst_GuessFlow::countersStopAtTheLimitAndTheGuessIsStillShown()
 {
-    m_run->test.intCorrect[2] = 32767;
-    m_run->test.intAttempts[2] = 32767;
+    recordTally(m_run->test, Level::Expert, 32767, 32767);
     const Shown shown = guess(Level::Expert, 4, 5);
-    QCOMPARE(shown.message, QString::fromUtf8(ResultMessage(Outcome::Right)));
-    QCOMPARE(int(m_run->test.CorrectCount(Level::Expert)), 32767);
-    QCOMPARE(int(m_run->test.AttemptsCount(Level::Expert)), 32767);
+    QCOMPARE(shown.message, QString::fromUtf8(resultMessage(Outcome::Right)));
+    QCOMPARE(int(m_run->test.correctCount(Level::Expert)), 32767);
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Expert)), 32767);
 }
 
 // What the user does while the program sleeps waits in the queue; it must be
@@ -212,7 +212,7 @@ void tst_GuessFlow::inputDuringThePauseStartsNoGuess()
     };
     guess(Level::Beginner, 0, 1);
     QTest::qWait(50);
-    QCOMPARE(int(m_run->test.AttemptsCount(Level::Beginner)), 1);
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 1);
     QCOMPARE(m_run->platform.sleeps.size(), 1);
     QVERIFY(m_main->isVisible()); // the Exit button was not pressed
 }

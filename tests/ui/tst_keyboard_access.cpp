@@ -138,7 +138,7 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
     PictureBox *shown = m_main->ui().levelResult(level);
 
     QString byKey;
-    m_run->random.push(ScriptedRandom::forSymbol(drawn, SymbolCount(level)));
+    m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     MainWindowRun::answerResult(&byKey);
     if (key == 0) {
         press(picture);
@@ -148,20 +148,20 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
         QTest::keyClick(picture, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     }
     QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
-    QCOMPARE(int(m_run->test.AttemptsCount(level)), 1);
+    QCOMPARE(int(m_run->test.attemptsCount(level)), 1);
     const QPixmap afterKey = shown->pixmap();
-    const int correctAfterKey = m_run->test.CorrectCount(level);
+    const int correctAfterKey = m_run->test.correctCount(level);
 
     QString byClick;
-    m_run->random.push(ScriptedRandom::forSymbol(drawn, SymbolCount(level)));
+    m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     MainWindowRun::answerResult(&byClick);
     QTest::mouseClick(picture, Qt::LeftButton);
 
     QVERIFY(!byKey.isEmpty());
     QCOMPARE(byKey, byClick);
-    QCOMPARE(byKey, QString::fromUtf8(ResultMessage(drawn == position + 1 ? Outcome::Right : Outcome::Wrong)));
+    QCOMPARE(byKey, QString::fromUtf8(resultMessage(drawn == position + 1 ? Outcome::Right : Outcome::Wrong)));
     QVERIFY(samePicture(afterKey, shown->pixmap()));
-    QCOMPARE(int(m_run->test.CorrectCount(level)), 2 * correctAfterKey);
+    QCOMPARE(int(m_run->test.correctCount(level)), 2 * correctAfterKey);
     QCOMPARE(m_run->platform.sleeps, QList<int>({1500, 1500}));
 }
 
@@ -191,7 +191,7 @@ void tst_KeyboardAccess::heldKeyMakesOneGuess()
         QTRY_VERIFY(picture->hasFocus());
     }
     QCOMPARE(m_run->platform.sleeps, QList<int>({1500, 1500}));
-    QCOMPARE(int(m_run->test.AttemptsCount(Level::Beginner)), 2);
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 2);
 }
 
 // Enter closes the result dialog when it goes down; when it comes up the
@@ -217,7 +217,7 @@ void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
     QTRY_VERIFY(picture->hasFocus());
     QTest::keyRelease(picture, Qt::Key_Return);
     QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
-    QCOMPARE(int(m_run->test.AttemptsCount(Level::Expert)), 1);
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Expert)), 1);
 }
 
 void tst_KeyboardAccess::resultPictureTakesTheFocusButGuessesNothing()

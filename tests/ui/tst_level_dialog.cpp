@@ -61,7 +61,7 @@ void tst_LevelDialog::startAsksForALevelWithBeginnerSelected()
         QTest::mouseClick(dialog->ui().cmdOk, Qt::LeftButton);
     });
     m_main->show();
-    QTRY_VERIFY(m_run->test.blnLevelChosen);
+    QTRY_VERIFY(m_run->test.isLevelChosen());
     QVERIFY(shown);
     QVERIFY(beginner);
     QVERIFY(choiceInFront);
@@ -87,7 +87,7 @@ void tst_LevelDialog::okBringsTheChosenPanelForward()
     QFrame *panels[] = {ui.fraBeginner, ui.fraIntermediate, ui.fraExpert};
     whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
         QRadioButton *options[] = {dialog->ui().optBeginner, dialog->ui().optIntermediate, dialog->ui().optExpert};
-        options[LevelIndex(level)]->setChecked(true);
+        options[levelIndex(level)]->setChecked(true);
         dialog->cmdOk_Click();
     });
     m_main->mnuDifficulty_Click();
@@ -95,8 +95,8 @@ void tst_LevelDialog::okBringsTheChosenPanelForward()
     // middle of the panel area belongs to it.
     QWidget *hit = ui.clientArea->childAt(ui.raCover->geometry().center());
     QVERIFY(hit);
-    QVERIFY(hit == panels[LevelIndex(level)] || panels[LevelIndex(level)]->isAncestorOf(hit));
-    QVERIFY(m_run->test.blnLevelChosen);
+    QVERIFY(hit == panels[levelIndex(level)] || panels[levelIndex(level)]->isAncestorOf(hit));
+    QVERIFY(m_run->test.isLevelChosen());
 }
 
 void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
@@ -110,7 +110,7 @@ void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
     QCOMPARE(m_run->platform.messages.size(), 1);
     QCOMPARE(m_run->platform.messages[0].text, QStringLiteral("Please Select An option"));
     QVERIFY(m_run->platform.messages[0].icon == Platform::Icon::Critical);
-    QVERIFY(m_run->test.blnLevelChosen);
+    QVERIFY(m_run->test.isLevelChosen());
     QVERIFY(m_main->ui().clientArea->childAt(m_main->ui().raCover->geometry().center()) == m_main->ui().raCover);
 }
 
@@ -123,19 +123,19 @@ void tst_LevelDialog::closingWithoutOkAsksAgainOnTheNextActivation()
     });
     m_main->Form_Activate();
     QCOMPARE(asked, 1);
-    QVERIFY(!m_run->test.blnLevelChosen);
+    QVERIFY(!m_run->test.isLevelChosen());
     whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
         ++asked;
         dialog->cmdOk_Click();
     });
     m_main->Form_Activate();
     QCOMPARE(asked, 2);
-    QVERIFY(m_run->test.blnLevelChosen);
+    QVERIFY(m_run->test.isLevelChosen());
 }
 
 void tst_LevelDialog::onceChosenActivationAsksNoMore()
 {
-    m_run->test.blnLevelChosen = true;
+    m_run->test.setLevelChosen(true);
     m_main->Form_Activate();
     QVERIFY(m_main->existingSelectOption() == nullptr);
     m_main->show();
@@ -147,7 +147,7 @@ void tst_LevelDialog::onceChosenActivationAsksNoMore()
 void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
 {
     const Ui::frmMain &ui = m_main->ui();
-    m_run->test.blnLevelChosen = true;
+    m_run->test.setLevelChosen(true);
     ui.fraIntermediate->raise();
     m_run->random.push(ScriptedRandom::forSymbol(7, 8));
     whenModal<frmResult>([](frmResult *dialog) { dialog->cmdTry_Click(); });
@@ -168,12 +168,12 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
     // Without OK nothing else changed: the Intermediate panel is still in front.
     QWidget *hit = ui.clientArea->childAt(ui.raCover->geometry().center());
     QVERIFY(hit == ui.fraIntermediate || ui.fraIntermediate->isAncestorOf(hit));
-    QCOMPARE(int(m_run->test.AttemptsCount(Level::Intermediate)), 1);
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 1);
 }
 
 void tst_LevelDialog::levelChoiceAfterScoreViewShowsTheChoice()
 {
-    m_run->test.blnLevelChosen = true;
+    m_run->test.setLevelChosen(true);
     whenModal<frmSelectOption>([](frmSelectOption *dialog) { dialog->cmdOkScore_Click(); });
     m_main->mnuScore_Click();
     QVERIFY(m_main->existingSelectOption() != nullptr); // only hidden
@@ -188,7 +188,7 @@ void tst_LevelDialog::levelChoiceAfterScoreViewShowsTheChoice()
 
 void tst_LevelDialog::everyFreshDialogStartsAtBeginner()
 {
-    m_run->test.blnLevelChosen = true;
+    m_run->test.setLevelChosen(true);
     whenModal<frmSelectOption>([](frmSelectOption *dialog) {
         dialog->ui().optExpert->setChecked(true);
         dialog->cmdOk_Click();
@@ -207,7 +207,7 @@ void tst_LevelDialog::everyFreshDialogStartsAtBeginner()
 // controls behind it (and the other way round).
 void tst_LevelDialog::keyboardReachesOnlyThePanelInFront()
 {
-    m_run->test.blnLevelChosen = true;
+    m_run->test.setLevelChosen(true);
     QStringList reached; // names only: the dialog is gone afterwards
     whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
         if (!QTest::qWaitForWindowActive(dialog))

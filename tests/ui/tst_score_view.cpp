@@ -1,4 +1,5 @@
 #include "window_test_support.h"
+#include "fakes/tallies.h"
 
 #include "symboltest/score_report.h"
 #include "ui/level_dialog.h"
@@ -12,9 +13,9 @@
 
 namespace {
 
-QString shownReport(const modSymbolTest &test)
+QString shownReport(const SymbolTest &test)
 {
-    QString report = QString::fromStdString(BuildScoreReport(test));
+    QString report = QString::fromStdString(scoreReport(test));
     return report.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
@@ -43,7 +44,7 @@ private:
 void tst_ScoreView::init()
 {
     m_run = std::make_unique<TestRun>();
-    m_run->test.blnLevelChosen = true;
+    m_run->test.setLevelChosen(true);
     m_main = new frmMain(m_run->context);
 }
 
@@ -82,8 +83,9 @@ void tst_ScoreView::everyEntryShowsAllThreeLevels_data()
 void tst_ScoreView::everyEntryShowsAllThreeLevels()
 {
     QFETCH(QString, entry);
-    m_run->test.intCorrect = {2, 32767, 0};
-    m_run->test.intAttempts = {5, 32767, 9};
+    recordTally(m_run->test, Level::Beginner, 2, 5);
+    recordTally(m_run->test, Level::Intermediate, 32767, 32767);
+    recordTally(m_run->test, Level::Expert, 0, 9);
     const Ui::frmMain &ui = m_main->ui();
     if (entry == QLatin1String("Ctrl+S")) {
         m_main->show();
@@ -107,7 +109,7 @@ void tst_ScoreView::scoreViewOnlyHidesTheDialog()
     frmSelectOption *dialog = m_main->existingSelectOption();
     QVERIFY(dialog);
     QVERIFY(!dialog->isVisible());
-    m_run->test.intAttempts[0] = 1;
+    m_run->test.recordGuess(Level::Beginner, Outcome::Wrong);
     const QString again = readScoreVia([&] { m_main->mnuScore_Click(); });
     QCOMPARE(m_main->existingSelectOption(), dialog);
     QVERIFY(again.contains(QStringLiteral("Beginner level :-  0 Correct Out Of 1 Attempts")));

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-struct modSymbolTest;
+class SymbolTest;
 class RandomSource;
 class Platform;
 class WindowRegistry;
@@ -11,7 +11,7 @@ class WindowRegistry;
 // every window.
 struct AppContext
 {
-    modSymbolTest &test;
+    SymbolTest &test;
     RandomSource &random;
     Platform &platform;
     WindowRegistry &windows;

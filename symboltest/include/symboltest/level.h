@@ -8,7 +8,7 @@ enum class Level { Beginner = 0, Intermediate = 1, Expert = 2 };
 
 inline constexpr std::array<Level, 3> AllLevels{Level::Beginner, Level::Intermediate, Level::Expert};
 
-int LevelIndex(Level level);
-int SymbolCount(Level level);
-double DrawMultiplier(Level level);
-const char *LevelName(Level level);
+int levelIndex(Level level);
+int symbolCount(Level level);
+double drawMultiplier(Level level);
+const char *levelName(Level level);

@@ -11,6 +11,6 @@ struct Rgb
     friend bool operator==(const Rgb &, const Rgb &) = default;
 };
 
-const char *OutcomeText(Outcome outcome);
-const char *ResultMessage(Outcome outcome);
-Rgb MessageColour(Outcome outcome);
+const char *outcomeText(Outcome outcome);
+const char *resultMessage(Outcome outcome);
+Rgb messageColour(Outcome outcome);

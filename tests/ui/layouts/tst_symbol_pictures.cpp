@@ -79,7 +79,7 @@ void TestSymbolPictures::everyPictureLoadsAtItsSize_data()
     const QSize square(100, 100);
     const QSize emblem(101, 98);
     for (Level level : AllLevels) {
-        const QByteArray name = LevelName(level);
+        const QByteArray name = levelName(level);
         QTest::newRow(name + " 1 circle") << level << 1 << square;
         QTest::newRow(name + " 2 plus") << level << 2 << square;
         QTest::newRow(name + " 3 square") << level << 3 << square;
