@@ -24,6 +24,6 @@ int main(int argc, char *argv[])
     WindowRegistry windows;
     AppContext context{test, random, platform, windows};
 
-    StartApplication(context);
+    startApplication(context);
     return QApplication::exec();
 }

@@ -10,7 +10,7 @@
 #include "ui/exit_screen.h"
 #include "ui/main_window.h"
 
-void StartApplication(AppContext &context)
+void startApplication(AppContext &context)
 {
     // A second instance is refused and ends; the first one is left alone.
     try {
@@ -18,7 +18,7 @@ void StartApplication(AppContext &context)
             context.platform.showMessage(QStringLiteral("Application is already running"),
                                          Platform::Buttons::Ok, Platform::Icon::Information,
                                          QStringLiteral("Corvella"));
-            ShutdownApplication(context);
+            shutdownApplication(context);
             return;
         }
     } catch (...) {
@@ -26,23 +26,23 @@ void StartApplication(AppContext &context)
 
     // Each step that fails is skipped; the main window still comes up.
     IgnoringFailures([&] { context.random.seedFromClock(); });
-    IgnoringFailures([&] { RunUpdateReminder(context.platform); });
+    IgnoringFailures([&] { runUpdateReminder(context.platform); });
 
-    frmMain *main = nullptr;
+    MainWindow *main = nullptr;
     IgnoringFailures([&] {
-        main = new frmMain(context);
+        main = new MainWindow(context);
         // Closing the exit screen, the last window, ends the program.
-        QObject::connect(main, &frmMain::exitScreenOpened, [&context](frmNagScreen2 *screen) {
-            QObject::connect(screen, &frmNagScreen2::shutdownRequested, screen,
-                             [&context] { ShutdownApplication(context); });
+        QObject::connect(main, &MainWindow::exitScreenOpened, [&context](ExitScreen *screen) {
+            QObject::connect(screen, &ExitScreen::shutdownRequested, screen,
+                             [&context] { shutdownApplication(context); });
         });
         main->show();
     });
 
     IgnoringFailures([&] {
         if (main) {
-            context.intCoBrandRandomNumber = BannerNumber(context.random.next());
-            main->showBanner(context.intCoBrandRandomNumber);
+            context.bannerNumber = bannerNumber(context.random.next());
+            main->showBanner(context.bannerNumber);
         }
     });
 }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-std::int16_t BannerNumber(float r)
+std::int16_t bannerNumber(float r)
 {
     // Single precision throughout, as the random value itself is single.
     const float scaled = r * 6.0f;

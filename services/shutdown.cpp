@@ -16,7 +16,7 @@ const char closedByShutdown[] = "corvellaClosedByShutdown";
 
 } // namespace
 
-void ShutdownApplication(AppContext &context)
+void shutdownApplication(AppContext &context)
 {
     try {
         const QList<QWidget *> windows = context.windows.openWindows();

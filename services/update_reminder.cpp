@@ -57,14 +57,14 @@ QDate inCenturyNear(const QDate &parsed, const QDate &reference)
 
 } // namespace
 
-QString DateToSettingText(const QDate &date, const QLocale &locale)
+QString dateToSettingText(const QDate &date, const QLocale &locale)
 {
     // The short format with its year written in full: a two-digit year would
     // read back in the wrong century.
     return locale.toString(date, withYearWidth(locale.dateFormat(QLocale::ShortFormat), 4));
 }
 
-QDate DateFromSettingText(const QString &text, const QLocale &locale, const QDate &reference)
+QDate dateFromSettingText(const QString &text, const QLocale &locale, const QDate &reference)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
@@ -79,19 +79,19 @@ QDate DateFromSettingText(const QString &text, const QLocale &locale, const QDat
     return locale.toDate(trimmed, withYearWidth(shortFormat, 4));
 }
 
-void RunUpdateReminder(Platform &platform)
+void runUpdateReminder(Platform &platform)
 {
     const QString stored = platform.readSetting(settingsSection, durationKey);
     const QDate today = platform.today();
     const QLocale locale = platform.locale();
 
     if (stored.isEmpty()) {
-        platform.writeSetting(settingsSection, durationKey, DateToSettingText(today, locale));
+        platform.writeSetting(settingsSection, durationKey, dateToSettingText(today, locale));
         return;
     }
 
     // A text that is not a date keeps the reminder silent, and stored as it is.
-    const QDate storedDate = DateFromSettingText(stored, locale, today);
+    const QDate storedDate = dateFromSettingText(stored, locale, today);
     if (!storedDate.isValid())
         return;
 
@@ -105,8 +105,8 @@ void RunUpdateReminder(Platform &platform)
         Platform::Buttons::YesNo, Platform::Icon::Information, QStringLiteral("Corvella"));
 
     // Today is stored whatever the answer; the page opens only once it is.
-    if (!platform.writeSetting(settingsSection, durationKey, DateToSettingText(today, locale)))
+    if (!platform.writeSetting(settingsSection, durationKey, dateToSettingText(today, locale)))
         return;
     if (answer == Platform::Answer::Yes)
-        modHelp(platform).OpenDownloadPage();
+        WebLinks(platform).open(PageRole::DownloadPage);
 }

@@ -17,7 +17,7 @@ QString helpSite()
 
 } // namespace
 
-QString PageAddress(PageRole role)
+QString pageAddress(PageRole role)
 {
     switch (role) {
     case PageRole::OnlineHelpPage:
@@ -38,58 +38,28 @@ QString PageAddress(PageRole role)
     return mainSite() + QStringLiteral("/");
 }
 
-QString ReferAFriendScriptAddress()
+QString referAFriendScriptAddress()
 {
     return mainSite() + QStringLiteral("/qrel-refer-a-friend.php");
 }
 
-QString ProgramPageAddress()
+QString programPageAddress()
 {
     return mainSite() + QStringLiteral("/corvella/");
 }
 
-modHelp::modHelp(Platform &platform) : m_platform(platform) {}
+WebLinks::WebLinks(Platform &platform) : m_platform(platform) {}
 
-void modHelp::OpenWebPage(const QString &address)
+void WebLinks::open(PageRole page)
+{
+    openAddress(pageAddress(page));
+}
+
+void WebLinks::openAddress(const QString &address)
 {
     // Whether the desktop could open it is not looked at.
     try {
         m_platform.openUrl(address);
     } catch (...) {
     }
-}
-
-void modHelp::OpenOnlineHelpPage()
-{
-    OpenWebPage(PageAddress(PageRole::OnlineHelpPage));
-}
-
-void modHelp::OpenHomePage()
-{
-    OpenWebPage(PageAddress(PageRole::HomePage));
-}
-
-void modHelp::OpenDownloadPage()
-{
-    OpenWebPage(PageAddress(PageRole::DownloadPage));
-}
-
-void modHelp::OpenDonationPage()
-{
-    OpenWebPage(PageAddress(PageRole::DonationPage));
-}
-
-void modHelp::OpenCoBrandInfoPage()
-{
-    OpenWebPage(PageAddress(PageRole::CoBrandInfoPage));
-}
-
-void modHelp::OpenFullBrandInfoPage()
-{
-    OpenWebPage(PageAddress(PageRole::FullBrandInfoPage));
-}
-
-void modHelp::OpenSoftwareCataloguePage()
-{
-    OpenWebPage(PageAddress(PageRole::SoftwareCataloguePage));
 }

@@ -13,35 +13,35 @@
 #include <QGuiApplication>
 #include <QLabel>
 
-void RunGuess(frmMain &main, Level level, std::int16_t position)
+void runGuess(MainWindow &main, Level level, std::int16_t position)
 {
     AppContext &context = main.context();
-    const Ui::frmMain &ui = main.ui();
+    const Ui::MainWindow &ui = main.ui();
 
-    ui.lblScore->setText(QString());
-    ui.picMessage->setVisible(true);
-    ui.picMessage->raise();
+    ui.outcomeLabel->setText(QString());
+    ui.waitPanel->setVisible(true);
+    ui.waitPanel->raise();
     main.repaint();
     QGuiApplication::sync(); // the wait panel reaches the screen before the pause
-    context.platform.sleep(GuessPauseMilliseconds);
-    DropInputQueuedDuringPause();
+    context.platform.sleep(guessPauseMilliseconds);
+    dropInputQueuedDuringPause();
 
     // From the draw on, a step that fails is skipped and the flow goes on.
     IgnoringFailures([&] { context.test.drawSymbol(level, context.random); });
     IgnoringFailures([&] {
         const int symbol = context.test.lastDraw(level);
-        const QPixmap drawn = ui.pictures.forLevel(level).ListImage(symbol);
+        const QPixmap drawn = ui.pictures.forLevel(level).picture(symbol);
         if (!drawn.isNull())
-            ui.levelResult(level)->setPicture(drawn, SymbolName(level, symbol));
+            ui.levelResult(level)->setPicture(drawn, symbolName(level, symbol));
     });
     const Outcome outcome = context.test.judgeGuess(level, position);
-    IgnoringFailures([&] { ui.lblScore->setText(QString::fromUtf8(outcomeText(outcome))); });
+    IgnoringFailures([&] { ui.outcomeLabel->setText(QString::fromUtf8(outcomeText(outcome))); });
     IgnoringFailures([&] { context.test.recordGuess(level, outcome); });
-    IgnoringFailures([&] { ui.picMessage->setVisible(false); });
+    IgnoringFailures([&] { ui.waitPanel->setVisible(false); });
 
-    frmResult result(context);
+    ResultDialog result(context);
     IgnoringFailures([&] {
-        const bool right = ui.lblScore->text() == QLatin1String(outcomeText(Outcome::Right));
+        const bool right = ui.outcomeLabel->text() == QLatin1String(outcomeText(Outcome::Right));
         result.setMessage(right ? Outcome::Right : Outcome::Wrong);
     });
     result.exec();

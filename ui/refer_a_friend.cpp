@@ -6,9 +6,9 @@
 #include <QByteArray>
 #include <QUrl>
 
-namespace TellAFriend {
+namespace ReferAFriend {
 
-QString TrimBlanks(const QString &text)
+QString trimBlanks(const QString &text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -19,10 +19,10 @@ QString TrimBlanks(const QString &text)
     return text.mid(first, last - first);
 }
 
-QString EmailCheckFailure(const QString &yourEmail, const QString &friendEmail)
+QString emailCheckFailure(const QString &yourEmail, const QString &friendEmail)
 {
-    const QString mine = TrimBlanks(yourEmail);
-    const QString friends = TrimBlanks(friendEmail);
+    const QString mine = trimBlanks(yourEmail);
+    const QString friends = trimBlanks(friendEmail);
     if (mine == friends)
         return QStringLiteral("Please Enter Distinct Email Addresses");
     if (!mine.contains(QLatin1Char('@')) || !friends.contains(QLatin1Char('@')))
@@ -32,7 +32,7 @@ QString EmailCheckFailure(const QString &yourEmail, const QString &friendEmail)
     return {};
 }
 
-QString FieldCheckFailure(const Fields &fields)
+QString fieldCheckFailure(const Fields &fields)
 {
     struct Check
     {
@@ -41,58 +41,53 @@ QString FieldCheckFailure(const Fields &fields)
         const char *message;
     };
     const Check checks[] = {
-        {fields.yourName, YourNamePlaceholder, "Please Enter Your Name"},
-        {fields.yourEmail, YourEmailPlaceholder, "Please Enter Your Email"},
-        {fields.yourMessage, YourMessagePlaceholder, "Please Enter Your Message"},
-        {fields.friendName, FriendNamePlaceholder, "Please Enter Your Friend's Name"},
-        {fields.friendEmail, FriendEmailPlaceholder, "Please Enter Your Friend's Email"},
+        {fields.yourName, yourNamePlaceholder, "Please Enter Your Name"},
+        {fields.yourEmail, yourEmailPlaceholder, "Please Enter Your Email"},
+        {fields.yourMessage, yourMessagePlaceholder, "Please Enter Your Message"},
+        {fields.friendName, friendNamePlaceholder, "Please Enter Your Friend's Name"},
+        {fields.friendEmail, friendEmailPlaceholder, "Please Enter Your Friend's Email"},
     };
     for (const Check &check : checks) {
-        const QString trimmed = TrimBlanks(check.value);
+        const QString trimmed = trimBlanks(check.value);
         if (trimmed.isEmpty() || trimmed == check.placeholder)
             return QString::fromLatin1(check.message);
     }
     return {};
 }
 
-QString SubmitCheckFailure(const Fields &fields)
+QString submitCheckFailure(const Fields &fields)
 {
-    const QString failure = EmailCheckFailure(fields.yourEmail, fields.friendEmail);
+    const QString failure = emailCheckFailure(fields.yourEmail, fields.friendEmail);
     if (!failure.isEmpty())
         return failure;
-    return FieldCheckFailure(fields);
+    return fieldCheckFailure(fields);
 }
 
-QString ReferURL(const Fields &fields)
+QString referUrl(const Fields &fields)
 {
     // Encoded whole, so that a "&", "=", "#", "+", blank or line break inside
     // a value can neither start another parameter nor cut the address short.
     const auto encoded = [](const QString &value) {
         return QString::fromLatin1(QUrl::toPercentEncoding(value));
     };
-    return ReferAFriendScriptAddress()
+    return referAFriendScriptAddress()
         + QStringLiteral("?taf1=") + encoded(fields.yourName)
         + QStringLiteral("&taf2=") + encoded(fields.yourEmail)
         + QStringLiteral("&taf3=") + encoded(fields.yourMessage)
         + QStringLiteral("&taf4=") + encoded(fields.friendName)
         + QStringLiteral("&taf5=") + encoded(fields.friendEmail)
-        + QStringLiteral("&taf6=") + encoded(ProgramPageAddress());
+        + QStringLiteral("&taf6=") + encoded(programPageAddress());
 }
 
-} // namespace TellAFriend
+} // namespace ReferAFriend
 
-TellAFriend::Fields modTellAFriend::fields() const
+void Referral::send(Platform &platform)
 {
-    return {strYourName, strYourEmail, strYourMessage, strFriendName, strFriendEmail};
-}
-
-void modTellAFriend::SendReferral(Platform &platform)
-{
-    const QString failure = TellAFriend::FieldCheckFailure(fields());
+    const QString failure = ReferAFriend::fieldCheckFailure(fields);
     if (!failure.isEmpty()) {
         platform.showMessage(failure, Platform::Buttons::Ok, Platform::Icon::Critical);
         return;
     }
-    strReferURL = TellAFriend::ReferURL(fields());
-    modHelp(platform).OpenWebPage(strReferURL);
+    requestAddress = ReferAFriend::referUrl(fields);
+    WebLinks(platform).openAddress(requestAddress);
 }

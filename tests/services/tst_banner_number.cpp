@@ -39,7 +39,7 @@ void tst_BannerNumber::numberIsNearestWithHalvesToEven()
 {
     QFETCH(float, r);
     QFETCH(int, expected);
-    QCOMPARE(int(BannerNumber(r)), expected);
+    QCOMPARE(int(bannerNumber(r)), expected);
 }
 
 void tst_BannerNumber::pickFollowsTheExpectedChances()
@@ -51,7 +51,7 @@ void tst_BannerNumber::pickFollowsTheExpectedChances()
     constexpr int runs = 120000;
     std::array<int, 8> counts{};
     for (int i = 0; i < runs; ++i) {
-        const int number = BannerNumber(random.next());
+        const int number = bannerNumber(random.next());
         QVERIFY2(number >= 1 && number <= 7, qPrintable(QString::number(number)));
         ++counts[std::size_t(number)];
     }

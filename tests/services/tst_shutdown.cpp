@@ -84,7 +84,7 @@ void tst_Shutdown::closesEveryWindowInTheOrderOpened()
     QPointer<QWidget> exitScreen = run.open(QStringLiteral("exit screen"));
     QVERIFY(QTest::qWaitForWindowExposed(exitScreen));
 
-    ShutdownApplication(run.context);
+    shutdownApplication(run.context);
 
     const QStringList expected{QStringLiteral("main"),   QStringLiteral("main done"),
                                QStringLiteral("dialog"), QStringLiteral("dialog done"),
@@ -120,10 +120,10 @@ void tst_Shutdown::shutdownFromAClosingStepEndsOnceWithoutLooping()
     exitScreen->duringClose = [&run, &entries] {
         ++entries;
         QVERIFY(entries < 5);
-        ShutdownApplication(run.context);
+        shutdownApplication(run.context);
     };
 
-    ShutdownApplication(run.context);
+    shutdownApplication(run.context);
 
     const QStringList expected{QStringLiteral("main"),      QStringLiteral("main done"),
                                QStringLiteral("exit screen"), QStringLiteral("about box"),
@@ -141,7 +141,7 @@ void tst_Shutdown::windowDestroyedByAnEarlierClosingStepIsSkipped()
     run.open(QStringLiteral("exit screen"));
     main->duringClose = [&dialog] { delete dialog; };
 
-    ShutdownApplication(run.context);
+    shutdownApplication(run.context);
 
     const QStringList expected{QStringLiteral("main"), QStringLiteral("main done"), QStringLiteral("exit screen"),
                                QStringLiteral("exit screen done")};
@@ -153,10 +153,10 @@ void tst_Shutdown::windowDestroyedByAnEarlierClosingStepIsSkipped()
 void tst_Shutdown::shutdownAfterTheEndDoesNothing()
 {
     Run run;
-    ShutdownApplication(run.context);
+    shutdownApplication(run.context);
     QCOMPARE(run.platform.exitCodes, QList<int>{0});
     run.open(QStringLiteral("late window"));
-    ShutdownApplication(run.context);
+    shutdownApplication(run.context);
     QVERIFY(run.log.isEmpty());
     QCOMPARE(run.platform.exitCodes, QList<int>{0});
     delete run.windows.openWindows().value(0);

@@ -38,12 +38,12 @@ void tst_UpdateReminder::firstRunStoresTodayWithoutAsking()
 {
     FakePlatform platform;
     platform.fakeLocale = QLocale(QStringLiteral("en_US"));
-    RunUpdateReminder(platform);
+    runUpdateReminder(platform);
 
     QVERIFY(platform.messages.isEmpty());
     QVERIFY(platform.openedAddresses.isEmpty());
     QVERIFY(platform.settings.contains(durationKey));
-    QCOMPARE(DateFromSettingText(platform.settings.value(durationKey), platform.fakeLocale, platform.fakeToday),
+    QCOMPARE(dateFromSettingText(platform.settings.value(durationKey), platform.fakeLocale, platform.fakeToday),
              platform.fakeToday);
 }
 
@@ -88,12 +88,12 @@ void tst_UpdateReminder::questionOnlyOutsideFourteenDays()
     platform.fakeLocale = QLocale(localeName);
     platform.fakeToday = today;
     platform.settings.insert(durationKey, stored);
-    RunUpdateReminder(platform);
+    runUpdateReminder(platform);
 
     QCOMPARE(platform.messages.size(), asks ? 1 : 0);
     if (asks) {
         // Moved to today, whatever the answer.
-        QCOMPARE(DateFromSettingText(platform.settings.value(durationKey), platform.fakeLocale, today), today);
+        QCOMPARE(dateFromSettingText(platform.settings.value(durationKey), platform.fakeLocale, today), today);
     } else {
         QCOMPARE(platform.settings.value(durationKey), stored);
     }
@@ -104,7 +104,7 @@ void tst_UpdateReminder::answerDecidesWhetherTheDownloadPageOpens_data()
 {
     QTest::addColumn<Platform::Answer>("answer");
     QTest::addColumn<QStringList>("opened");
-    QTest::newRow("yes") << Platform::Answer::Yes << QStringList{PageAddress(PageRole::DownloadPage)};
+    QTest::newRow("yes") << Platform::Answer::Yes << QStringList{pageAddress(PageRole::DownloadPage)};
     QTest::newRow("no") << Platform::Answer::No << QStringList{};
 }
 
@@ -117,7 +117,7 @@ void tst_UpdateReminder::answerDecidesWhetherTheDownloadPageOpens()
     platform.fakeLocale = QLocale(QStringLiteral("de_DE"));
     platform.settings.insert(durationKey, QStringLiteral("23.11.26"));
     platform.answers.push_back(answer);
-    RunUpdateReminder(platform);
+    runUpdateReminder(platform);
 
     QCOMPARE(platform.messages.size(), 1);
     const FakePlatform::Message &message = platform.messages.first();
@@ -126,7 +126,7 @@ void tst_UpdateReminder::answerDecidesWhetherTheDownloadPageOpens()
     QCOMPARE(message.icon, Platform::Icon::Information);
     QCOMPARE(message.caption, QStringLiteral("Corvella"));
     QCOMPARE(platform.openedAddresses, opened);
-    QCOMPARE(DateFromSettingText(platform.settings.value(durationKey), platform.fakeLocale, platform.fakeToday),
+    QCOMPARE(dateFromSettingText(platform.settings.value(durationKey), platform.fakeLocale, platform.fakeToday),
              platform.fakeToday);
 }
 
@@ -134,27 +134,27 @@ void tst_UpdateReminder::answerDecidesWhetherTheDownloadPageOpens()
 void tst_UpdateReminder::todayIsStoredBeforeThePageOpens()
 {
     FakePlatform platform;
-    const QString old = DateToSettingText(platform.fakeToday.addDays(-15), platform.fakeLocale);
+    const QString old = dateToSettingText(platform.fakeToday.addDays(-15), platform.fakeLocale);
     platform.settings.insert(durationKey, old);
     platform.answers.push_back(Platform::Answer::Yes);
     QString storedWhenAsked;
     QString storedWhenOpened;
     platform.onMessage = [&](const QString &) { storedWhenAsked = platform.settings.value(durationKey); };
     platform.onOpen = [&](const QString &) { storedWhenOpened = platform.settings.value(durationKey); };
-    RunUpdateReminder(platform);
+    runUpdateReminder(platform);
 
     QCOMPARE(storedWhenAsked, old);
-    QCOMPARE(storedWhenOpened, DateToSettingText(platform.fakeToday, platform.fakeLocale));
+    QCOMPARE(storedWhenOpened, dateToSettingText(platform.fakeToday, platform.fakeLocale));
     QCOMPARE(platform.openedAddresses.size(), 1);
 }
 
 void tst_UpdateReminder::failedStoreOpensNoPage()
 {
     FakePlatform platform;
-    platform.settings.insert(durationKey, DateToSettingText(platform.fakeToday.addDays(-15), platform.fakeLocale));
+    platform.settings.insert(durationKey, dateToSettingText(platform.fakeToday.addDays(-15), platform.fakeLocale));
     platform.settingsReadOnly = true;
     platform.answers.push_back(Platform::Answer::Yes);
-    RunUpdateReminder(platform);
+    runUpdateReminder(platform);
 
     QCOMPARE(platform.messages.size(), 1);
     QVERIFY(platform.openedAddresses.isEmpty());
@@ -177,7 +177,7 @@ void tst_UpdateReminder::textThatIsNotADateKeepsItSilent()
     FakePlatform platform;
     platform.fakeLocale = QLocale(QStringLiteral("en_US"));
     platform.settings.insert(durationKey, stored);
-    RunUpdateReminder(platform);
+    runUpdateReminder(platform);
 
     QVERIFY(platform.messages.isEmpty());
     QVERIFY(platform.openedAddresses.isEmpty());
@@ -208,8 +208,8 @@ void tst_UpdateReminder::storedDateReadsBackInEveryLocale()
     dates.append(QDate(2000, 2, 29));
 
     for (const QDate &date : std::as_const(dates)) {
-        const QString text = DateToSettingText(date, locale);
-        const QDate back = DateFromSettingText(text, locale, today);
+        const QString text = dateToSettingText(date, locale);
+        const QDate back = dateFromSettingText(text, locale, today);
         QVERIFY2(back == date, qPrintable(QStringLiteral("%1 written as \"%2\" read back as %3")
                                               .arg(date.toString(Qt::ISODate), text, back.toString(Qt::ISODate))));
     }
@@ -237,7 +237,7 @@ void tst_UpdateReminder::twoDigitYearReadsInTheRightCentury()
     QFETCH(QString, localeName);
     QFETCH(QString, text);
     QFETCH(QDate, expected);
-    QCOMPARE(DateFromSettingText(text, QLocale(localeName), QDate(2026, 12, 8)), expected);
+    QCOMPARE(dateFromSettingText(text, QLocale(localeName), QDate(2026, 12, 8)), expected);
 }
 
 void tst_UpdateReminder::dateWrittenTodayDoesNotAskAgainTomorrow_data()
@@ -252,14 +252,14 @@ void tst_UpdateReminder::dateWrittenTodayDoesNotAskAgainTomorrow()
     // A first run, then the next day's start: no question then.
     FakePlatform platform;
     platform.fakeLocale = QLocale(localeName);
-    RunUpdateReminder(platform);
+    runUpdateReminder(platform);
     platform.fakeToday = platform.fakeToday.addDays(1);
-    RunUpdateReminder(platform);
+    runUpdateReminder(platform);
     QVERIFY(platform.messages.isEmpty());
 
     // Fifteen days after the first run it asks.
     platform.fakeToday = platform.fakeToday.addDays(14);
-    RunUpdateReminder(platform);
+    runUpdateReminder(platform);
     QCOMPARE(platform.messages.size(), 1);
 }
 

@@ -1,10 +1,9 @@
-#include "services/web_links.h"
 #include "fakes/fake_platform.h"
+#include "services/web_links.h"
 
 #include <QTest>
 #include <QUrl>
 
-#include <functional>
 
 Q_DECLARE_METATYPE(PageRole)
 
@@ -13,11 +12,7 @@ namespace {
 const QString mainSite = QStringLiteral(CORVELLA_MAIN_SITE);
 const QString helpSite = QStringLiteral(CORVELLA_HELP_SITE);
 
-using Opener = void (modHelp::*)();
-
 } // namespace
-
-Q_DECLARE_METATYPE(Opener)
 
 class tst_WebLinks : public QObject
 {
@@ -26,8 +21,7 @@ class tst_WebLinks : public QObject
 private slots:
     void everyRoleHasItsPageOnItsSite_data();
     void everyRoleHasItsPageOnItsSite();
-    void everyOpenerOpensItsRoleAndNothingElse_data();
-    void everyOpenerOpensItsRoleAndNothingElse();
+    void openingARoleOpensItsPageAndNothingElse();
     void formAndProgramAddressesAreOnTheMainSite();
 };
 
@@ -51,7 +45,7 @@ void tst_WebLinks::everyRoleHasItsPageOnItsSite()
     QFETCH(QString, site);
     QFETCH(QString, path);
 
-    const QString address = PageAddress(role);
+    const QString address = pageAddress(role);
     QCOMPARE(address, site + path);
     // A browser must be able to open it: a complete, valid web address.
     const QUrl url(address, QUrl::StrictMode);
@@ -61,38 +55,25 @@ void tst_WebLinks::everyRoleHasItsPageOnItsSite()
     QCOMPARE(url.path(), path);
 }
 
-void tst_WebLinks::everyOpenerOpensItsRoleAndNothingElse_data()
+void tst_WebLinks::openingARoleOpensItsPageAndNothingElse()
 {
-    QTest::addColumn<Opener>("opener");
-    QTest::addColumn<PageRole>("role");
-    QTest::newRow("online help") << &modHelp::OpenOnlineHelpPage << PageRole::OnlineHelpPage;
-    QTest::newRow("home") << &modHelp::OpenHomePage << PageRole::HomePage;
-    QTest::newRow("download") << &modHelp::OpenDownloadPage << PageRole::DownloadPage;
-    QTest::newRow("donation") << &modHelp::OpenDonationPage << PageRole::DonationPage;
-    QTest::newRow("co-branding") << &modHelp::OpenCoBrandInfoPage << PageRole::CoBrandInfoPage;
-    QTest::newRow("full branding") << &modHelp::OpenFullBrandInfoPage << PageRole::FullBrandInfoPage;
-    QTest::newRow("software catalogue") << &modHelp::OpenSoftwareCataloguePage << PageRole::SoftwareCataloguePage;
-}
+    for (PageRole role : {PageRole::OnlineHelpPage, PageRole::HomePage, PageRole::DownloadPage,
+                          PageRole::DonationPage, PageRole::CoBrandInfoPage, PageRole::FullBrandInfoPage,
+                          PageRole::SoftwareCataloguePage}) {
+        FakePlatform platform;
+        WebLinks(platform).open(role);
 
-void tst_WebLinks::everyOpenerOpensItsRoleAndNothingElse()
-{
-    QFETCH(Opener, opener);
-    QFETCH(PageRole, role);
-
-    FakePlatform platform;
-    modHelp help(platform);
-    std::invoke(opener, help);
-
-    QCOMPARE(platform.openedAddresses, QStringList{PageAddress(role)});
-    QVERIFY(platform.messages.isEmpty());
-    QVERIFY(platform.settings.isEmpty());
-    QVERIFY(platform.exitCodes.isEmpty());
+        QCOMPARE(platform.openedAddresses, QStringList{pageAddress(role)});
+        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(platform.settings.isEmpty());
+        QVERIFY(platform.exitCodes.isEmpty());
+    }
 }
 
 void tst_WebLinks::formAndProgramAddressesAreOnTheMainSite()
 {
-    QCOMPARE(ReferAFriendScriptAddress(), mainSite + QStringLiteral("/qrel-refer-a-friend.php"));
-    QCOMPARE(ProgramPageAddress(), mainSite + QStringLiteral("/corvella/"));
+    QCOMPARE(referAFriendScriptAddress(), mainSite + QStringLiteral("/qrel-refer-a-friend.php"));
+    QCOMPARE(programPageAddress(), mainSite + QStringLiteral("/corvella/"));
 }
 
 QTEST_MAIN(tst_WebLinks)

@@ -15,14 +15,14 @@
 // already made, driven as a keyboard or screen-reader user drives it.
 struct MainWindowRun : TestRun
 {
-    frmMain *main = nullptr;
+    MainWindow *main = nullptr;
 
     ~MainWindowRun() { delete main; }
 
     bool show()
     {
         test.setLevelChosen(true);
-        main = new frmMain(context);
+        main = new MainWindow(context);
         main->show();
         return QTest::qWaitForWindowActive(main);
     }
@@ -38,23 +38,23 @@ struct MainWindowRun : TestRun
     // Chooses the level in the level dialog, as the user does.
     bool chooseLevel(Level level)
     {
-        whenModal<frmSelectOption>([level](frmSelectOption *dialog) {
-            QRadioButton *options[] = {dialog->ui().optBeginner, dialog->ui().optIntermediate,
-                                       dialog->ui().optExpert};
+        whenModal<LevelDialog>([level](LevelDialog *dialog) {
+            QRadioButton *options[] = {dialog->ui().beginnerOption, dialog->ui().intermediateOption,
+                                       dialog->ui().expertOption};
             options[levelIndex(level)]->setChecked(true);
-            dialog->cmdOk_Click();
+            dialog->confirmLevel();
         });
-        main->mnuDifficulty_Click();
+        main->chooseLevel();
         return reactivate();
     }
 
     // Answers the next result dialog with TRY AGAIN, keeping its message.
     static void answerResult(QString *message = nullptr)
     {
-        whenModal<frmResult>([message](frmResult *dialog) {
+        whenModal<ResultDialog>([message](ResultDialog *dialog) {
             if (message)
-                *message = dialog->ui().lblResult->text();
-            dialog->cmdTry_Click();
+                *message = dialog->ui().messageLabel->text();
+            dialog->accept();
         });
     }
 };

@@ -13,11 +13,11 @@ namespace {
 
 // Runs the step once the about box is the active modal window (from inside
 // its exec()).
-void whenAboutBoxOpens(const std::function<void(frmAbout *)> &step)
+void whenAboutBoxOpens(const std::function<void(AboutBox *)> &step)
 {
     QTimer::singleShot(0, qApp, [step] {
-        if (auto *about = qobject_cast<frmAbout *>(QApplication::activeModalWidget())) {
-            const QPointer<frmAbout> guard = about;
+        if (auto *about = qobject_cast<AboutBox *>(QApplication::activeModalWidget())) {
+            const QPointer<AboutBox> guard = about;
             step(about);
             // A failed check inside the step must not leave exec() running.
             if (QTest::currentTestFailed() && guard)
@@ -31,7 +31,7 @@ int aboutBoxCount()
 {
     int count = 0;
     for (QWidget *widget : QApplication::topLevelWidgets())
-        count += qobject_cast<frmAbout *>(widget) != nullptr ? 1 : 0;
+        count += qobject_cast<AboutBox *>(widget) != nullptr ? 1 : 0;
     return count;
 }
 
@@ -78,15 +78,15 @@ void tst_AboutBox::everyWayOfClosingActsAsOk()
     TestRun run;
 
     QList<int> results;
-    QPointer<frmAbout> opened;
-    whenAboutBoxOpens([&](frmAbout *about) {
+    QPointer<AboutBox> opened;
+    whenAboutBoxOpens([&](AboutBox *about) {
         opened = about;
         connect(about, &QDialog::finished, about, [&results](int result) { results.append(result); });
         QVERIFY(QTest::qWaitForWindowExposed(about));
         QCOMPARE(run.windows.openWindows(), QList<QWidget *>{about});
         switch (closing) {
         case Closing::OkButton:
-            QTest::mouseClick(about->ui().cmdOk, Qt::LeftButton);
+            QTest::mouseClick(about->ui().okButton, Qt::LeftButton);
             break;
         case Closing::Enter:
             QTest::keyClick(about, Qt::Key_Return);
@@ -100,7 +100,7 @@ void tst_AboutBox::everyWayOfClosingActsAsOk()
         }
     });
 
-    frmAbout::showModal(run.context);
+    AboutBox::showModal(run.context);
 
     QVERIFY(opened.isNull());
     QCOMPARE(results, QList<int>{QDialog::Accepted});
@@ -116,8 +116,8 @@ void tst_AboutBox::linksOpenTheirPagesAndLeaveTheBoxOpen_data()
 {
     QTest::addColumn<bool>("homePageLink");
     QTest::addColumn<PageRole>("page");
-    QTest::newRow("lblHomePage") << true << PageRole::HomePage;
-    QTest::newRow("lblCobrand") << false << PageRole::FullBrandInfoPage;
+    QTest::newRow("homePageLink") << true << PageRole::HomePage;
+    QTest::newRow("fullBrandLink") << false << PageRole::FullBrandInfoPage;
 }
 
 void tst_AboutBox::linksOpenTheirPagesAndLeaveTheBoxOpen()
@@ -127,18 +127,18 @@ void tst_AboutBox::linksOpenTheirPagesAndLeaveTheBoxOpen()
     TestRun run;
 
     bool stayedOpen = false;
-    whenAboutBoxOpens([&](frmAbout *about) {
+    whenAboutBoxOpens([&](AboutBox *about) {
         QVERIFY(QTest::qWaitForWindowExposed(about));
-        LinkLabel *link = homePageLink ? about->ui().lblHomePage : about->ui().lblCobrand;
+        LinkLabel *link = homePageLink ? about->ui().homePageLink : about->ui().fullBrandLink;
         QTest::mouseClick(link, Qt::LeftButton);
         stayedOpen = about->isVisible() && QApplication::activeModalWidget() == about;
-        QTest::mouseClick(about->ui().cmdOk, Qt::LeftButton);
+        QTest::mouseClick(about->ui().okButton, Qt::LeftButton);
     });
 
-    frmAbout::showModal(run.context);
+    AboutBox::showModal(run.context);
 
     QVERIFY(stayedOpen);
-    QCOMPARE(run.platform.openedAddresses, QStringList{PageAddress(page)});
+    QCOMPARE(run.platform.openedAddresses, QStringList{pageAddress(page)});
 }
 
 // A box moved by the user and closed comes back where the design puts it:
@@ -148,24 +148,24 @@ void tst_AboutBox::secondOpeningStartsFromTheDesign()
     TestRun run;
 
     QPoint designPosition;
-    QPointer<frmAbout> first;
-    whenAboutBoxOpens([&](frmAbout *about) {
+    QPointer<AboutBox> first;
+    whenAboutBoxOpens([&](AboutBox *about) {
         QVERIFY(QTest::qWaitForWindowExposed(about));
         first = about;
         designPosition = about->pos();
         about->move(designPosition + QPoint(123, 77));
-        QTest::mouseClick(about->ui().cmdOk, Qt::LeftButton);
+        QTest::mouseClick(about->ui().okButton, Qt::LeftButton);
     });
-    frmAbout::showModal(run.context);
+    AboutBox::showModal(run.context);
     QVERIFY(first.isNull());
 
     QPoint secondPosition;
-    whenAboutBoxOpens([&](frmAbout *about) {
+    whenAboutBoxOpens([&](AboutBox *about) {
         QVERIFY(QTest::qWaitForWindowExposed(about));
         secondPosition = about->pos();
         QTest::keyClick(about, Qt::Key_Escape);
     });
-    frmAbout::showModal(run.context);
+    AboutBox::showModal(run.context);
 
     QCOMPARE(secondPosition, designPosition);
     QCOMPARE(aboutBoxCount(), 0);
@@ -177,13 +177,13 @@ void tst_AboutBox::onlyOneAboutBoxAtATime()
 
     int countDuringSecondCall = -1;
     bool secondCallReturned = false;
-    whenAboutBoxOpens([&](frmAbout *about) {
-        frmAbout::showModal(run.context);
+    whenAboutBoxOpens([&](AboutBox *about) {
+        AboutBox::showModal(run.context);
         secondCallReturned = true;
         countDuringSecondCall = aboutBoxCount();
-        QTest::mouseClick(about->ui().cmdOk, Qt::LeftButton);
+        QTest::mouseClick(about->ui().okButton, Qt::LeftButton);
     });
-    frmAbout::showModal(run.context);
+    AboutBox::showModal(run.context);
 
     QVERIFY(secondCallReturned);
     QCOMPARE(countDuringSecondCall, 1);

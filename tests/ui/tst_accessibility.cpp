@@ -36,7 +36,7 @@ private slots:
 
 private:
     std::unique_ptr<MainWindowRun> m_run;
-    frmMain *m_main = nullptr;
+    MainWindow *m_main = nullptr;
 };
 
 void tst_Accessibility::init()
@@ -118,8 +118,8 @@ void tst_Accessibility::resultPictureIsNamedAfterWhatItShows()
     QCOMPARE(accessibleName(shown), accessibleName(m_main->ui().levelChoice(level, drawn - 1)));
 
     // Back puts the resting picture into every result picture.
-    whenModal<frmSelectOption>([](frmSelectOption *dialog) { dialog->cmdOk_Click(); });
-    m_main->cmdBack_Click();
+    whenModal<LevelDialog>([](LevelDialog *dialog) { dialog->confirmLevel(); });
+    m_main->chooseLevel();
     for (Level each : AllLevels)
         QCOMPARE(accessibleName(m_main->ui().levelResult(each)), resting);
 }
@@ -128,9 +128,9 @@ void tst_Accessibility::linkLabelIsALinkThatOpensItsPage_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<PageRole>("page");
-    QTest::newRow("Label61") << QStringLiteral("Label61") << PageRole::HomePage;
-    QTest::newRow("lblCobrand") << QStringLiteral("lblCobrand") << PageRole::CoBrandInfoPage;
-    QTest::newRow("lblFullBrand") << QStringLiteral("lblFullBrand") << PageRole::FullBrandInfoPage;
+    QTest::newRow("forumLink") << QStringLiteral("forumLink") << PageRole::HomePage;
+    QTest::newRow("coBrandLink") << QStringLiteral("coBrandLink") << PageRole::CoBrandInfoPage;
+    QTest::newRow("fullBrandLink") << QStringLiteral("fullBrandLink") << PageRole::FullBrandInfoPage;
 }
 
 void tst_Accessibility::linkLabelIsALinkThatOpensItsPage()
@@ -147,13 +147,13 @@ void tst_Accessibility::linkLabelIsALinkThatOpensItsPage()
 
     QVERIFY(offersPress(link));
     press(link);
-    QCOMPARE(m_run->platform.openedAddresses, QStringList{PageAddress(page)});
+    QCOMPARE(m_run->platform.openedAddresses, QStringList{pageAddress(page)});
 
     // From the keyboard, Enter opens it too.
     link->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(link->hasFocus());
     QTest::keyClick(link, Qt::Key_Return);
-    QCOMPARE(m_run->platform.openedAddresses, QStringList(2, PageAddress(page)));
+    QCOMPARE(m_run->platform.openedAddresses, QStringList(2, pageAddress(page)));
 }
 
 // A control under another one that the user sees can't be pressed by a
@@ -169,9 +169,9 @@ void tst_Accessibility::unseenControlsCannotBePressed()
     }
     QVERIFY(m_run->platform.sleeps.isEmpty());
 
-    m_main->ui().lblCobrand->raise();
-    QVERIFY(!offersPress(m_main->ui().lblFullBrand));
-    press(m_main->ui().lblFullBrand);
+    m_main->ui().coBrandLink->raise();
+    QVERIFY(!offersPress(m_main->ui().fullBrandLink));
+    press(m_main->ui().fullBrandLink);
     QVERIFY(m_run->platform.openedAddresses.isEmpty());
 
     QVERIFY(m_run->chooseLevel(Level::Intermediate));

@@ -25,9 +25,9 @@ struct ExitScreenRun : TestRun
     explicit ExitScreenRun(float r = 0.5f)
     {
         random.push(r);
-        screen = new frmNagScreen2(context);
-        QObject::connect(screen, &frmNagScreen2::shutdownRequested, screen,
-                         [this] { ShutdownApplication(context); });
+        screen = new ExitScreen(context);
+        QObject::connect(screen, &ExitScreen::shutdownRequested, screen,
+                         [this] { shutdownApplication(context); });
         screen->show();
         screen->activateWindow();
     }
@@ -39,11 +39,11 @@ struct ExitScreenRun : TestRun
     {
         if (!QTest::qWaitForWindowActive(screen.data()))
             return false;
-        screen->ui().cmdClose->setFocus(Qt::OtherFocusReason);
-        return QTest::qWaitFor([this] { return screen->ui().cmdClose->hasFocus(); });
+        screen->ui().exitButton->setFocus(Qt::OtherFocusReason);
+        return QTest::qWaitFor([this] { return screen->ui().exitButton->hasFocus(); });
     }
 
-    QPointer<frmNagScreen2> screen;
+    QPointer<ExitScreen> screen;
 };
 
 // The text of a form box, a one-line box or the message box.
@@ -94,11 +94,11 @@ void tst_ExitScreen::placeholderLeavesOnFocusAndReturnsWhenLeftEmpty_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("placeholder");
-    QTest::newRow("txtName") << "txtName" << "Your Name";
-    QTest::newRow("txtEmail") << "txtEmail" << "Your Email Address";
-    QTest::newRow("txtMessage") << "txtMessage" << "Your Message";
-    QTest::newRow("txtFriendName") << "txtFriendName" << "Friend's Name";
-    QTest::newRow("txtFriendEmail") << "txtFriendEmail" << "Friend's Email Address";
+    QTest::newRow("yourNameBox") << "yourNameBox" << "Your Name";
+    QTest::newRow("yourEmailBox") << "yourEmailBox" << "Your Email Address";
+    QTest::newRow("yourMessageBox") << "yourMessageBox" << "Your Message";
+    QTest::newRow("friendNameBox") << "friendNameBox" << "Friend's Name";
+    QTest::newRow("friendEmailBox") << "friendEmailBox" << "Friend's Email Address";
 }
 
 void tst_ExitScreen::placeholderLeavesOnFocusAndReturnsWhenLeftEmpty()
@@ -107,7 +107,7 @@ void tst_ExitScreen::placeholderLeavesOnFocusAndReturnsWhenLeftEmpty()
     QFETCH(QString, placeholder);
     ExitScreenRun run;
     QVERIFY(run.ready());
-    const Ui::frmNagScreen2 &ui = run.screen->ui();
+    const Ui::ExitScreen &ui = run.screen->ui();
     QWidget *widget = run.screen->findChild<QWidget *>(box);
     QVERIFY(widget);
 
@@ -117,8 +117,8 @@ void tst_ExitScreen::placeholderLeavesOnFocusAndReturnsWhenLeftEmpty()
     QTRY_VERIFY(widget->hasFocus());
     QCOMPARE(boxText(widget), QString());
 
-    ui.cmdSubmit->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(ui.cmdSubmit->hasFocus());
+    ui.referButton->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.referButton->hasFocus());
     QCOMPARE(boxText(widget), placeholder);
 
     widget->setFocus(Qt::MouseFocusReason);
@@ -127,8 +127,8 @@ void tst_ExitScreen::placeholderLeavesOnFocusAndReturnsWhenLeftEmpty()
 
     // Only blanks left behind count as empty.
     setBoxText(widget, QStringLiteral("   "));
-    ui.cmdClose->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(ui.cmdClose->hasFocus());
+    ui.exitButton->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.exitButton->hasFocus());
     QCOMPARE(boxText(widget), placeholder);
     QVERIFY(run.platform.messages.isEmpty());
 }
@@ -137,20 +137,20 @@ void tst_ExitScreen::typedTextSurvivesFocusChanges()
 {
     ExitScreenRun run;
     QVERIFY(run.ready());
-    const Ui::frmNagScreen2 &ui = run.screen->ui();
+    const Ui::ExitScreen &ui = run.screen->ui();
 
-    ui.txtName->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(ui.txtName->hasFocus());
-    QTest::keyClicks(ui.txtName, QStringLiteral("Ann Lee"));
-    ui.txtFriendName->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(ui.txtFriendName->hasFocus());
-    QCOMPARE(ui.txtName->text(), QStringLiteral("Ann Lee"));
-    QCOMPARE(ui.txtFriendName->text(), QString());
+    ui.yourNameBox->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.yourNameBox->hasFocus());
+    QTest::keyClicks(ui.yourNameBox, QStringLiteral("Ann Lee"));
+    ui.friendNameBox->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.friendNameBox->hasFocus());
+    QCOMPARE(ui.yourNameBox->text(), QStringLiteral("Ann Lee"));
+    QCOMPARE(ui.friendNameBox->text(), QString());
 
-    ui.txtName->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(ui.txtName->hasFocus());
-    QCOMPARE(ui.txtName->text(), QStringLiteral("Ann Lee"));
-    QCOMPARE(ui.txtFriendName->text(), QStringLiteral("Friend's Name"));
+    ui.yourNameBox->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.yourNameBox->hasFocus());
+    QCOMPARE(ui.yourNameBox->text(), QStringLiteral("Ann Lee"));
+    QCOMPARE(ui.friendNameBox->text(), QStringLiteral("Friend's Name"));
 }
 
 // The message box's design text ends with a line break, so focus does not
@@ -159,28 +159,28 @@ void tst_ExitScreen::messageBoxDesignTextIsNotAPlaceholder()
 {
     ExitScreenRun run;
     QVERIFY(run.ready());
-    const Ui::frmNagScreen2 &ui = run.screen->ui();
+    const Ui::ExitScreen &ui = run.screen->ui();
     const QString design = QStringLiteral("Your Message\r\n");
-    QCOMPARE(Ui::TextBoxText(ui.txtMessage), design);
+    QCOMPARE(Ui::textBoxText(ui.yourMessageBox), design);
 
-    ui.txtMessage->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(ui.txtMessage->hasFocus());
-    QCOMPARE(Ui::TextBoxText(ui.txtMessage), design);
+    ui.yourMessageBox->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.yourMessageBox->hasFocus());
+    QCOMPARE(Ui::textBoxText(ui.yourMessageBox), design);
 
-    ui.txtMessage->clear();
-    ui.cmdSubmit->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(ui.cmdSubmit->hasFocus());
-    QCOMPARE(Ui::TextBoxText(ui.txtMessage), QStringLiteral("Your Message"));
+    ui.yourMessageBox->clear();
+    ui.referButton->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.referButton->hasFocus());
+    QCOMPARE(Ui::textBoxText(ui.yourMessageBox), QStringLiteral("Your Message"));
 }
 
 void tst_ExitScreen::blankTypedIntoBox_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("txtEmail refuses") << "txtEmail" << true;
-    QTest::newRow("txtFriendEmail refuses") << "txtFriendEmail" << true;
-    QTest::newRow("txtName takes it") << "txtName" << false;
-    QTest::newRow("txtFriendName takes it") << "txtFriendName" << false;
+    QTest::newRow("yourEmailBox refuses") << "yourEmailBox" << true;
+    QTest::newRow("friendEmailBox refuses") << "friendEmailBox" << true;
+    QTest::newRow("yourNameBox takes it") << "yourNameBox" << false;
+    QTest::newRow("friendNameBox takes it") << "friendNameBox" << false;
 }
 
 void tst_ExitScreen::blankTypedIntoBox()
@@ -189,11 +189,11 @@ void tst_ExitScreen::blankTypedIntoBox()
     QFETCH(bool, refused);
     ExitScreenRun run;
     QVERIFY(run.ready());
-    const Ui::frmNagScreen2 &ui = run.screen->ui();
+    const Ui::ExitScreen &ui = run.screen->ui();
     auto *edit = run.screen->findChild<QLineEdit *>(box);
     QVERIFY(edit);
     // A real message box takes the focus away while it is open.
-    run.platform.onMessage = [&ui](const QString &) { ui.cmdClose->setFocus(Qt::OtherFocusReason); };
+    run.platform.onMessage = [&ui](const QString &) { ui.exitButton->setFocus(Qt::OtherFocusReason); };
 
     edit->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(edit->hasFocus());
@@ -225,9 +225,9 @@ void tst_ExitScreen::check1OpensHomePageOnceAndNeverStaysTicked()
 {
     ExitScreenRun run;
     QVERIFY(run.ready());
-    QPushButton *check1 = run.screen->ui().Check1;
+    QPushButton *check1 = run.screen->ui().visitSiteButton;
     QVERIFY(check1->isCheckable());
-    const QString home = PageAddress(PageRole::HomePage);
+    const QString home = pageAddress(PageRole::HomePage);
 
     QTest::mouseClick(check1, Qt::LeftButton);
     QCOMPARE(run.platform.openedAddresses, QStringList{home});
@@ -243,8 +243,8 @@ void tst_ExitScreen::goToHomeOpensSoftwareCatalogue()
 {
     ExitScreenRun run;
     QVERIFY(run.ready());
-    QTest::mouseClick(run.screen->ui().lblGoToHome, Qt::LeftButton);
-    QCOMPARE(run.platform.openedAddresses, QStringList{PageAddress(PageRole::SoftwareCataloguePage)});
+    QTest::mouseClick(run.screen->ui().catalogueLink, Qt::LeftButton);
+    QCOMPARE(run.platform.openedAddresses, QStringList{pageAddress(PageRole::SoftwareCataloguePage)});
     QVERIFY(run.screen->isVisible());
 }
 
@@ -268,13 +268,13 @@ void tst_ExitScreen::promotionalMessageFollowsTheDraw()
 {
     QFETCH(float, r);
     QFETCH(int, n);
-    const QSet<QString> messages{Ui::PromotionalMessage(0), Ui::PromotionalMessage(1),
-                                 Ui::PromotionalMessage(2), Ui::PromotionalMessage(3)};
+    const QSet<QString> messages{Ui::promotionalMessage(0), Ui::promotionalMessage(1),
+                                 Ui::promotionalMessage(2), Ui::promotionalMessage(3)};
     QCOMPARE(messages.size(), 4);
     QVERIFY(!messages.contains(QString()));
 
     ExitScreenRun run(r);
-    QCOMPARE(run.screen->ui().Label2->text(), Ui::PromotionalMessage(n));
+    QCOMPARE(run.screen->ui().appealLabel->text(), Ui::promotionalMessage(n));
     // Re-seeded from the clock when the screen opens, then one value drawn.
     QCOMPARE(run.random.seeds, 1);
     QCOMPARE(run.random.draws, 1);
@@ -308,7 +308,7 @@ void tst_ExitScreen::exitButtonAndCloseBoxBothEndTheProgram()
     earlier->show();
 
     if (exitButton)
-        QTest::mouseClick(run.screen->ui().cmdClose, Qt::LeftButton);
+        QTest::mouseClick(run.screen->ui().exitButton, Qt::LeftButton);
     else
         QVERIFY(run.screen->close());
 

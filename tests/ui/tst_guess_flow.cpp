@@ -22,7 +22,7 @@ struct Shown
     QColor colour;
     bool waitPanelHidden = false;
     bool counted = false;
-    frmResult *dialog = nullptr;
+    ResultDialog *dialog = nullptr;
 };
 
 } // namespace
@@ -48,14 +48,14 @@ private:
     Shown guess(Level level, int position, int drawn);
 
     std::unique_ptr<TestRun> m_run;
-    frmMain *m_main = nullptr;
+    MainWindow *m_main = nullptr;
 };
 
 void tst_GuessFlow::init()
 {
     m_run = std::make_unique<TestRun>();
     m_run->test.setLevelChosen(true);
-    m_main = new frmMain(m_run->context);
+    m_main = new MainWindow(m_run->context);
 }
 
 void tst_GuessFlow::cleanup()
@@ -71,13 +71,13 @@ Shown tst_GuessFlow::guess(Level level, int position, int drawn)
     m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     Shown shown;
     const int attemptsBefore = m_run->test.attemptsCount(level);
-    whenModal<frmResult>([&](frmResult *dialog) {
+    whenModal<ResultDialog>([&](ResultDialog *dialog) {
         shown.dialog = dialog;
-        shown.message = dialog->ui().lblResult->text();
-        shown.colour = dialog->ui().lblResult->palette().color(QPalette::WindowText);
-        shown.waitPanelHidden = !m_main->ui().picMessage->isVisible();
+        shown.message = dialog->ui().messageLabel->text();
+        shown.colour = dialog->ui().messageLabel->palette().color(QPalette::WindowText);
+        shown.waitPanelHidden = !m_main->ui().waitPanel->isVisible();
         shown.counted = m_run->test.attemptsCount(level) == attemptsBefore + 1;
-        QTest::mouseClick(dialog->ui().cmdTry, Qt::LeftButton);
+        QTest::mouseClick(dialog->ui().tryAgainButton, Qt::LeftButton);
     });
     QTest::mouseClick(m_main->ui().levelChoice(level, position), Qt::LeftButton);
     return shown;
@@ -112,13 +112,13 @@ void tst_GuessFlow::guessIsJudgedShownAndCounted()
     QCOMPARE(shown.colour, QColor(colour.red, colour.green, colour.blue));
     QVERIFY(shown.waitPanelHidden);
     QVERIFY(shown.counted);
-    QCOMPARE(m_main->ui().lblScore->text(), QString::fromUtf8(outcomeText(outcome)));
+    QCOMPARE(m_main->ui().outcomeLabel->text(), QString::fromUtf8(outcomeText(outcome)));
     QCOMPARE(int(m_run->test.correctCount(level)), right ? 1 : 0);
     QCOMPARE(int(m_run->test.attemptsCount(level)), 1);
     // The result picture shows the drawn symbol, right or wrong, and it is
     // the picture that the choice for that symbol shows.
     const QPixmap shownPicture = m_main->ui().levelResult(level)->pixmap();
-    QVERIFY(samePicture(shownPicture, m_main->ui().pictures.forLevel(level).ListImage(drawn)));
+    QVERIFY(samePicture(shownPicture, m_main->ui().pictures.forLevel(level).picture(drawn)));
     QVERIFY(samePicture(shownPicture, m_main->ui().levelChoice(level, drawn - 1)->pixmap()));
     QCOMPARE(m_main->ui().levelResult(level)->size(), shownPicture.size());
     QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
@@ -143,7 +143,7 @@ void tst_GuessFlow::wrongAfterRightIsDarkRed()
     QCOMPARE(second.message, QString::fromUtf8(resultMessage(Outcome::Wrong)));
     QVERIFY(first.dialog != nullptr && second.dialog != nullptr);
     // Each guess has its own dialog, gone once the guess is over.
-    QVERIFY(m_main->findChildren<frmResult *>().isEmpty());
+    QVERIFY(m_main->findChildren<ResultDialog *>().isEmpty());
 }
 
 void tst_GuessFlow::guessesAtOneLevelLeaveTheOthersAlone()
@@ -164,20 +164,20 @@ void tst_GuessFlow::waitPanelCoversThePanelsDuringThePause()
 {
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    m_main->ui().lblScore->setText(QStringLiteral("Correct"));
+    m_main->ui().outcomeLabel->setText(QStringLiteral("Correct"));
     bool visible = false;
     bool onTop = false;
     QString scoreDuringPause = QStringLiteral("unset");
     m_run->platform.duringSleep = [&] {
-        visible = m_main->ui().picMessage->isVisible();
-        onTop = topOfSiblings(m_main->ui().clientArea) == m_main->ui().picMessage;
-        scoreDuringPause = m_main->ui().lblScore->text();
+        visible = m_main->ui().waitPanel->isVisible();
+        onTop = topOfSiblings(m_main->ui().clientArea) == m_main->ui().waitPanel;
+        scoreDuringPause = m_main->ui().outcomeLabel->text();
     };
     guess(Level::Beginner, 0, 5);
     QVERIFY(visible);
     QVERIFY(onTop);
     QCOMPARE(scoreDuringPause, QString());
-    QVERIFY(!m_main->ui().picMessage->isVisible());
+    QVERIFY(!m_main->ui().waitPanel->isVisible());
 }
 
 void tst_GuessFlow::countersStopAtTheLimitAndTheGuessIsStillShown()
@@ -195,7 +195,7 @@ void tst_GuessFlow::inputDuringThePauseStartsNoGuess()
 {
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    PictureBox *other = m_main->ui().cmdZener[3];
+    PictureBox *other = m_main->ui().beginnerChoices[3];
     m_run->platform.duringSleep = [&] {
         m_run->platform.duringSleep = nullptr;
         const QPointF centre = QRectF(other->rect()).center();
@@ -203,8 +203,8 @@ void tst_GuessFlow::inputDuringThePauseStartsNoGuess()
                                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
         QCoreApplication::postEvent(other, new QMouseEvent(QEvent::MouseButtonRelease, centre, other->mapToGlobal(centre),
                                                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-        QCoreApplication::postEvent(m_main->ui().cmdExit, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
-        QCoreApplication::postEvent(m_main->ui().cmdExit, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " "));
+        QCoreApplication::postEvent(m_main->ui().exitButton, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
+        QCoreApplication::postEvent(m_main->ui().exitButton, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " "));
         for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
             QCoreApplication::postEvent(other, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
             QCoreApplication::postEvent(other, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
@@ -224,12 +224,12 @@ void tst_GuessFlow::realPauseLastsAtLeastOneAndAHalfSeconds()
     QElapsedTimer elapsed;
     qint64 untilDialog = 0;
     m_run->random.push(0.0f);
-    whenModal<frmResult>([&](frmResult *dialog) {
+    whenModal<ResultDialog>([&](ResultDialog *dialog) {
         untilDialog = elapsed.elapsed();
-        dialog->cmdTry_Click();
+        dialog->accept();
     });
     elapsed.start();
-    m_main->cmdZener_Click(0);
+    m_main->guess(Level::Beginner, 0);
     QVERIFY2(untilDialog >= 1500, qPrintable(QString::number(untilDialog)));
     QVERIFY2(untilDialog < 2500, qPrintable(QString::number(untilDialog)));
 }

@@ -31,7 +31,7 @@ private slots:
 
 private:
     std::unique_ptr<MainWindowRun> m_run;
-    frmMain *m_main = nullptr;
+    MainWindow *m_main = nullptr;
 };
 
 void tst_KeyboardAccess::init()
@@ -51,22 +51,22 @@ void tst_KeyboardAccess::tabReachesOnlyWhatLiesInFront_data()
 {
     QTest::addColumn<int>("level"); // -1: none chosen yet
     QTest::addColumn<QStringList>("cycle");
-    QTest::newRow("no level chosen") << -1 << QStringList{"cmdExit", "cmdBack", "Label61", "lblCobrand"};
+    QTest::newRow("no level chosen") << -1 << QStringList{"exitButton", "backButton", "forumLink", "coBrandLink"};
     QTest::newRow("beginner") << int(Level::Beginner)
-                              << QStringList{"cmdZener(0)", "cmdZener(2)", "cmdZener(3)", "cmdZener(1)",
-                                             "picZenerSymbol", "cmdExit", "cmdBack", "cmdZener(4)", "cmdScore",
-                                             "Label61", "lblCobrand"};
+                              << QStringList{"beginnerChoice0", "beginnerChoice2", "beginnerChoice3", "beginnerChoice1",
+                                             "beginnerResult", "exitButton", "backButton", "beginnerChoice4", "beginnerScoreButton",
+                                             "forumLink", "coBrandLink"};
     QTest::newRow("intermediate")
         << int(Level::Intermediate)
-        << QStringList{"PicIntermediate(0)", "PicIntermediate(2)", "PicIntermediate(3)", "PicIntermediate(1)",
-                       "PicIntermediate(4)", "PicIntermediate(5)", "PicIntermediate(6)", "PicIntermediate(7)",
-                       "PicIntermediateResult", "cmdExit", "cmdBack", "cmdIntermediateScore", "Label61",
-                       "lblCobrand"};
+        << QStringList{"intermediateChoice0", "intermediateChoice2", "intermediateChoice3", "intermediateChoice1",
+                       "intermediateChoice4", "intermediateChoice5", "intermediateChoice6", "intermediateChoice7",
+                       "intermediateResult", "exitButton", "backButton", "intermediateScoreButton", "forumLink",
+                       "coBrandLink"};
     QTest::newRow("expert") << int(Level::Expert)
-                            << QStringList{"picExpert(0)", "picExpert(2)", "picExpert(3)", "picExpert(1)",
-                                           "picExpert(4)", "picExpert(5)", "picExpert(6)", "picExpert(7)",
-                                           "picExpert(8)", "picExpert(9)", "picExpertResult", "cmdExit",
-                                           "cmdBack", "cmdExpertScore", "Label61", "lblCobrand"};
+                            << QStringList{"expertChoice0", "expertChoice2", "expertChoice3", "expertChoice1",
+                                           "expertChoice4", "expertChoice5", "expertChoice6", "expertChoice7",
+                                           "expertChoice8", "expertChoice9", "expertResult", "exitButton",
+                                           "backButton", "expertScoreButton", "forumLink", "coBrandLink"};
 }
 
 // Tab goes round the controls the user can see and no others: not those of
@@ -93,13 +93,13 @@ void tst_KeyboardAccess::tabReachesOnlyWhatLiesInFront()
 void tst_KeyboardAccess::focusLeavesAPanelThatGoesBehind()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureBox *picture = m_main->ui().cmdZener[2];
+    PictureBox *picture = m_main->ui().beginnerChoices[2];
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     QVERIFY(m_run->chooseLevel(Level::Expert));
     QWidget *focused = QApplication::focusWidget();
     QVERIFY(focused != picture);
-    QVERIFY(!m_main->ui().fraBeginner->isAncestorOf(focused));
+    QVERIFY(!m_main->ui().beginnerPanel->isAncestorOf(focused));
 }
 
 // The window has always started there, and shows it once Beginner is chosen;
@@ -107,9 +107,9 @@ void tst_KeyboardAccess::focusLeavesAPanelThatGoesBehind()
 void tst_KeyboardAccess::firstFocusIsTheBeginnerScoreButton()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    QCOMPARE(QApplication::focusWidget(), m_main->ui().cmdScore);
-    QTest::keyClick(m_main->ui().cmdScore, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), m_main->ui().Label61);
+    QCOMPARE(QApplication::focusWidget(), m_main->ui().beginnerScoreButton);
+    QTest::keyClick(m_main->ui().beginnerScoreButton, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_main->ui().forumLink);
 }
 
 void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick_data()
@@ -169,7 +169,7 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
 void tst_KeyboardAccess::heldKeyMakesOneGuess()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureBox *picture = m_main->ui().cmdZener[1];
+    PictureBox *picture = m_main->ui().beginnerChoices[1];
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
@@ -199,17 +199,17 @@ void tst_KeyboardAccess::heldKeyMakesOneGuess()
 void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
 {
     QVERIFY(m_run->chooseLevel(Level::Expert));
-    PictureBox *picture = m_main->ui().picExpert[5];
+    PictureBox *picture = m_main->ui().expertChoices[5];
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     m_run->random.push(ScriptedRandom::forSymbol(6, 10));
     bool closedByKey = false;
-    whenModal<frmResult>([&closedByKey](frmResult *dialog) {
+    whenModal<ResultDialog>([&closedByKey](ResultDialog *dialog) {
         // TRY AGAIN has the focus in the dialog; Enter goes down on it.
-        QTest::keyPress(dialog->ui().cmdTry, Qt::Key_Return);
+        QTest::keyPress(dialog->ui().tryAgainButton, Qt::Key_Return);
         closedByKey = !dialog->isVisible();
         if (!closedByKey)
-            dialog->cmdTry_Click();
+            dialog->accept();
     });
     QTest::keyClick(picture, Qt::Key_Return);
     QVERIFY(closedByKey);
@@ -223,7 +223,7 @@ void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
 void tst_KeyboardAccess::resultPictureTakesTheFocusButGuessesNothing()
 {
     QVERIFY(m_run->chooseLevel(Level::Intermediate));
-    PictureBox *shown = m_main->ui().PicIntermediateResult;
+    PictureBox *shown = m_main->ui().intermediateResult;
     QVERIFY(!offersPress(shown));
     shown->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(shown->hasFocus());
@@ -238,7 +238,7 @@ void tst_KeyboardAccess::resultPictureTakesTheFocusButGuessesNothing()
 void tst_KeyboardAccess::focusFrameShowsOnlyForTheKeyboard()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureBox *picture = m_main->ui().cmdZener[3];
+    PictureBox *picture = m_main->ui().beginnerChoices[3];
     const QSize size = picture->size();
     const QImage plain = picture->grab().toImage();
 
@@ -255,8 +255,8 @@ void tst_KeyboardAccess::focusFrameShowsOnlyForTheKeyboard()
     QTRY_VERIFY(picture->hasFocus());
     QCOMPARE(picture->grab().toImage(), plain);
 
-    m_main->ui().cmdZener[2]->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(m_main->ui().cmdZener[2], Qt::Key_Tab);
+    m_main->ui().beginnerChoices[2]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_main->ui().beginnerChoices[2], Qt::Key_Tab);
     QTRY_VERIFY(picture->hasFocus());
     QVERIFY(picture->grab().toImage() != plain);
     QCOMPARE(picture->size(), size);

@@ -33,13 +33,13 @@ private slots:
 
 private:
     std::unique_ptr<TestRun> m_run;
-    frmMain *m_main = nullptr;
+    MainWindow *m_main = nullptr;
 };
 
 void tst_LevelDialog::init()
 {
     m_run = std::make_unique<TestRun>();
-    m_main = new frmMain(m_run->context);
+    m_main = new MainWindow(m_run->context);
 }
 
 void tst_LevelDialog::cleanup()
@@ -53,23 +53,23 @@ void tst_LevelDialog::startAsksForALevelWithBeginnerSelected()
 {
     bool beginner = false;
     bool choiceInFront = false;
-    frmSelectOption *shown = nullptr;
-    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
+    LevelDialog *shown = nullptr;
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
         shown = dialog;
-        beginner = dialog->ui().optBeginner->isChecked();
-        choiceInFront = liesAbove(dialog->ui().fraSelectoption, dialog->ui().fraScore);
-        QTest::mouseClick(dialog->ui().cmdOk, Qt::LeftButton);
+        beginner = dialog->ui().beginnerOption->isChecked();
+        choiceInFront = liesAbove(dialog->ui().levelPanel, dialog->ui().scorePanel);
+        QTest::mouseClick(dialog->ui().okButton, Qt::LeftButton);
     });
     m_main->show();
     QTRY_VERIFY(m_run->test.isLevelChosen());
     QVERIFY(shown);
     QVERIFY(beginner);
     QVERIFY(choiceInFront);
-    const Ui::frmMain &ui = m_main->ui();
-    QWidget *hit = ui.clientArea->childAt(ui.raCover->geometry().center());
-    QVERIFY(hit == ui.fraBeginner || ui.fraBeginner->isAncestorOf(hit));
+    const Ui::MainWindow &ui = m_main->ui();
+    QWidget *hit = ui.clientArea->childAt(ui.coverPanel->geometry().center());
+    QVERIFY(hit == ui.beginnerPanel || ui.beginnerPanel->isAncestorOf(hit));
     // The dialog is destroyed by OK.
-    QTRY_VERIFY(m_main->existingSelectOption() == nullptr);
+    QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);
 }
 
 void tst_LevelDialog::okBringsTheChosenPanelForward_data()
@@ -83,17 +83,17 @@ void tst_LevelDialog::okBringsTheChosenPanelForward_data()
 void tst_LevelDialog::okBringsTheChosenPanelForward()
 {
     QFETCH(Level, level);
-    const Ui::frmMain &ui = m_main->ui();
-    QFrame *panels[] = {ui.fraBeginner, ui.fraIntermediate, ui.fraExpert};
-    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
-        QRadioButton *options[] = {dialog->ui().optBeginner, dialog->ui().optIntermediate, dialog->ui().optExpert};
+    const Ui::MainWindow &ui = m_main->ui();
+    QFrame *panels[] = {ui.beginnerPanel, ui.intermediatePanel, ui.expertPanel};
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+        QRadioButton *options[] = {dialog->ui().beginnerOption, dialog->ui().intermediateOption, dialog->ui().expertOption};
         options[levelIndex(level)]->setChecked(true);
-        dialog->cmdOk_Click();
+        dialog->confirmLevel();
     });
-    m_main->mnuDifficulty_Click();
-    // The chosen panel covers raCover and the other panels: the point in the
+    m_main->chooseLevel();
+    // The chosen panel covers coverPanel and the other panels: the point in the
     // middle of the panel area belongs to it.
-    QWidget *hit = ui.clientArea->childAt(ui.raCover->geometry().center());
+    QWidget *hit = ui.clientArea->childAt(ui.coverPanel->geometry().center());
     QVERIFY(hit);
     QVERIFY(hit == panels[levelIndex(level)] || panels[levelIndex(level)]->isAncestorOf(hit));
     QVERIFY(m_run->test.isLevelChosen());
@@ -101,34 +101,34 @@ void tst_LevelDialog::okBringsTheChosenPanelForward()
 
 void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
 {
-    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
-        dialog->ui().optBeginner->setAutoExclusive(false);
-        dialog->ui().optBeginner->setChecked(false);
-        dialog->cmdOk_Click();
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+        dialog->ui().beginnerOption->setAutoExclusive(false);
+        dialog->ui().beginnerOption->setChecked(false);
+        dialog->confirmLevel();
     });
-    m_main->mnuDifficulty_Click();
+    m_main->chooseLevel();
     QCOMPARE(m_run->platform.messages.size(), 1);
     QCOMPARE(m_run->platform.messages[0].text, QStringLiteral("Please Select An option"));
     QVERIFY(m_run->platform.messages[0].icon == Platform::Icon::Critical);
     QVERIFY(m_run->test.isLevelChosen());
-    QVERIFY(m_main->ui().clientArea->childAt(m_main->ui().raCover->geometry().center()) == m_main->ui().raCover);
+    QVERIFY(m_main->ui().clientArea->childAt(m_main->ui().coverPanel->geometry().center()) == m_main->ui().coverPanel);
 }
 
 void tst_LevelDialog::closingWithoutOkAsksAgainOnTheNextActivation()
 {
     int asked = 0;
-    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
         ++asked;
         dialog->close();
     });
-    m_main->Form_Activate();
+    m_main->askForLevelIfNoneChosen();
     QCOMPARE(asked, 1);
     QVERIFY(!m_run->test.isLevelChosen());
-    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
         ++asked;
-        dialog->cmdOk_Click();
+        dialog->confirmLevel();
     });
-    m_main->Form_Activate();
+    m_main->askForLevelIfNoneChosen();
     QCOMPARE(asked, 2);
     QVERIFY(m_run->test.isLevelChosen());
 }
@@ -136,8 +136,8 @@ void tst_LevelDialog::closingWithoutOkAsksAgainOnTheNextActivation()
 void tst_LevelDialog::onceChosenActivationAsksNoMore()
 {
     m_run->test.setLevelChosen(true);
-    m_main->Form_Activate();
-    QVERIFY(m_main->existingSelectOption() == nullptr);
+    m_main->askForLevelIfNoneChosen();
+    QVERIFY(m_main->existingLevelDialog() == nullptr);
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main));
     QTest::qWait(50);
@@ -146,60 +146,60 @@ void tst_LevelDialog::onceChosenActivationAsksNoMore()
 
 void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
 {
-    const Ui::frmMain &ui = m_main->ui();
+    const Ui::MainWindow &ui = m_main->ui();
     m_run->test.setLevelChosen(true);
-    ui.fraIntermediate->raise();
+    ui.intermediatePanel->raise();
     m_run->random.push(ScriptedRandom::forSymbol(7, 8));
-    whenModal<frmResult>([](frmResult *dialog) { dialog->cmdTry_Click(); });
-    m_main->PicIntermediate_Click(0);
+    whenModal<ResultDialog>([](ResultDialog *dialog) { dialog->accept(); });
+    m_main->guess(Level::Intermediate, 0);
     const QPixmap resting = ui.pictures.restingPicture();
-    QVERIFY(!samePicture(ui.PicIntermediateResult->pixmap(), resting));
+    QVERIFY(!samePicture(ui.intermediateResult->pixmap(), resting));
 
     bool restingWhileAsked = false;
-    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
-        restingWhileAsked = samePicture(ui.picZenerSymbol->pixmap(), resting)
-            && samePicture(ui.PicIntermediateResult->pixmap(), resting)
-            && samePicture(ui.picExpertResult->pixmap(), resting);
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+        restingWhileAsked = samePicture(ui.beginnerResult->pixmap(), resting)
+            && samePicture(ui.intermediateResult->pixmap(), resting)
+            && samePicture(ui.expertResult->pixmap(), resting);
         dialog->close(); // without OK
     });
-    QTest::mouseClick(ui.cmdBack, Qt::LeftButton);
+    QTest::mouseClick(ui.backButton, Qt::LeftButton);
     QVERIFY(restingWhileAsked);
-    QCOMPARE(ui.PicIntermediateResult->size(), resting.size());
+    QCOMPARE(ui.intermediateResult->size(), resting.size());
     // Without OK nothing else changed: the Intermediate panel is still in front.
-    QWidget *hit = ui.clientArea->childAt(ui.raCover->geometry().center());
-    QVERIFY(hit == ui.fraIntermediate || ui.fraIntermediate->isAncestorOf(hit));
+    QWidget *hit = ui.clientArea->childAt(ui.coverPanel->geometry().center());
+    QVERIFY(hit == ui.intermediatePanel || ui.intermediatePanel->isAncestorOf(hit));
     QCOMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 1);
 }
 
 void tst_LevelDialog::levelChoiceAfterScoreViewShowsTheChoice()
 {
     m_run->test.setLevelChosen(true);
-    whenModal<frmSelectOption>([](frmSelectOption *dialog) { dialog->cmdOkScore_Click(); });
-    m_main->mnuScore_Click();
-    QVERIFY(m_main->existingSelectOption() != nullptr); // only hidden
+    whenModal<LevelDialog>([](LevelDialog *dialog) { dialog->hideScore(); });
+    m_main->showScore();
+    QVERIFY(m_main->existingLevelDialog() != nullptr); // only hidden
     bool choiceInFront = false;
-    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
-        choiceInFront = liesAbove(dialog->ui().fraSelectoption, dialog->ui().fraScore);
-        dialog->cmdOk_Click();
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+        choiceInFront = liesAbove(dialog->ui().levelPanel, dialog->ui().scorePanel);
+        dialog->confirmLevel();
     });
-    m_main->mnuDifficulty_Click();
+    m_main->chooseLevel();
     QVERIFY(choiceInFront);
 }
 
 void tst_LevelDialog::everyFreshDialogStartsAtBeginner()
 {
     m_run->test.setLevelChosen(true);
-    whenModal<frmSelectOption>([](frmSelectOption *dialog) {
-        dialog->ui().optExpert->setChecked(true);
-        dialog->cmdOk_Click();
+    whenModal<LevelDialog>([](LevelDialog *dialog) {
+        dialog->ui().expertOption->setChecked(true);
+        dialog->confirmLevel();
     });
-    m_main->mnuDifficulty_Click();
+    m_main->chooseLevel();
     bool beginner = false;
-    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
-        beginner = dialog->ui().optBeginner->isChecked();
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+        beginner = dialog->ui().beginnerOption->isChecked();
         dialog->close();
     });
-    m_main->mnuDifficulty_Click();
+    m_main->chooseLevel();
     QVERIFY(beginner);
 }
 
@@ -209,7 +209,7 @@ void tst_LevelDialog::keyboardReachesOnlyThePanelInFront()
 {
     m_run->test.setLevelChosen(true);
     QStringList reached; // names only: the dialog is gone afterwards
-    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
         if (!QTest::qWaitForWindowActive(dialog))
             reached << QStringLiteral("dialog never active");
         for (int i = 0; i < 12; ++i) {
@@ -218,11 +218,11 @@ void tst_LevelDialog::keyboardReachesOnlyThePanelInFront()
             focus = QApplication::focusWidget();
             reached << (focus ? focus->objectName() : QStringLiteral("no focus"));
         }
-        dialog->cmdOk_Click();
+        dialog->confirmLevel();
     });
-    m_main->mnuDifficulty_Click();
-    QVERIFY2(reached.contains(QStringLiteral("cmdOk")), qPrintable(reached.join(u' ')));
-    for (const char *behind : {"cmdOkScore", "txtTotalScore", "no focus", "dialog never active"})
+    m_main->chooseLevel();
+    QVERIFY2(reached.contains(QStringLiteral("okButton")), qPrintable(reached.join(u' ')));
+    for (const char *behind : {"scoreOkButton", "scoreBox", "no focus", "dialog never active"})
         QVERIFY2(!reached.contains(QLatin1String(behind)), qPrintable(reached.join(u' ')));
 }
 

@@ -14,7 +14,7 @@
 
 #include <memory>
 
-Q_DECLARE_METATYPE(TellAFriend::Fields)
+Q_DECLARE_METATYPE(ReferAFriend::Fields)
 
 namespace {
 
@@ -43,16 +43,16 @@ QueryItems receivedByPage(const QString &address)
     return items;
 }
 
-QueryItems expectedQuery(const TellAFriend::Fields &fields)
+QueryItems expectedQuery(const ReferAFriend::Fields &fields)
 {
     return {item(QStringLiteral("taf1"), fields.yourName),    item(QStringLiteral("taf2"), fields.yourEmail),
             item(QStringLiteral("taf3"), fields.yourMessage), item(QStringLiteral("taf4"), fields.friendName),
-            item(QStringLiteral("taf5"), fields.friendEmail), item(QStringLiteral("taf6"), ProgramPageAddress())};
+            item(QStringLiteral("taf5"), fields.friendEmail), item(QStringLiteral("taf6"), programPageAddress())};
 }
 
 // Checks that the address goes to the refer-a-friend script and carries
 // exactly the expected values, read both by Qt and the way a page reads it.
-void verifyRequest(const QString &address, const TellAFriend::Fields &fields)
+void verifyRequest(const QString &address, const ReferAFriend::Fields &fields)
 {
     // The address itself carries no blank, line break or non-ASCII character
     // that a shell or browser would have to guess about.
@@ -60,7 +60,7 @@ void verifyRequest(const QString &address, const TellAFriend::Fields &fields)
         QVERIFY2(c.unicode() > 0x20 && c.unicode() < 0x7f, qPrintable(address));
     const QUrl url(address, QUrl::StrictMode);
     QVERIFY2(url.isValid(), qPrintable(url.errorString()));
-    QCOMPARE(url.adjusted(QUrl::RemoveQuery).toString(), ReferAFriendScriptAddress());
+    QCOMPARE(url.adjusted(QUrl::RemoveQuery).toString(), referAFriendScriptAddress());
     QVERIFY(!url.hasFragment());
 
     const QueryItems expected = expectedQuery(fields);
@@ -109,11 +109,11 @@ void tst_ReferAFriend::trimmingRemovesBlanksOnly()
 {
     QFETCH(QString, text);
     QFETCH(QString, trimmed);
-    QCOMPARE(TellAFriend::TrimBlanks(text), trimmed);
+    QCOMPARE(ReferAFriend::trimBlanks(text), trimmed);
 }
 
 // One row per outcome of "Refer A Friend Now": the texts in the five boxes
-// (txtMessage with its CR LF line ends) and the message shown, or none when
+// (yourMessageBox with its CR LF line ends) and the message shown, or none when
 // the request is sent.
 void tst_ReferAFriend::submitChecks_data()
 {
@@ -174,42 +174,42 @@ void tst_ReferAFriend::submitChecks()
     QFETCH(QString, friendEmail);
     QFETCH(QString, refusal);
 
-    using TellAFriend::TrimBlanks;
-    const TellAFriend::Fields kept{TrimBlanks(name), TrimBlanks(email), TrimBlanks(message),
-                                   TrimBlanks(friendName), TrimBlanks(friendEmail)};
+    using ReferAFriend::trimBlanks;
+    const ReferAFriend::Fields kept{trimBlanks(name), trimBlanks(email), trimBlanks(message),
+                                   trimBlanks(friendName), trimBlanks(friendEmail)};
     // Through the exit screen's form and its submit button.
     TestRun run;
-    const std::unique_ptr<frmNagScreen2> screen = std::make_unique<frmNagScreen2>(run.context);
+    const std::unique_ptr<ExitScreen> screen = std::make_unique<ExitScreen>(run.context);
     screen->show();
     screen->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(screen.get()));
-    const Ui::frmNagScreen2 &ui = screen->ui();
+    const Ui::ExitScreen &ui = screen->ui();
     // The texts are set as typed, with no box holding the focus.
-    ui.cmdSubmit->setFocus(Qt::OtherFocusReason);
-    QTRY_VERIFY(ui.cmdSubmit->hasFocus());
+    ui.referButton->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(ui.referButton->hasFocus());
     if (!untouched) {
-        ui.txtName->setText(name);
-        ui.txtEmail->setText(email);
+        ui.yourNameBox->setText(name);
+        ui.yourEmailBox->setText(email);
         // The message box lies out of sight; rows that keep its design text
         // leave it alone.
         if (message != QStringLiteral("Your Message\r\n"))
-            ui.txtMessage->setPlainText(message);
-        ui.txtFriendName->setText(friendName);
-        ui.txtFriendEmail->setText(friendEmail);
+            ui.yourMessageBox->setPlainText(message);
+        ui.friendNameBox->setText(friendName);
+        ui.friendEmailBox->setText(friendEmail);
     }
-    QTest::mouseClick(ui.cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(ui.referButton, Qt::LeftButton);
 
-    const modTellAFriend &module = screen->tellAFriend();
-    QCOMPARE(module.strYourName, kept.yourName);
-    QCOMPARE(module.strYourEmail, kept.yourEmail);
-    QCOMPARE(module.strYourMessage, kept.yourMessage);
-    QCOMPARE(module.strFriendName, kept.friendName);
-    QCOMPARE(module.strFriendEmail, kept.friendEmail);
+    const Referral &referral = screen->referral();
+    QCOMPARE(referral.fields.yourName, kept.yourName);
+    QCOMPARE(referral.fields.yourEmail, kept.yourEmail);
+    QCOMPARE(referral.fields.yourMessage, kept.yourMessage);
+    QCOMPARE(referral.fields.friendName, kept.friendName);
+    QCOMPARE(referral.fields.friendEmail, kept.friendEmail);
 
     if (refusal.isEmpty()) {
         QVERIFY(run.platform.messages.isEmpty());
         QCOMPARE(run.platform.openedAddresses.size(), 1);
-        QCOMPARE(module.strReferURL, run.platform.openedAddresses.constFirst());
+        QCOMPARE(referral.requestAddress, run.platform.openedAddresses.constFirst());
         verifyRequest(run.platform.openedAddresses.constFirst(), kept);
     } else {
         QCOMPARE(run.platform.messages.size(), 1);
@@ -225,48 +225,43 @@ void tst_ReferAFriend::submitChecks()
 // Characters that mean something in an address stay inside their own value.
 void tst_ReferAFriend::valuesArriveExactlyAsTyped_data()
 {
-    QTest::addColumn<TellAFriend::Fields>("fields");
+    QTest::addColumn<ReferAFriend::Fields>("fields");
     const QString message = QStringLiteral("Your Message\r\n");
     const QString email = QStringLiteral("ann@example.org");
     const QString friendEmail = QStringLiteral("bo@example.net");
     QTest::newRow("another parameter in the name")
-        << TellAFriend::Fields{QStringLiteral("a&taf5=evil@x.y"), email, message, QStringLiteral("Bo"), friendEmail};
-    QTest::newRow("equals sign") << TellAFriend::Fields{QStringLiteral("="), email, message, QStringLiteral("a=b"),
+        << ReferAFriend::Fields{QStringLiteral("a&taf5=evil@x.y"), email, message, QStringLiteral("Bo"), friendEmail};
+    QTest::newRow("equals sign") << ReferAFriend::Fields{QStringLiteral("="), email, message, QStringLiteral("a=b"),
                                                         friendEmail};
-    QTest::newRow("hash") << TellAFriend::Fields{QStringLiteral("#1 fan"), email, message, QStringLiteral("Bo#"),
+    QTest::newRow("hash") << ReferAFriend::Fields{QStringLiteral("#1 fan"), email, message, QStringLiteral("Bo#"),
                                                  friendEmail};
     QTest::newRow("plus and percent")
-        << TellAFriend::Fields{QStringLiteral("A+B 100%"), QStringLiteral("a+tag@example.org"),
+        << ReferAFriend::Fields{QStringLiteral("A+B 100%"), QStringLiteral("a+tag@example.org"),
                                QStringLiteral("%41 %zz"), QStringLiteral("Bo"), friendEmail};
-    QTest::newRow("blanks inside") << TellAFriend::Fields{QStringLiteral("Ann   Lee"), email, message,
+    QTest::newRow("blanks inside") << ReferAFriend::Fields{QStringLiteral("Ann   Lee"), email, message,
                                                           QStringLiteral("Bo Chan"), friendEmail};
-    QTest::newRow("line breaks") << TellAFriend::Fields{QStringLiteral("Ann"), email,
+    QTest::newRow("line breaks") << ReferAFriend::Fields{QStringLiteral("Ann"), email,
                                                         QStringLiteral("line one\r\nline two\r\n\r\n"),
                                                         QStringLiteral("Bo\nChan"), friendEmail};
-    QTest::newRow("non-ASCII") << TellAFriend::Fields{QStringLiteral("Zoë Ångström"), QStringLiteral("zoë@exämple.org"),
+    QTest::newRow("non-ASCII") << ReferAFriend::Fields{QStringLiteral("Zoë Ångström"), QStringLiteral("zoë@exämple.org"),
                                                       QStringLiteral("Привет, 李 😀"), QStringLiteral("Bø"),
                                                       friendEmail};
     QTest::newRow("question mark and slash")
-        << TellAFriend::Fields{QStringLiteral("?taf1=x"), email, QStringLiteral("a/b?c"), QStringLiteral("Bo"),
+        << ReferAFriend::Fields{QStringLiteral("?taf1=x"), email, QStringLiteral("a/b?c"), QStringLiteral("Bo"),
                                friendEmail};
 }
 
 void tst_ReferAFriend::valuesArriveExactlyAsTyped()
 {
-    QFETCH(TellAFriend::Fields, fields);
+    QFETCH(ReferAFriend::Fields, fields);
     FakePlatform platform;
-    modTellAFriend module;
-    module.strYourName = fields.yourName;
-    module.strYourEmail = fields.yourEmail;
-    module.strYourMessage = fields.yourMessage;
-    module.strFriendName = fields.friendName;
-    module.strFriendEmail = fields.friendEmail;
+    Referral referral{fields, {}};
 
-    module.SendReferral(platform);
+    referral.send(platform);
 
     QVERIFY(platform.messages.isEmpty());
-    QCOMPARE(platform.openedAddresses, QStringList{module.strReferURL});
-    verifyRequest(module.strReferURL, fields);
+    QCOMPARE(platform.openedAddresses, QStringList{referral.requestAddress});
+    verifyRequest(referral.requestAddress, fields);
 }
 
 // A refused submit leaves the boxes as they were; pressing again after a
@@ -274,25 +269,25 @@ void tst_ReferAFriend::valuesArriveExactlyAsTyped()
 void tst_ReferAFriend::refusedSubmitKeepsTheFormAndTheLastValues()
 {
     TestRun run;
-    const std::unique_ptr<frmNagScreen2> screen = std::make_unique<frmNagScreen2>(run.context);
+    const std::unique_ptr<ExitScreen> screen = std::make_unique<ExitScreen>(run.context);
     screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
-    const Ui::frmNagScreen2 &ui = screen->ui();
-    ui.txtEmail->setText(QStringLiteral("ann@example.org"));
-    ui.txtFriendEmail->setText(QStringLiteral("bo@example.net"));
-    ui.txtFriendName->setText(QStringLiteral("Bo"));
+    const Ui::ExitScreen &ui = screen->ui();
+    ui.yourEmailBox->setText(QStringLiteral("ann@example.org"));
+    ui.friendEmailBox->setText(QStringLiteral("bo@example.net"));
+    ui.friendNameBox->setText(QStringLiteral("Bo"));
 
-    QTest::mouseClick(ui.cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(ui.referButton, Qt::LeftButton);
     QCOMPARE(run.platform.messages.size(), 1);
     QCOMPARE(run.platform.messages.constFirst().text, QStringLiteral("Please Enter Your Name"));
-    QCOMPARE(ui.txtName->text(), QStringLiteral("Your Name"));
-    QCOMPARE(ui.txtEmail->text(), QStringLiteral("ann@example.org"));
-    QCOMPARE(Ui::TextBoxText(ui.txtMessage), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(ui.yourNameBox->text(), QStringLiteral("Your Name"));
+    QCOMPARE(ui.yourEmailBox->text(), QStringLiteral("ann@example.org"));
+    QCOMPARE(Ui::textBoxText(ui.yourMessageBox), QStringLiteral("Your Message\r\n"));
     QVERIFY(run.platform.openedAddresses.isEmpty());
 
-    ui.txtName->setText(QStringLiteral("Ann"));
-    QTest::mouseClick(ui.cmdSubmit, Qt::LeftButton);
-    QTest::mouseClick(ui.cmdSubmit, Qt::LeftButton);
+    ui.yourNameBox->setText(QStringLiteral("Ann"));
+    QTest::mouseClick(ui.referButton, Qt::LeftButton);
+    QTest::mouseClick(ui.referButton, Qt::LeftButton);
     QCOMPARE(run.platform.messages.size(), 1);
     QCOMPARE(run.platform.openedAddresses.size(), 2);
     QCOMPARE(run.platform.openedAddresses.at(0), run.platform.openedAddresses.at(1));

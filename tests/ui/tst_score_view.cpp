@@ -38,14 +38,14 @@ private:
     QString readScoreVia(const std::function<void()> &open);
 
     std::unique_ptr<TestRun> m_run;
-    frmMain *m_main = nullptr;
+    MainWindow *m_main = nullptr;
 };
 
 void tst_ScoreView::init()
 {
     m_run = std::make_unique<TestRun>();
     m_run->test.setLevelChosen(true);
-    m_main = new frmMain(m_run->context);
+    m_main = new MainWindow(m_run->context);
 }
 
 void tst_ScoreView::cleanup()
@@ -59,10 +59,10 @@ QString tst_ScoreView::readScoreVia(const std::function<void()> &open)
 {
     QString text;
     bool scoreInFront = false;
-    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
-        text = dialog->ui().txtTotalScore->toPlainText();
-        scoreInFront = liesAbove(dialog->ui().fraScore, dialog->ui().fraSelectoption);
-        QTest::mouseClick(dialog->ui().cmdOkScore, Qt::LeftButton);
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+        text = dialog->ui().scoreBox->toPlainText();
+        scoreInFront = liesAbove(dialog->ui().scorePanel, dialog->ui().levelPanel);
+        QTest::mouseClick(dialog->ui().scoreOkButton, Qt::LeftButton);
     });
     open();
     if (!scoreInFront)
@@ -73,11 +73,11 @@ QString tst_ScoreView::readScoreVia(const std::function<void()> &open)
 void tst_ScoreView::everyEntryShowsAllThreeLevels_data()
 {
     QTest::addColumn<QString>("entry");
-    QTest::newRow("menu") << "mnuScore";
+    QTest::newRow("menu") << "scoreAction";
     QTest::newRow("Ctrl+S") << "Ctrl+S";
-    QTest::newRow("beginner button") << "cmdScore";
-    QTest::newRow("intermediate button") << "cmdIntermediateScore";
-    QTest::newRow("expert button") << "cmdExpertScore";
+    QTest::newRow("beginner button") << "beginnerScoreButton";
+    QTest::newRow("intermediate button") << "intermediateScoreButton";
+    QTest::newRow("expert button") << "expertScoreButton";
 }
 
 void tst_ScoreView::everyEntryShowsAllThreeLevels()
@@ -86,14 +86,14 @@ void tst_ScoreView::everyEntryShowsAllThreeLevels()
     recordTally(m_run->test, Level::Beginner, 2, 5);
     recordTally(m_run->test, Level::Intermediate, 32767, 32767);
     recordTally(m_run->test, Level::Expert, 0, 9);
-    const Ui::frmMain &ui = m_main->ui();
+    const Ui::MainWindow &ui = m_main->ui();
     if (entry == QLatin1String("Ctrl+S")) {
         m_main->show();
         QVERIFY(QTest::qWaitForWindowActive(m_main));
     }
     const QString text = readScoreVia([&] {
-        if (entry == QLatin1String("mnuScore"))
-            ui.mnuScore->trigger();
+        if (entry == QLatin1String("scoreAction"))
+            ui.scoreAction->trigger();
         else if (entry == QLatin1String("Ctrl+S"))
             QTest::keyClick(m_main, Qt::Key_S, Qt::ControlModifier);
         else
@@ -105,13 +105,13 @@ void tst_ScoreView::everyEntryShowsAllThreeLevels()
 
 void tst_ScoreView::scoreViewOnlyHidesTheDialog()
 {
-    readScoreVia([&] { m_main->mnuScore_Click(); });
-    frmSelectOption *dialog = m_main->existingSelectOption();
+    readScoreVia([&] { m_main->showScore(); });
+    LevelDialog *dialog = m_main->existingLevelDialog();
     QVERIFY(dialog);
     QVERIFY(!dialog->isVisible());
     m_run->test.recordGuess(Level::Beginner, Outcome::Wrong);
-    const QString again = readScoreVia([&] { m_main->mnuScore_Click(); });
-    QCOMPARE(m_main->existingSelectOption(), dialog);
+    const QString again = readScoreVia([&] { m_main->showScore(); });
+    QCOMPARE(m_main->existingLevelDialog(), dialog);
     QVERIFY(again.contains(QStringLiteral("Beginner level :-  0 Correct Out Of 1 Attempts")));
 }
 
@@ -120,11 +120,11 @@ void tst_ScoreView::scoreViewOnlyHidesTheDialog()
 void tst_ScoreView::firstScoreViewEmptiesTheClipboard()
 {
     int clearsWhileShown = -1;
-    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
         clearsWhileShown = m_run->platform.clipboardClears;
-        dialog->cmdOkScore_Click();
+        dialog->hideScore();
     });
-    m_main->mnuScore_Click();
+    m_main->showScore();
     QVERIFY(clearsWhileShown >= 1);
 }
 
@@ -132,15 +132,15 @@ void tst_ScoreView::mouseOverTheScoreEmptiesTheClipboard()
 {
     int before = -1;
     int after = -1;
-    whenModal<frmSelectOption>([&](frmSelectOption *dialog) {
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
         before = m_run->platform.clipboardClears;
-        QWidget *viewport = dialog->ui().txtTotalScore->viewport();
+        QWidget *viewport = dialog->ui().scoreBox->viewport();
         QTest::mouseMove(viewport, QPoint(20, 20));
         QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(25, 25));
         after = m_run->platform.clipboardClears;
-        dialog->cmdOkScore_Click();
+        dialog->hideScore();
     });
-    m_main->mnuScore_Click();
+    m_main->showScore();
     QVERIFY2(after >= before + 3, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
 }
 

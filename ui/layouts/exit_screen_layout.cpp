@@ -79,9 +79,9 @@ QString appealOfOtherPrograms()
 
 namespace Ui {
 
-void frmNagScreen2::setupUi(QWidget *window)
+void ExitScreen::setupUi(QWidget *window)
 {
-    window->setObjectName(QStringLiteral("frmNagScreen2"));
+    window->setObjectName(QStringLiteral("exitScreen"));
     window->setWindowTitle(QStringLiteral("Corvella v1.50"));
     // Fixed single border: a close box, but neither minimise nor maximise.
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -93,117 +93,117 @@ void frmNagScreen2::setupUi(QWidget *window)
     Design::setBackground(window, Qt::white);
 
     // The navy column on the right: the maker's other programs.
-    Frame6 = makeNavyFrame(window, "Frame6", QStringLiteral("Download Quendrel Softwares"));
-    place(Frame6, 7320, 120, 3735, 4575);
+    downloadFrame = makeNavyFrame(window, "downloadFrame", QStringLiteral("Download Quendrel Softwares"));
+    place(downloadFrame, 7320, 120, 3735, 4575);
 
-    lblGoToHome = new LinkLabel(Frame6);
-    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
-    lblGoToHome->setText(QStringLiteral("Click Here To Visit Quendrel Softwares"));
-    lblGoToHome->setFont(Design::font(9, true, true));
-    Design::setForeground(lblGoToHome, QColor(255, 255, 0));
-    Design::makeTransparent(lblGoToHome);
-    place(lblGoToHome, 75, 4250, 3585, 210);
-    condenseToFit(lblGoToHome, lblGoToHome->text());
+    catalogueLink = new LinkLabel(downloadFrame);
+    catalogueLink->setObjectName(QStringLiteral("catalogueLink"));
+    catalogueLink->setText(QStringLiteral("Click Here To Visit Quendrel Softwares"));
+    catalogueLink->setFont(Design::font(9, true, true));
+    Design::setForeground(catalogueLink, QColor(255, 255, 0));
+    Design::makeTransparent(catalogueLink);
+    place(catalogueLink, 75, 4250, 3585, 210);
+    condenseToFit(catalogueLink, catalogueLink->text());
 
-    Label3 = new QLabel(appealOfOtherPrograms(), Frame6);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setFont(Design::font(9));
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Design::setForeground(Label3, Qt::white);
-    Design::makeTransparent(Label3);
-    place(Label3, 120, 360, 3495, 3855);
+    otherProgramsText = new QLabel(appealOfOtherPrograms(), downloadFrame);
+    otherProgramsText->setObjectName(QStringLiteral("otherProgramsText"));
+    otherProgramsText->setFont(Design::font(9));
+    otherProgramsText->setWordWrap(true);
+    otherProgramsText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Design::setForeground(otherProgramsText, Qt::white);
+    Design::makeTransparent(otherProgramsText);
+    place(otherProgramsText, 120, 360, 3495, 3855);
 
     // The refer-a-friend form along the bottom.
-    Frame2 = makeNavyFrame(window, "Frame2", QStringLiteral("Refer A Friend"));
-    place(Frame2, 120, 3240, 7065, 1455);
+    referFrame = makeNavyFrame(window, "referFrame", QStringLiteral("Refer A Friend"));
+    place(referFrame, 120, 3240, 7065, 1455);
 
     // Below the frame's bottom edge and outside the client area: never seen,
     // but it keeps its design text and its place in the tab order.
-    txtMessage = new QPlainTextEdit(Frame2);
-    txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setFont(window->font());
-    txtMessage->setPlainText(QStringLiteral("Your Message\r\n"));
-    Design::setBackground(txtMessage, Qt::white);
-    Design::setForeground(txtMessage, Qt::black);
+    yourMessageBox = new QPlainTextEdit(referFrame);
+    yourMessageBox->setObjectName(QStringLiteral("yourMessageBox"));
+    yourMessageBox->setFont(window->font());
+    yourMessageBox->setPlainText(QStringLiteral("Your Message\r\n"));
+    Design::setBackground(yourMessageBox, Qt::white);
+    Design::setForeground(yourMessageBox, Qt::black);
     // Tab moves on to the next control, as in any text box of the program.
-    txtMessage->setTabChangesFocus(true);
-    txtMessage->setFrameStyle(QFrame::Box | QFrame::Plain);
-    txtMessage->setLineWidth(1);
-    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    place(txtMessage, 4800, 3600, 1815, 495);
+    yourMessageBox->setTabChangesFocus(true);
+    yourMessageBox->setFrameStyle(QFrame::Box | QFrame::Plain);
+    yourMessageBox->setLineWidth(1);
+    yourMessageBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    yourMessageBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    place(yourMessageBox, 4800, 3600, 1815, 495);
 
-    txtFriendName = makeTextBox(Frame2, "txtFriendName", QStringLiteral("Friend's Name"));
-    place(txtFriendName, 85, 720, 3375, 285);
-    txtFriendEmail =
-        makeTextBox(Frame2, "txtFriendEmail", QStringLiteral("Friend's Email Address"));
-    place(txtFriendEmail, 3600, 720, 3375, 285);
-    txtEmail = makeTextBox(Frame2, "txtEmail", QStringLiteral("Your Email Address"));
-    place(txtEmail, 3600, 360, 3375, 285);
+    friendNameBox = makeTextBox(referFrame, "friendNameBox", QStringLiteral("Friend's Name"));
+    place(friendNameBox, 85, 720, 3375, 285);
+    friendEmailBox =
+        makeTextBox(referFrame, "friendEmailBox", QStringLiteral("Friend's Email Address"));
+    place(friendEmailBox, 3600, 720, 3375, 285);
+    yourEmailBox = makeTextBox(referFrame, "yourEmailBox", QStringLiteral("Your Email Address"));
+    place(yourEmailBox, 3600, 360, 3375, 285);
 
-    cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), Frame2);
-    cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
-    cmdSubmit->setFont(Design::font(8.25, true));
-    Design::setForeground(cmdSubmit, Qt::black);
-    place(cmdSubmit, 1920, 1080, 3375, 285);
+    referButton = new QPushButton(QStringLiteral("Refer A Friend &Now"), referFrame);
+    referButton->setObjectName(QStringLiteral("referButton"));
+    referButton->setFont(Design::font(8.25, true));
+    Design::setForeground(referButton, Qt::black);
+    place(referButton, 1920, 1080, 3375, 285);
 
-    txtName = makeTextBox(Frame2, "txtName", QStringLiteral("Your Name"));
-    place(txtName, 85, 360, 3375, 285);
+    yourNameBox = makeTextBox(referFrame, "yourNameBox", QStringLiteral("Your Name"));
+    place(yourNameBox, 85, 360, 3375, 285);
 
-    cmdClose = new QPushButton(QStringLiteral("E&xit"), window);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    place(cmdClose, 6000, 2760, 1245, 375);
+    exitButton = new QPushButton(QStringLiteral("E&xit"), window);
+    exitButton->setObjectName(QStringLiteral("exitButton"));
+    place(exitButton, 6000, 2760, 1245, 375);
 
     // A check box drawn as a push button that stays down while ticked.
-    Check1 = new QPushButton(QStringLiteral("Click Here To Visit www.quendrel.example Now"), window);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setCheckable(true);
-    Check1->setFont(Design::font(14.25));
-    Check1->setCursor(Qt::PointingHandCursor);
-    Design::setForeground(Check1, QColor(0, 0, 192));
-    place(Check1, 30, 2040, 7185, 555);
+    visitSiteButton = new QPushButton(QStringLiteral("Click Here To Visit www.quendrel.example Now"), window);
+    visitSiteButton->setObjectName(QStringLiteral("visitSiteButton"));
+    visitSiteButton->setCheckable(true);
+    visitSiteButton->setFont(Design::font(14.25));
+    visitSiteButton->setCursor(Qt::PointingHandCursor);
+    Design::setForeground(visitSiteButton, QColor(0, 0, 192));
+    place(visitSiteButton, 30, 2040, 7185, 555);
 
     // The icon at the top-left corner of a larger box without border.
-    Picture1 = new PictureBox(window);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPicture(programIconPicture());
-    place(Picture1, 360, 120, 540, 540);
+    iconBox = new PictureBox(window);
+    iconBox->setObjectName(QStringLiteral("iconBox"));
+    iconBox->setPicture(programIconPicture());
+    place(iconBox, 360, 120, 540, 540);
 
     // Replaced by one of the four messages when the screen loads.
-    Label2 = new QLabel(PromotionalMessage(1), window);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(Design::font(9.75, true));
-    Label2->setWordWrap(true);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Design::makeTransparent(Label2);
-    place(Label2, 120, 840, 6975, 1095);
+    appealLabel = new QLabel(promotionalMessage(1), window);
+    appealLabel->setObjectName(QStringLiteral("appealLabel"));
+    appealLabel->setFont(Design::font(9.75, true));
+    appealLabel->setWordWrap(true);
+    appealLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Design::makeTransparent(appealLabel);
+    place(appealLabel, 120, 840, 6975, 1095);
 
-    Label1 = new QLabel(QStringLiteral("Corvella v1.50"), window);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(Design::font(18));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Design::makeTransparent(Label1);
-    place(Label1, 1080, 240, 4905, 435);
+    titleLabel = new QLabel(QStringLiteral("Corvella v1.50"), window);
+    titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    titleLabel->setFont(Design::font(18));
+    titleLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Design::makeTransparent(titleLabel);
+    place(titleLabel, 1080, 240, 4905, 435);
 
-    Design::stackTopDown({Frame6, Frame2, cmdClose, Check1, Picture1, Label2, Label1});
-    Design::stackTopDown({lblGoToHome, Label3});
-    Design::stackTopDown({txtMessage, txtFriendName, txtFriendEmail, txtEmail, cmdSubmit, txtName});
+    Design::stackTopDown({downloadFrame, referFrame, exitButton, visitSiteButton, iconBox, appealLabel, titleLabel});
+    Design::stackTopDown({catalogueLink, otherProgramsText});
+    Design::stackTopDown({yourMessageBox, friendNameBox, friendEmailBox, yourEmailBox, referButton, yourNameBox});
 
-    Design::chainTabOrder({cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail,
-                           txtFriendName, txtMessage});
+    Design::chainTabOrder({exitButton, visitSiteButton, yourNameBox, referButton, yourEmailBox, friendEmailBox,
+                           friendNameBox, yourMessageBox});
 
     Design::centreOnScreen(window);
 }
 
-QString TextBoxText(const QPlainTextEdit *box)
+QString textBoxText(const QPlainTextEdit *box)
 {
     QString text = box->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return text;
 }
 
-QString PromotionalMessage(int n)
+QString promotionalMessage(int n)
 {
     switch (n) {
     case 0:

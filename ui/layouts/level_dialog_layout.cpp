@@ -33,7 +33,7 @@ QFrame *makeFrame(QWidget *parent, const char *name, bool flat)
     return frame;
 }
 
-// One of the two promotional labels that share their place in fraFullBrand.
+// One of the two promotional labels that share their place in brandBar.
 LinkLabel *makeBrandLabel(QWidget *parent, const char *name, const QString &caption)
 {
     auto *label = new LinkLabel(parent);
@@ -75,9 +75,9 @@ QPushButton *makeOkButton(QWidget *parent, const char *name)
 
 namespace Ui {
 
-void frmSelectOption::setupUi(QDialog *dialog)
+void LevelDialog::setupUi(QDialog *dialog)
 {
-    dialog->setObjectName(QStringLiteral("frmSelectOption"));
+    dialog->setObjectName(QStringLiteral("levelDialog"));
     dialog->setWindowTitle(QStringLiteral("Corvella v1.50"));
     // Fixed single border: a close box, but neither minimise nor maximise.
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -87,90 +87,90 @@ void frmSelectOption::setupUi(QDialog *dialog)
     Design::setBackground(dialog, Design::dialogPink);
 
     // The promotional band at the bottom.
-    fraFullBrand = makeFrame(dialog, "fraFullBrand", false);
-    Design::setBackground(fraFullBrand, buttonFace());
-    place(fraFullBrand, 0, 3840, 5055, 1095);
-    lblFullBrand = makeBrandLabel(fraFullBrand, "lblFullBrand", Design::FullBrandCaption());
-    lblCobrand = makeBrandLabel(fraFullBrand, "lblCobrand", Design::CoBrandCaption());
+    brandBar = makeFrame(dialog, "brandBar", false);
+    Design::setBackground(brandBar, buttonFace());
+    place(brandBar, 0, 3840, 5055, 1095);
+    fullBrandLink = makeBrandLabel(brandBar, "fullBrandLink", Design::fullBrandCaption());
+    coBrandLink = makeBrandLabel(brandBar, "coBrandLink", Design::coBrandCaption());
 
     // The forum banner at the top.
-    Frame3 = makeFrame(dialog, "Frame3", true);
-    Design::setBackground(Frame3, Qt::black);
-    place(Frame3, 0, 0, 5055, 855);
-    Label61 = new LinkLabel(Frame3);
-    Label61->setObjectName(QStringLiteral("Label61"));
-    Label61->setText(Design::ForumPromotion());
-    Label61->setFont(Design::font(8.25, true, true));
-    Label61->setAlignment(Qt::AlignCenter);
-    Label61->setWordWrap(true);
-    Design::setForeground(Label61, Design::magenta);
-    Design::makeTransparent(Label61);
-    place(Label61, 120, 135, 4920, 585);
+    forumBanner = makeFrame(dialog, "forumBanner", true);
+    Design::setBackground(forumBanner, Qt::black);
+    place(forumBanner, 0, 0, 5055, 855);
+    forumLink = new LinkLabel(forumBanner);
+    forumLink->setObjectName(QStringLiteral("forumLink"));
+    forumLink->setText(Design::forumPromotion());
+    forumLink->setFont(Design::font(8.25, true, true));
+    forumLink->setAlignment(Qt::AlignCenter);
+    forumLink->setWordWrap(true);
+    Design::setForeground(forumLink, Design::magenta);
+    Design::makeTransparent(forumLink);
+    place(forumLink, 120, 135, 4920, 585);
 
     // The level choice; it lies over the score view, which has the same place.
-    fraSelectoption = makeFrame(dialog, "fraSelectoption", true);
-    Design::setBackground(fraSelectoption, Design::dialogPink);
-    place(fraSelectoption, 0, 840, 5055, 2895);
+    levelPanel = makeFrame(dialog, "levelPanel", true);
+    Design::setBackground(levelPanel, Design::dialogPink);
+    place(levelPanel, 0, 840, 5055, 2895);
 
-    Frame2 = new QGroupBox(QStringLiteral("Select an Option"), fraSelectoption);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setFont(Design::font(8.25, true));
-    Design::setBackground(Frame2, Design::panelPink);
-    place(Frame2, 360, 720, 4335, 1455);
+    levelGroup = new QGroupBox(QStringLiteral("Select an Option"), levelPanel);
+    levelGroup->setObjectName(QStringLiteral("levelGroup"));
+    levelGroup->setFont(Design::font(8.25, true));
+    Design::setBackground(levelGroup, Design::panelPink);
+    place(levelGroup, 360, 720, 4335, 1455);
     // Siblings in one group box: Qt makes them one exclusive group.
-    optExpert = makeOption(Frame2, "optExpert", QStringLiteral("Expert"), 960);
-    optIntermediate = makeOption(Frame2, "optIntermediate", QStringLiteral("Intermediate"), 600);
-    optBeginner = makeOption(Frame2, "optBeginner", QStringLiteral("Beginner"), 240);
-    optBeginner->setChecked(true);
+    expertOption = makeOption(levelGroup, "expertOption", QStringLiteral("Expert"), 960);
+    intermediateOption = makeOption(levelGroup, "intermediateOption", QStringLiteral("Intermediate"), 600);
+    beginnerOption = makeOption(levelGroup, "beginnerOption", QStringLiteral("Beginner"), 240);
+    beginnerOption->setChecked(true);
 
-    cmdOk = makeOkButton(fraSelectoption, "cmdOk");
-    place(cmdOk, 360, 2280, 4335, 495);
+    okButton = makeOkButton(levelPanel, "okButton");
+    place(okButton, 360, 2280, 4335, 495);
 
-    Label1 = new QLabel(
+    invitationLabel = new QLabel(
         QStringLiteral("Improve your Psychic Abilities by taking the Corvella Software"),
-        fraSelectoption);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(Design::font(8.25, true));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setWordWrap(true);
-    Design::makeTransparent(Label1);
-    place(Label1, 360, 240, 4335, 375);
+        levelPanel);
+    invitationLabel->setObjectName(QStringLiteral("invitationLabel"));
+    invitationLabel->setFont(Design::font(8.25, true));
+    invitationLabel->setAlignment(Qt::AlignCenter);
+    invitationLabel->setWordWrap(true);
+    Design::makeTransparent(invitationLabel);
+    place(invitationLabel, 360, 240, 4335, 375);
 
     // The score view.
-    fraScore = new QGroupBox(QStringLiteral("Score"), dialog);
-    fraScore->setObjectName(QStringLiteral("fraScore"));
-    fraScore->setFont(Design::font(8.25, true));
-    Design::setBackground(fraScore, Design::dialogPink);
+    scorePanel = new QGroupBox(QStringLiteral("Score"), dialog);
+    scorePanel->setObjectName(QStringLiteral("scorePanel"));
+    scorePanel->setFont(Design::font(8.25, true));
+    Design::setBackground(scorePanel, Design::dialogPink);
     // Flat: a plain single-line border that the caption interrupts.
-    fraScore->setStyleSheet(QStringLiteral(
-        "QGroupBox#fraScore { border: 1px solid black; margin-top: 6px; }"
-        "QGroupBox#fraScore::title { subcontrol-origin: margin; left: 6px; padding: 0 1px;"
+    scorePanel->setStyleSheet(QStringLiteral(
+        "QGroupBox#scorePanel { border: 1px solid black; margin-top: 6px; }"
+        "QGroupBox#scorePanel::title { subcontrol-origin: margin; left: 6px; padding: 0 1px;"
         " background-color: %1; }")
                                 .arg(Design::dialogPink.name()));
-    place(fraScore, 0, 840, 5055, 2895);
+    place(scorePanel, 0, 840, 5055, 2895);
 
-    cmdOkScore = makeOkButton(fraScore, "cmdOkScore");
-    place(cmdOkScore, 40, 2280, 4935, 495);
+    scoreOkButton = makeOkButton(scorePanel, "scoreOkButton");
+    place(scoreOkButton, 40, 2280, 4935, 495);
 
-    txtTotalScore = new QPlainTextEdit(fraScore);
-    txtTotalScore->setObjectName(QStringLiteral("txtTotalScore"));
-    txtTotalScore->setFont(Design::font(8.25, true));
+    scoreBox = new QPlainTextEdit(scorePanel);
+    scoreBox->setObjectName(QStringLiteral("scoreBox"));
+    scoreBox->setFont(Design::font(8.25, true));
     // Tab moves on to the next control, as in any text box of the program.
-    txtTotalScore->setTabChangesFocus(true);
-    txtTotalScore->setFrameStyle(QFrame::Box | QFrame::Plain);
-    txtTotalScore->setLineWidth(1);
-    txtTotalScore->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Design::setBackground(txtTotalScore, Design::panelPink);
-    place(txtTotalScore, 0, 240, 5055, 1935);
+    scoreBox->setTabChangesFocus(true);
+    scoreBox->setFrameStyle(QFrame::Box | QFrame::Plain);
+    scoreBox->setLineWidth(1);
+    scoreBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Design::setBackground(scoreBox, Design::panelPink);
+    place(scoreBox, 0, 240, 5055, 1935);
 
-    Design::stackTopDown({fraFullBrand, Frame3, fraSelectoption, fraScore});
-    Design::stackTopDown({lblFullBrand, lblCobrand});
-    Design::stackTopDown({Frame2, cmdOk, Label1});
-    Design::stackTopDown({optExpert, optIntermediate, optBeginner});
-    Design::stackTopDown({cmdOkScore, txtTotalScore});
+    Design::stackTopDown({brandBar, forumBanner, levelPanel, scorePanel});
+    Design::stackTopDown({fullBrandLink, coBrandLink});
+    Design::stackTopDown({levelGroup, okButton, invitationLabel});
+    Design::stackTopDown({expertOption, intermediateOption, beginnerOption});
+    Design::stackTopDown({scoreOkButton, scoreBox});
 
     Design::chainTabOrder(
-        {cmdOk, optBeginner, optIntermediate, optExpert, txtTotalScore, cmdOkScore});
+        {okButton, beginnerOption, intermediateOption, expertOption, scoreBox, scoreOkButton});
 
     Design::centreOnScreen(dialog);
 }

@@ -10,9 +10,9 @@
 
 namespace Ui {
 
-void frmResult::setupUi(QDialog *dialog)
+void ResultDialog::setupUi(QDialog *dialog)
 {
-    dialog->setObjectName(QStringLiteral("frmResult"));
+    dialog->setObjectName(QStringLiteral("resultDialog"));
     // No title bar and no border of its own; a tool window stays out of the
     // taskbar.
     dialog->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
@@ -20,28 +20,28 @@ void frmResult::setupUi(QDialog *dialog)
     dialog->setFont(Design::font(8.25));
 
     // The panel carries the dialog's only border and reaches past its bottom.
-    picResult = new QFrame(dialog);
-    picResult->setObjectName(QStringLiteral("picResult"));
-    picResult->setFrameStyle(QFrame::Box | QFrame::Plain);
-    picResult->setLineWidth(1);
-    Design::setBackground(picResult, Design::dialogPink);
-    Design::place(picResult, 0, 0, 4695, 1700);
+    resultPanel = new QFrame(dialog);
+    resultPanel->setObjectName(QStringLiteral("resultPanel"));
+    resultPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    resultPanel->setLineWidth(1);
+    Design::setBackground(resultPanel, Design::dialogPink);
+    Design::place(resultPanel, 0, 0, 4695, 1700);
 
-    cmdTry = new QPushButton(QStringLiteral("TRY AGAIN"), picResult);
-    cmdTry->setObjectName(QStringLiteral("cmdTry"));
-    cmdTry->setFont(Design::font(9.75, true));
-    Design::makeGreyButton(cmdTry);
-    Design::place(cmdTry, 1080, 1080, 2535, 495);
+    tryAgainButton = new QPushButton(QStringLiteral("TRY AGAIN"), resultPanel);
+    tryAgainButton->setObjectName(QStringLiteral("tryAgainButton"));
+    tryAgainButton->setFont(Design::font(9.75, true));
+    Design::makeGreyButton(tryAgainButton);
+    Design::place(tryAgainButton, 1080, 1080, 2535, 495);
 
     // Replaced, with its colour, before the dialog is shown.
-    lblResult = new QLabel(QStringLiteral("Label14"), picResult);
-    lblResult->setObjectName(QStringLiteral("lblResult"));
-    lblResult->setFont(Design::font(9.75, true));
-    lblResult->setAlignment(Qt::AlignCenter);
-    lblResult->setWordWrap(true);
-    Design::makeTransparent(lblResult);
-    Design::place(lblResult, 120, 0, 4455, 855);
-    lblResult->lower();
+    messageLabel = new QLabel(resultPanel);
+    messageLabel->setObjectName(QStringLiteral("messageLabel"));
+    messageLabel->setFont(Design::font(9.75, true));
+    messageLabel->setAlignment(Qt::AlignCenter);
+    messageLabel->setWordWrap(true);
+    Design::makeTransparent(messageLabel);
+    Design::place(messageLabel, 120, 0, 4455, 855);
+    messageLabel->lower();
 
     Design::centreOnScreen(dialog);
 }

@@ -17,7 +17,7 @@ struct AppContext
     WindowRegistry &windows;
 
     // The banner pick of this run, 0 until start-up has made it.
-    std::int16_t intCoBrandRandomNumber = 0;
+    std::int16_t bannerNumber = 0;
     // Set once the shutdown has ended the process (seen only where the
     // process does not really end, as under a test's platform).
     bool ended = false;

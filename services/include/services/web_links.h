@@ -15,28 +15,20 @@ enum class PageRole {
     SoftwareCataloguePage,
 };
 
-QString PageAddress(PageRole role);
+QString pageAddress(PageRole role);
 // The refer-a-friend script and the program's own page on the main site.
-QString ReferAFriendScriptAddress();
-QString ProgramPageAddress();
+QString referAFriendScriptAddress();
+QString programPageAddress();
 
-// The web-link openers: one per page role, each without arguments, and the
-// one operation that hands an address to the desktop.
-class modHelp
+// Opens the maker's pages in the user's browser.
+class WebLinks
 {
 public:
-    explicit modHelp(Platform &platform);
+    explicit WebLinks(Platform &platform);
 
-    // Hands the address to the desktop shell; reports nothing.
-    void OpenWebPage(const QString &address);
-
-    void OpenOnlineHelpPage();
-    void OpenHomePage();
-    void OpenDownloadPage();
-    void OpenDonationPage();
-    void OpenCoBrandInfoPage();
-    void OpenFullBrandInfoPage();
-    void OpenSoftwareCataloguePage();
+    void open(PageRole page);
+    // Hands any address to the desktop shell; reports nothing.
+    void openAddress(const QString &address);
 
 private:
     Platform &m_platform;

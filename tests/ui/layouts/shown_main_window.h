@@ -10,7 +10,7 @@
 struct ShownMainWindow
 {
     QMainWindow window;
-    Ui::frmMain ui;
+    Ui::MainWindow ui;
 
     ShownMainWindow() { ui.setupUi(&window); }
 

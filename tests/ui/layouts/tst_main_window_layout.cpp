@@ -59,7 +59,7 @@ void tst_MainWindowLayout::windowHasTheDesignedFixedFrame()
 {
     QMainWindow &window = m_shown->window;
     QWidget *clientArea = m_shown->ui.clientArea;
-    QCOMPARE(window.objectName(), QStringLiteral("frmMain"));
+    QCOMPARE(window.objectName(), QStringLiteral("mainWindow"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Corvella v1.50"));
     QVERIFY(!programIconPicture().isNull());
     QCOMPARE(window.windowIcon().pixmap(32).toImage(), programIcon().pixmap(32).toImage());
@@ -100,57 +100,57 @@ void tst_MainWindowLayout::controlLiesWhereTheDesignPutsIt_data()
     auto row = [](const char *name, const char *parent, int l, int t, int w, int h, bool visible = true) {
         QTest::newRow(name) << QString::fromLatin1(parent) << pxRect(l, t, w, h) << visible;
     };
-    row("picMessage", "clientArea", 1860, 1440, 5775, 840, false);
-    row("Label7", "picMessage", 60, 60, 5175, 465, false);
-    row("Label6", "picMessage", 0, 525, 5805, 360, false);
-    row("Frame2", "clientArea", 0, 0, 9495, 615);
-    row("Label61", "Frame2", 120, 135, 9240, 585);
-    row("Frame5", "clientArea", 0, 6240, 9495, 975);
-    row("cmdBack", "Frame5", 7200, 280, 1095, 375);
-    row("cmdExit", "Frame5", 8400, 280, 975, 375);
-    row("lblCobrand", "Frame5", 120, 240, 6945, 615);
-    row("lblFullBrand", "Frame5", 120, 240, 6945, 615);
-    for (const char *panel : {"raCover", "fraBeginner", "fraIntermediate", "fraExpert"})
+    row("waitPanel", "clientArea", 1860, 1440, 5775, 840, false);
+    row("waitTitle", "waitPanel", 60, 60, 5175, 465, false);
+    row("waitMessage", "waitPanel", 0, 525, 5805, 360, false);
+    row("forumBanner", "clientArea", 0, 0, 9495, 615);
+    row("forumLink", "forumBanner", 120, 135, 9240, 585);
+    row("bottomBar", "clientArea", 0, 6240, 9495, 975);
+    row("backButton", "bottomBar", 7200, 280, 1095, 375);
+    row("exitButton", "bottomBar", 8400, 280, 975, 375);
+    row("coBrandLink", "bottomBar", 120, 240, 6945, 615);
+    row("fullBrandLink", "bottomBar", 120, 240, 6945, 615);
+    for (const char *panel : {"coverPanel", "beginnerPanel", "intermediatePanel", "expertPanel"})
         row(panel, "clientArea", 0, 600, 9495, 5655);
-    row("lblScore", "clientArea", 6360, 7080, 1695, 375);
+    row("outcomeLabel", "clientArea", 6360, 7080, 1695, 375);
 
-    row("cmdScore", "fraBeginner", 360, 5040, 8655, 495);
-    row("Frame6", "fraBeginner", 3240, 120, 2895, 2055);
-    row("picZenerSymbol", "Frame6", 720, 360, 1515, 1470);
-    row("Label1", "fraBeginner", 3045, 2280, 3525, 195);
-    row("cmdZener(0)", "fraBeginner", 360, 3480, 1500, 1500);
-    row("cmdZener(1)", "fraBeginner", 2160, 2520, 1500, 1500);
-    row("cmdZener(2)", "fraBeginner", 3960, 3480, 1500, 1500);
-    row("cmdZener(3)", "fraBeginner", 5760, 2520, 1500, 1500);
-    row("cmdZener(4)", "fraBeginner", 7560, 3480, 1500, 1500);
+    row("beginnerScoreButton", "beginnerPanel", 360, 5040, 8655, 495);
+    row("beginnerResultFrame", "beginnerPanel", 3240, 120, 2895, 2055);
+    row("beginnerResult", "beginnerResultFrame", 720, 360, 1515, 1470);
+    row("beginnerHint", "beginnerPanel", 3045, 2280, 3525, 195);
+    row("beginnerChoice0", "beginnerPanel", 360, 3480, 1500, 1500);
+    row("beginnerChoice1", "beginnerPanel", 2160, 2520, 1500, 1500);
+    row("beginnerChoice2", "beginnerPanel", 3960, 3480, 1500, 1500);
+    row("beginnerChoice3", "beginnerPanel", 5760, 2520, 1500, 1500);
+    row("beginnerChoice4", "beginnerPanel", 7560, 3480, 1500, 1500);
 
-    row("cmdIntermediateScore", "fraIntermediate", 1680, 5040, 6255, 495);
-    row("Frame7", "fraIntermediate", 3308, 120, 2895, 2055);
-    row("PicIntermediateResult", "Frame7", 720, 360, 1515, 1470);
-    row("Label2", "fraIntermediate", 3045, 4680, 3525, 195);
-    row("PicIntermediate(0)", "fraIntermediate", 120, 2280, 1500, 1500);
-    row("PicIntermediate(1)", "fraIntermediate", 1680, 1560, 1500, 1500);
-    row("PicIntermediate(2)", "fraIntermediate", 6360, 1560, 1500, 1500);
-    row("PicIntermediate(3)", "fraIntermediate", 7920, 2280, 1500, 1500);
-    row("PicIntermediate(4)", "fraIntermediate", 1680, 3120, 1500, 1455);
-    row("PicIntermediate(5)", "fraIntermediate", 3240, 3120, 1515, 1470);
-    row("PicIntermediate(6)", "fraIntermediate", 4800, 3120, 1515, 1470);
-    row("PicIntermediate(7)", "fraIntermediate", 6360, 3120, 1515, 1470);
+    row("intermediateScoreButton", "intermediatePanel", 1680, 5040, 6255, 495);
+    row("intermediateResultFrame", "intermediatePanel", 3308, 120, 2895, 2055);
+    row("intermediateResult", "intermediateResultFrame", 720, 360, 1515, 1470);
+    row("intermediateHint", "intermediatePanel", 3045, 4680, 3525, 195);
+    row("intermediateChoice0", "intermediatePanel", 120, 2280, 1500, 1500);
+    row("intermediateChoice1", "intermediatePanel", 1680, 1560, 1500, 1500);
+    row("intermediateChoice2", "intermediatePanel", 6360, 1560, 1500, 1500);
+    row("intermediateChoice3", "intermediatePanel", 7920, 2280, 1500, 1500);
+    row("intermediateChoice4", "intermediatePanel", 1680, 3120, 1500, 1455);
+    row("intermediateChoice5", "intermediatePanel", 3240, 3120, 1515, 1470);
+    row("intermediateChoice6", "intermediatePanel", 4800, 3120, 1515, 1470);
+    row("intermediateChoice7", "intermediatePanel", 6360, 3120, 1515, 1470);
 
-    row("cmdExpertScore", "fraExpert", 120, 5040, 9255, 495);
-    row("Frame8", "fraExpert", 3548, 120, 2415, 1935);
-    row("picExpertResult", "Frame8", 480, 240, 1515, 1470);
-    row("Label3", "fraExpert", 2985, 4680, 3525, 195);
-    row("picExpert(0)", "fraExpert", 120, 1560, 1500, 1500);
-    row("picExpert(1)", "fraExpert", 1680, 1560, 1500, 1500);
-    row("picExpert(2)", "fraExpert", 6360, 1560, 1500, 1500);
-    row("picExpert(3)", "fraExpert", 7920, 1560, 1500, 1500);
-    row("picExpert(4)", "fraExpert", 120, 3120, 1530, 1455);
-    row("picExpert(5)", "fraExpert", 1680, 3120, 1515, 1470);
-    row("picExpert(6)", "fraExpert", 3240, 3120, 1530, 1470);
-    row("picExpert(7)", "fraExpert", 4800, 3120, 1515, 1470);
-    row("picExpert(8)", "fraExpert", 6360, 3120, 1515, 1470);
-    row("picExpert(9)", "fraExpert", 7920, 3120, 1515, 1470);
+    row("expertScoreButton", "expertPanel", 120, 5040, 9255, 495);
+    row("expertResultFrame", "expertPanel", 3548, 120, 2415, 1935);
+    row("expertResult", "expertResultFrame", 480, 240, 1515, 1470);
+    row("expertHint", "expertPanel", 2985, 4680, 3525, 195);
+    row("expertChoice0", "expertPanel", 120, 1560, 1500, 1500);
+    row("expertChoice1", "expertPanel", 1680, 1560, 1500, 1500);
+    row("expertChoice2", "expertPanel", 6360, 1560, 1500, 1500);
+    row("expertChoice3", "expertPanel", 7920, 1560, 1500, 1500);
+    row("expertChoice4", "expertPanel", 120, 3120, 1530, 1455);
+    row("expertChoice5", "expertPanel", 1680, 3120, 1515, 1470);
+    row("expertChoice6", "expertPanel", 3240, 3120, 1530, 1470);
+    row("expertChoice7", "expertPanel", 4800, 3120, 1515, 1470);
+    row("expertChoice8", "expertPanel", 6360, 3120, 1515, 1470);
+    row("expertChoice9", "expertPanel", 7920, 3120, 1515, 1470);
 }
 
 void tst_MainWindowLayout::controlLiesWhereTheDesignPutsIt()
@@ -178,21 +178,21 @@ void tst_MainWindowLayout::coverHidesEveryLevelPanelAtCreation()
 {
     // Before a level is chosen no choice picture can be clicked.
     QList<PictureBox *> choices;
-    choices << QList<PictureBox *>(m_shown->ui.cmdZener.begin(), m_shown->ui.cmdZener.end())
-            << QList<PictureBox *>(m_shown->ui.PicIntermediate.begin(), m_shown->ui.PicIntermediate.end())
-            << QList<PictureBox *>(m_shown->ui.picExpert.begin(), m_shown->ui.picExpert.end());
+    choices << QList<PictureBox *>(m_shown->ui.beginnerChoices.begin(), m_shown->ui.beginnerChoices.end())
+            << QList<PictureBox *>(m_shown->ui.intermediateChoices.begin(), m_shown->ui.intermediateChoices.end())
+            << QList<PictureBox *>(m_shown->ui.expertChoices.begin(), m_shown->ui.expertChoices.end());
     for (PictureBox *choice : std::as_const(choices)) {
         const QPoint centre = m_shown->inClientArea(choice, choice->rect().center());
-        QVERIFY2(m_shown->ui.clientArea->childAt(centre) == m_shown->ui.raCover, qPrintable(choice->objectName()));
+        QVERIFY2(m_shown->ui.clientArea->childAt(centre) == m_shown->ui.coverPanel, qPrintable(choice->objectName()));
     }
 }
 
 void tst_MainWindowLayout::raisedLevelPanelCoversTheOthers_data()
 {
     QTest::addColumn<QString>("panel");
-    QTest::newRow("Beginner") << QStringLiteral("fraBeginner");
-    QTest::newRow("Intermediate") << QStringLiteral("fraIntermediate");
-    QTest::newRow("Expert") << QStringLiteral("fraExpert");
+    QTest::newRow("Beginner") << QStringLiteral("beginnerPanel");
+    QTest::newRow("Intermediate") << QStringLiteral("intermediatePanel");
+    QTest::newRow("Expert") << QStringLiteral("expertPanel");
 }
 
 void tst_MainWindowLayout::raisedLevelPanelCoversTheOthers()
@@ -214,23 +214,23 @@ void tst_MainWindowLayout::raisedLevelPanelCoversTheOthers()
 void tst_MainWindowLayout::bannerAndBottomBarCoverThePanelEdges()
 {
     // At creation the banner and the bar lie over the panel area's edges.
-    const int panelTop = m_shown->ui.raCover->y();
-    const int panelBottom = m_shown->ui.raCover->geometry().bottom();
+    const int panelTop = m_shown->ui.coverPanel->y();
+    const int panelBottom = m_shown->ui.coverPanel->geometry().bottom();
     for (int x : {0, 316, 632}) {
-        QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, panelTop), m_shown->ui.Frame2));
-        QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, panelBottom), m_shown->ui.Frame5));
+        QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, panelTop), m_shown->ui.forumBanner));
+        QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, panelBottom), m_shown->ui.bottomBar));
     }
 }
 
 void tst_MainWindowLayout::outcomeLabelIsNeverSeen()
 {
-    m_shown->ui.lblScore->setText(QStringLiteral("Correct"));
-    QVERIFY(m_shown->ui.lblScore->isVisible());
-    const QRect seen = m_shown->ui.lblScore->geometry() & m_shown->ui.clientArea->rect();
-    QVERIFY(seen.height() < m_shown->ui.lblScore->height());
+    m_shown->ui.outcomeLabel->setText(QStringLiteral("Correct"));
+    QVERIFY(m_shown->ui.outcomeLabel->isVisible());
+    const QRect seen = m_shown->ui.outcomeLabel->geometry() & m_shown->ui.clientArea->rect();
+    QVERIFY(seen.height() < m_shown->ui.outcomeLabel->height());
     for (int y = seen.top(); y <= seen.bottom(); ++y) {
         for (int x = seen.left(); x <= seen.right(); ++x)
-            QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, y), m_shown->ui.Frame5));
+            QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, y), m_shown->ui.bottomBar));
     }
 }
 
@@ -239,9 +239,9 @@ void tst_MainWindowLayout::choicePictureShowsItsSymbol_data()
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("array");
     QTest::addColumn<int>("elements");
-    QTest::newRow("Beginner") << int(Level::Beginner) << QStringLiteral("cmdZener") << 5;
-    QTest::newRow("Intermediate") << int(Level::Intermediate) << QStringLiteral("PicIntermediate") << 8;
-    QTest::newRow("Expert") << int(Level::Expert) << QStringLiteral("picExpert") << 10;
+    QTest::newRow("Beginner") << int(Level::Beginner) << QStringLiteral("beginnerChoice") << 5;
+    QTest::newRow("Intermediate") << int(Level::Intermediate) << QStringLiteral("intermediateChoice") << 8;
+    QTest::newRow("Expert") << int(Level::Expert) << QStringLiteral("expertChoice") << 10;
 }
 
 void tst_MainWindowLayout::choicePictureShowsItsSymbol()
@@ -251,13 +251,13 @@ void tst_MainWindowLayout::choicePictureShowsItsSymbol()
     QFETCH(int, elements);
 
     const SymbolPictures lists = SymbolPictures::load();
-    const ImageList &list = lists.forLevel(Level(level));
+    const PictureList &list = lists.forLevel(Level(level));
     const QColor windowBackground = QGuiApplication::palette().color(QPalette::Base);
     for (int i = 0; i < elements; ++i) {
-        const QString name = QStringLiteral("%1(%2)").arg(array).arg(i);
+        const QString name = QStringLiteral("%1%2").arg(array).arg(i);
         auto *choice = m_shown->control<PictureBox>(name);
         QVERIFY2(choice, qPrintable(name));
-        const QImage symbol = list.ListImage(i + 1).toImage();
+        const QImage symbol = list.picture(i + 1).toImage();
         QVERIFY2(!symbol.isNull(), qPrintable(name));
         QVERIFY2(choice->pixmap().toImage() == symbol, qPrintable(name));
         QCOMPARE(choice->size(), symbol.size());
@@ -270,9 +270,9 @@ void tst_MainWindowLayout::choicePictureShowsItsSymbol()
 
 void tst_MainWindowLayout::resultPicturesShowTheRestingPicture()
 {
-    const QImage resting = SymbolPictures::load().IMGBiggener.ListImage(6).toImage();
+    const QImage resting = SymbolPictures::load().beginner.picture(6).toImage();
     QVERIFY(!resting.isNull());
-    for (PictureBox *result : {m_shown->ui.picZenerSymbol, m_shown->ui.PicIntermediateResult, m_shown->ui.picExpertResult}) {
+    for (PictureBox *result : {m_shown->ui.beginnerResult, m_shown->ui.intermediateResult, m_shown->ui.expertResult}) {
         QVERIFY2(result->pixmap().toImage() == resting, qPrintable(result->objectName()));
         QCOMPARE(result->size(), resting.size());
         QVERIFY(!result->isClickable());

@@ -60,20 +60,20 @@ void tst_MainWindowLook::backgroundHasTheDesignColour_data()
     QTest::addColumn<QColor>("colour");
 
     const QColor buttonFace = QGuiApplication::palette().color(QPalette::Button);
-    for (const char *panel : {"raCover", "fraBeginner", "fraIntermediate", "fraExpert"})
+    for (const char *panel : {"coverPanel", "beginnerPanel", "intermediatePanel", "expertPanel"})
         QTest::newRow(panel) << QString::fromLatin1(panel) << QPoint(5, 5) << Design::panelPink;
-    QTest::newRow("panel border is a plain line") << QStringLiteral("raCover") << QPoint(0, 100) << QColor(Qt::black);
-    QTest::newRow("Frame2") << QStringLiteral("Frame2") << QPoint(3, 3) << QColor(Qt::black);
-    QTest::newRow("Frame5") << QStringLiteral("Frame5") << QPoint(3, 3) << QColor(Qt::black);
-    QTest::newRow("Frame6") << QStringLiteral("Frame6") << QPoint(20, 100) << Design::panelPink;
-    QTest::newRow("Frame7") << QStringLiteral("Frame7") << QPoint(20, 100) << Design::panelPink;
-    QTest::newRow("Frame8") << QStringLiteral("Frame8") << QPoint(12, 100) << Design::panelPink;
-    QTest::newRow("lblCobrand") << QStringLiteral("lblCobrand") << QPoint(1, 1) << buttonFace;
-    QTest::newRow("lblFullBrand") << QStringLiteral("lblFullBrand") << QPoint(1, 1) << buttonFace;
-    QTest::newRow("Label7") << QStringLiteral("Label7") << QPoint(1, 1) << QColor(Qt::black);
-    QTest::newRow("Label6") << QStringLiteral("Label6") << QPoint(1, 20) << Design::magenta;
-    QTest::newRow("cmdBack") << QStringLiteral("cmdBack") << QPoint(5, 5) << QColor(128, 128, 128);
-    QTest::newRow("cmdScore") << QStringLiteral("cmdScore") << QPoint(5, 5) << QColor(128, 128, 128);
+    QTest::newRow("panel border is a plain line") << QStringLiteral("coverPanel") << QPoint(0, 100) << QColor(Qt::black);
+    QTest::newRow("forumBanner") << QStringLiteral("forumBanner") << QPoint(3, 3) << QColor(Qt::black);
+    QTest::newRow("bottomBar") << QStringLiteral("bottomBar") << QPoint(3, 3) << QColor(Qt::black);
+    QTest::newRow("beginnerResultFrame") << QStringLiteral("beginnerResultFrame") << QPoint(20, 100) << Design::panelPink;
+    QTest::newRow("intermediateResultFrame") << QStringLiteral("intermediateResultFrame") << QPoint(20, 100) << Design::panelPink;
+    QTest::newRow("expertResultFrame") << QStringLiteral("expertResultFrame") << QPoint(12, 100) << Design::panelPink;
+    QTest::newRow("coBrandLink") << QStringLiteral("coBrandLink") << QPoint(1, 1) << buttonFace;
+    QTest::newRow("fullBrandLink") << QStringLiteral("fullBrandLink") << QPoint(1, 1) << buttonFace;
+    QTest::newRow("waitTitle") << QStringLiteral("waitTitle") << QPoint(1, 1) << QColor(Qt::black);
+    QTest::newRow("waitMessage") << QStringLiteral("waitMessage") << QPoint(1, 20) << Design::magenta;
+    QTest::newRow("backButton") << QStringLiteral("backButton") << QPoint(5, 5) << QColor(128, 128, 128);
+    QTest::newRow("beginnerScoreButton") << QStringLiteral("beginnerScoreButton") << QPoint(5, 5) << QColor(128, 128, 128);
 }
 
 void tst_MainWindowLook::backgroundHasTheDesignColour()
@@ -81,7 +81,7 @@ void tst_MainWindowLook::backgroundHasTheDesignColour()
     QFETCH(QString, name);
     QFETCH(QPoint, at);
     QFETCH(QColor, colour);
-    m_shown->ui.picMessage->show();
+    m_shown->ui.waitPanel->show();
     const QImage shot = m_shown->control(name)->grab().toImage();
     QCOMPARE(shot.pixelColor(at * shot.devicePixelRatio()).rgb(), colour.rgb());
 }
@@ -90,19 +90,19 @@ void tst_MainWindowLook::textHasTheDesignColour_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("Label61") << QStringLiteral("Label61") << Design::magenta;
-    QTest::newRow("Label7") << QStringLiteral("Label7") << Design::magenta;
-    QTest::newRow("Label6") << QStringLiteral("Label6") << QColor(Qt::black);
-    QTest::newRow("lblCobrand") << QStringLiteral("lblCobrand") << QColor(0, 0, 255);
-    QTest::newRow("lblFullBrand") << QStringLiteral("lblFullBrand") << QColor(0, 0, 255);
-    QTest::newRow("cmdExit") << QStringLiteral("cmdExit") << QColor(Qt::black);
+    QTest::newRow("forumLink") << QStringLiteral("forumLink") << Design::magenta;
+    QTest::newRow("waitTitle") << QStringLiteral("waitTitle") << Design::magenta;
+    QTest::newRow("waitMessage") << QStringLiteral("waitMessage") << QColor(Qt::black);
+    QTest::newRow("coBrandLink") << QStringLiteral("coBrandLink") << QColor(0, 0, 255);
+    QTest::newRow("fullBrandLink") << QStringLiteral("fullBrandLink") << QColor(0, 0, 255);
+    QTest::newRow("exitButton") << QStringLiteral("exitButton") << QColor(Qt::black);
 }
 
 void tst_MainWindowLook::textHasTheDesignColour()
 {
     QFETCH(QString, name);
     QFETCH(QColor, colour);
-    m_shown->ui.picMessage->show();
+    m_shown->ui.waitPanel->show();
     const QImage shot = m_shown->control(name)->grab().toImage();
     int inColour = 0;
     for (int y = 0; y < shot.height(); ++y) {
@@ -116,10 +116,10 @@ void tst_MainWindowLook::transparentLabelShowsItsContainer_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("Label61") << QStringLiteral("Label61") << QColor(Qt::black);
-    QTest::newRow("Label1") << QStringLiteral("Label1") << Design::panelPink;
-    QTest::newRow("Label2") << QStringLiteral("Label2") << Design::panelPink;
-    QTest::newRow("Label3") << QStringLiteral("Label3") << Design::panelPink;
+    QTest::newRow("forumLink") << QStringLiteral("forumLink") << QColor(Qt::black);
+    QTest::newRow("beginnerHint") << QStringLiteral("beginnerHint") << Design::panelPink;
+    QTest::newRow("intermediateHint") << QStringLiteral("intermediateHint") << Design::panelPink;
+    QTest::newRow("expertHint") << QStringLiteral("expertHint") << Design::panelPink;
 }
 
 void tst_MainWindowLook::transparentLabelShowsItsContainer()
@@ -138,13 +138,13 @@ void tst_MainWindowLook::linkShowsTheHandPointer_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("hand");
-    QTest::newRow("Label61") << QStringLiteral("Label61") << true;
-    QTest::newRow("lblCobrand") << QStringLiteral("lblCobrand") << true;
-    QTest::newRow("lblFullBrand") << QStringLiteral("lblFullBrand") << true;
-    QTest::newRow("picZenerSymbol") << QStringLiteral("picZenerSymbol") << false;
-    QTest::newRow("PicIntermediateResult") << QStringLiteral("PicIntermediateResult") << false;
-    QTest::newRow("picExpertResult") << QStringLiteral("picExpertResult") << false;
-    QTest::newRow("Label1") << QStringLiteral("Label1") << false;
+    QTest::newRow("forumLink") << QStringLiteral("forumLink") << true;
+    QTest::newRow("coBrandLink") << QStringLiteral("coBrandLink") << true;
+    QTest::newRow("fullBrandLink") << QStringLiteral("fullBrandLink") << true;
+    QTest::newRow("beginnerResult") << QStringLiteral("beginnerResult") << false;
+    QTest::newRow("intermediateResult") << QStringLiteral("intermediateResult") << false;
+    QTest::newRow("expertResult") << QStringLiteral("expertResult") << false;
+    QTest::newRow("beginnerHint") << QStringLiteral("beginnerHint") << false;
 }
 
 void tst_MainWindowLook::linkShowsTheHandPointer()
@@ -156,11 +156,11 @@ void tst_MainWindowLook::linkShowsTheHandPointer()
 
 void tst_MainWindowLook::coBrandingLabelShowsOneAmpersand()
 {
-    const QString shown = m_shown->ui.lblCobrand->text();
+    const QString shown = m_shown->ui.coBrandLink->text();
     QCOMPARE(shown.count(QLatin1Char('&')), 1);
     QVERIFY(shown.contains(QStringLiteral("name &  link here.")));
     QVERIFY(shown.contains(QStringLiteral("See \"Help\" for details.")));
-    QCOMPARE(m_shown->ui.lblCobrand->textFormat(), Qt::PlainText);
+    QCOMPARE(m_shown->ui.coBrandLink->textFormat(), Qt::PlainText);
 }
 
 void tst_MainWindowLook::captionFitsItsControl_data()
@@ -170,14 +170,14 @@ void tst_MainWindowLook::captionFitsItsControl_data()
     QTest::addColumn<int>("visibleHeight");
 
     // Widths and heights of -1 mean the control's own; the banner clips
-    // Label61 at its height, the wait panel clips Label6 at its width.
-    const char *fitting[] = {"Label7", "lblCobrand", "lblFullBrand", "Label1", "Label2", "Label3",
-                             "cmdBack", "cmdExit", "cmdScore", "cmdIntermediateScore", "cmdExpertScore",
-                             "Frame6", "Frame7", "Frame8", "lblScore"};
+    // forumLink at its height, the wait panel clips waitMessage at its width.
+    const char *fitting[] = {"waitTitle", "coBrandLink", "fullBrandLink", "beginnerHint", "intermediateHint", "expertHint",
+                             "backButton", "exitButton", "beginnerScoreButton", "intermediateScoreButton", "expertScoreButton",
+                             "beginnerResultFrame", "intermediateResultFrame", "expertResultFrame", "outcomeLabel"};
     for (const char *name : fitting)
         QTest::newRow(name) << QString::fromLatin1(name) << -1 << -1;
-    QTest::newRow("Label61") << QStringLiteral("Label61") << -1 << px(615) - px(135);
-    QTest::newRow("Label6") << QStringLiteral("Label6") << px(5775) << px(840) - px(525);
+    QTest::newRow("forumLink") << QStringLiteral("forumLink") << -1 << px(615) - px(135);
+    QTest::newRow("waitMessage") << QStringLiteral("waitMessage") << px(5775) << px(840) - px(525);
 }
 
 void tst_MainWindowLook::captionFitsItsControl()
@@ -185,7 +185,7 @@ void tst_MainWindowLook::captionFitsItsControl()
     QFETCH(QString, name);
     QFETCH(int, visibleWidth);
     QFETCH(int, visibleHeight);
-    m_shown->ui.picMessage->show();
+    m_shown->ui.waitPanel->show();
     QWidget *widget = m_shown->control(name);
     QVERIFY(widget);
     // Only the part the user sees counts.

@@ -48,15 +48,15 @@ void tst_MainWindowMenu::menuEntryHasItsCaptionAndShortcut_data()
     auto row = [](const char *name, const char *caption, QKeySequence shortcut = {}) {
         QTest::newRow(name) << QString::fromLatin1(caption) << shortcut;
     };
-    row("mnuScore", "Score...", QKeySequence(Qt::CTRL | Qt::Key_S));
-    row("mnuDifficulty", "Level of Difficulty...", QKeySequence(Qt::CTRL | Qt::Key_D));
-    row("mnuExit", "E&xit");
-    row("mnuOnline", "&Online Help");
-    row("mnuVisit", "&Visit Us Online");
-    row("mnuUpdate", "Check for Software &Update");
-    row("mnuAbout", "&About Software");
-    row("mnuDonate", "&Donate");
-    row("mkmoney", "Make Money &Online");
+    row("scoreAction", "Score...", QKeySequence(Qt::CTRL | Qt::Key_S));
+    row("levelAction", "Level of Difficulty...", QKeySequence(Qt::CTRL | Qt::Key_D));
+    row("exitAction", "E&xit");
+    row("onlineHelpAction", "&Online Help");
+    row("visitSiteAction", "&Visit Us Online");
+    row("updateAction", "Check for Software &Update");
+    row("aboutAction", "&About Software");
+    row("donateAction", "&Donate");
+    row("makeMoneyAction", "Make Money &Online");
 }
 
 void tst_MainWindowMenu::menuEntryHasItsCaptionAndShortcut()
@@ -78,17 +78,17 @@ void tst_MainWindowMenu::menusHoldTheirEntriesInOrder()
             result << (action->menu() ? action->menu()->objectName() : action->objectName());
         return result;
     };
-    QCOMPARE(m_shown->ui.mnuFile->title(), QStringLiteral("&File"));
-    QCOMPARE(m_shown->ui.mnuHelp->title(), QStringLiteral("&Help"));
+    QCOMPARE(m_shown->ui.fileMenu->title(), QStringLiteral("&File"));
+    QCOMPARE(m_shown->ui.helpMenu->title(), QStringLiteral("&Help"));
     QCOMPARE(names(m_shown->window.menuBar()->actions()),
-             QStringList({"mnuFile", "mnuHelp", "mnuDonate", "mkmoney"}));
-    QCOMPARE(names(m_shown->ui.mnuFile->actions()), QStringList({"mnuScore", "mnuDifficulty", "mnuExit"}));
-    QCOMPARE(names(m_shown->ui.mnuHelp->actions()),
-             QStringList({"mnuOnline", "mnuVisit", "mnuHelp1", "mnuUpdate", "mnuHelp2", "mnuAbout"}));
-    QVERIFY(m_shown->ui.mnuHelp1->isSeparator());
-    QVERIFY(m_shown->ui.mnuHelp2->isSeparator());
-    QVERIFY(!m_shown->ui.mnuDonate->menu());
-    QVERIFY(!m_shown->ui.mkmoney->menu());
+             QStringList({"fileMenu", "helpMenu", "donateAction", "makeMoneyAction"}));
+    QCOMPARE(names(m_shown->ui.fileMenu->actions()), QStringList({"scoreAction", "levelAction", "exitAction"}));
+    QCOMPARE(names(m_shown->ui.helpMenu->actions()),
+             QStringList({"onlineHelpAction", "visitSiteAction", "pagesSeparator", "updateAction", "aboutSeparator", "aboutAction"}));
+    QVERIFY(m_shown->ui.pagesSeparator->isSeparator());
+    QVERIFY(m_shown->ui.aboutSeparator->isSeparator());
+    QVERIFY(!m_shown->ui.donateAction->menu());
+    QVERIFY(!m_shown->ui.makeMoneyAction->menu());
 }
 
 void tst_MainWindowMenu::shortcutWorksFromAnywhereInTheWindow_data()
@@ -96,11 +96,11 @@ void tst_MainWindowMenu::shortcutWorksFromAnywhereInTheWindow_data()
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("key");
-    for (const char *focus : {"cmdExit", "cmdScore", "cmdExpertScore"}) {
-        QTest::addRow("Ctrl+S, focus on %s", focus) << QString::fromLatin1(focus) << QStringLiteral("mnuScore")
+    for (const char *focus : {"exitButton", "beginnerScoreButton", "expertScoreButton"}) {
+        QTest::addRow("Ctrl+S, focus on %s", focus) << QString::fromLatin1(focus) << QStringLiteral("scoreAction")
                                                     << int(Qt::Key_S);
         QTest::addRow("Ctrl+D, focus on %s", focus) << QString::fromLatin1(focus)
-                                                    << QStringLiteral("mnuDifficulty") << int(Qt::Key_D);
+                                                    << QStringLiteral("levelAction") << int(Qt::Key_D);
     }
 }
 
@@ -121,7 +121,7 @@ void tst_MainWindowMenu::shortcutWorksFromAnywhereInTheWindow()
 
 void tst_MainWindowMenu::makeMoneyOnlineCannotBeChosen()
 {
-    QAction *entry = m_shown->ui.mkmoney;
+    QAction *entry = m_shown->ui.makeMoneyAction;
     // Shown greyed out in the menu bar.
     QVERIFY(!entry->isEnabled());
     QSignalSpy triggered(entry, &QAction::triggered);

@@ -104,7 +104,7 @@ void TestSymbolPictures::everyPictureLoadsAtItsSize()
     QFETCH(Level, level);
     QFETCH(int, n);
     QFETCH(QSize, size);
-    const QPixmap picture = m_pictures.forLevel(level).ListImage(n);
+    const QPixmap picture = m_pictures.forLevel(level).picture(n);
     QVERIFY2(!picture.isNull(), "the picture is missing from the program's resources");
     QCOMPARE(picture.size(), size);
 }
@@ -131,8 +131,8 @@ void TestSymbolPictures::sharedPicturesAreTheSameImage()
     QFETCH(int, n);
     QFETCH(Level, sameAsLevel);
     QFETCH(int, sameAsN);
-    const QImage picture = comparable(m_pictures.forLevel(level).ListImage(n));
-    const QImage original = comparable(m_pictures.forLevel(sameAsLevel).ListImage(sameAsN));
+    const QImage picture = comparable(m_pictures.forLevel(level).picture(n));
+    const QImage original = comparable(m_pictures.forLevel(sameAsLevel).picture(sameAsN));
     QVERIFY(!picture.isNull());
     QCOMPARE(picture, original);
 }
@@ -162,8 +162,8 @@ void TestSymbolPictures::distinctSymbolsCannotBeConfused()
         for (const Entry &b : distinct) {
             if (&a >= &b)
                 continue;
-            const QImage x = comparable(m_pictures.forLevel(a.level).ListImage(a.n));
-            const QImage y = comparable(m_pictures.forLevel(b.level).ListImage(b.n));
+            const QImage x = comparable(m_pictures.forLevel(a.level).picture(a.n));
+            const QImage y = comparable(m_pictures.forLevel(b.level).picture(b.n));
             QVERIFY(!x.isNull() && !y.isNull());
             const double difference = visibleDifference(x, y);
             QVERIFY2(difference > enough, qPrintable(QStringLiteral("%1 and %2 look alike (difference %3)")
@@ -186,7 +186,7 @@ void TestSymbolPictures::beginnerSymbolsAreWhiteOnDarkGreen_data()
 void TestSymbolPictures::beginnerSymbolsAreWhiteOnDarkGreen()
 {
     QFETCH(int, n);
-    const QImage picture = comparable(m_pictures.IMGBiggener.ListImage(n));
+    const QImage picture = comparable(m_pictures.beginner.picture(n));
     QVERIFY(!picture.isNull());
     const int last = picture.width() - 1;
     const int bottom = picture.height() - 1;
@@ -221,7 +221,7 @@ void TestSymbolPictures::restingPictureIsTheBeginnersSixth()
 {
     const QImage resting = comparable(m_pictures.restingPicture());
     QVERIFY(!resting.isNull());
-    QCOMPARE(resting, comparable(m_pictures.IMGBiggener.ListImage(6)));
+    QCOMPARE(resting, comparable(m_pictures.beginner.picture(6)));
 }
 
 void TestSymbolPictures::lookupOutsideTheListHoldsNothing_data()
@@ -239,12 +239,12 @@ void TestSymbolPictures::lookupOutsideTheListHoldsNothing()
 {
     QFETCH(Level, level);
     QFETCH(int, count);
-    const ImageList &list = m_pictures.forLevel(level);
-    QCOMPARE(list.Count(), count);
-    QVERIFY(list.ListImage(0).isNull());
-    QVERIFY(list.ListImage(-1).isNull());
-    QVERIFY(list.ListImage(count + 1).isNull());
-    QVERIFY(!list.ListImage(count).isNull());
+    const PictureList &list = m_pictures.forLevel(level);
+    QCOMPARE(list.count(), count);
+    QVERIFY(list.picture(0).isNull());
+    QVERIFY(list.picture(-1).isNull());
+    QVERIFY(list.picture(count + 1).isNull());
+    QVERIFY(!list.picture(count).isNull());
 }
 
 void TestSymbolPictures::programIconHasTheWindowSize()

@@ -13,28 +13,24 @@ struct AppContext;
 //
 // Open it with showModal(), which creates, runs and destroys it and keeps
 // to one instance at a time.
-class frmAbout : public QDialog
+class AboutBox : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmAbout(AppContext &context, QWidget *parent = nullptr);
+    explicit AboutBox(AppContext &context, QWidget *parent = nullptr);
 
     // Shows a new about box modally and returns once it has been closed and
     // destroyed. While one is open, a second call only brings it forward.
     static void showModal(AppContext &context, QWidget *parent = nullptr);
 
-    const Ui::frmAbout &ui() const { return m_ui; }
+    const Ui::AboutBox &ui() const { return m_ui; }
 
-    // Handlers, named after their control and event.
-    void cmdOk_Click();
-    void lblHomePage_Click();
-    void lblCobrand_Click();
-
-    // Escape and the close box press cmdOk.
+public slots:
+    // Escape and the close box act as OK.
     void reject() override;
 
 private:
     AppContext &m_context;
-    Ui::frmAbout m_ui;
+    Ui::AboutBox m_ui;
 };

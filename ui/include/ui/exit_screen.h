@@ -14,22 +14,16 @@ class QCloseEvent;
 //
 // The main window creates it and calls show() at once. It stays on top of
 // all windows and destroys itself when it closes.
-class frmNagScreen2 : public QWidget
+class ExitScreen : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit frmNagScreen2(AppContext &context, QWidget *parent = nullptr);
+    explicit ExitScreen(AppContext &context, QWidget *parent = nullptr);
 
-    const Ui::frmNagScreen2 &ui() const { return m_ui; }
+    const Ui::ExitScreen &ui() const { return m_ui; }
     // The values of the last submit and the request built from them.
-    const modTellAFriend &tellAFriend() const { return m_tellAFriend; }
-
-    // Handlers, named after their control and event.
-    void cmdSubmit_Click();
-    void Check1_Click();
-    void lblGoToHome_Click();
-    void cmdClose_Click();
+    const Referral &referral() const { return m_referral; }
 
 signals:
     // Closing the screen in any way asks for the program to end.
@@ -40,11 +34,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
+    void showPromotionalMessage();
+    // Checks the form and sends the referral.
+    void submitReferral();
+    // The visit button acts once, as a click, and springs back.
+    void visitHomePage(bool ticked);
 
     AppContext &m_context;
-    Ui::frmNagScreen2 m_ui;
-    modTellAFriend m_tellAFriend;
-    bool m_unloading = false;
+    Ui::ExitScreen m_ui;
+    Referral m_referral;
+    bool m_closing = false;
 };

@@ -5,4 +5,4 @@
 // the pause, this takes all of that input out of the queue without acting on
 // it, so a click made during the pause cannot start a second guess, press a
 // button or close a window afterwards.
-void DropInputQueuedDuringPause();
+void dropInputQueuedDuringPause();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "symboltest/level.h"
 #include "ui/layouts/main_window_layout.h"
 #include "ui/level_dialog.h"
 
@@ -9,51 +10,38 @@
 #include <cstdint>
 
 struct AppContext;
-class frmNagScreen2;
+class ExitScreen;
 
 // The main window: the three level panels on which the test is played, the
 // banner, the bottom bar and the menu. It asks for a level on every
 // activation until one has been confirmed, and leads to the exit screen
 // when it closes.
-class frmMain : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmMain(AppContext &context, QWidget *parent = nullptr);
-    ~frmMain() override;
+    explicit MainWindow(AppContext &context, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
-    const Ui::frmMain &ui() const { return m_ui; }
+    const Ui::MainWindow &ui() const { return m_ui; }
     AppContext &context() const { return m_context; }
 
     // The level selection dialog, created from its design on first use.
-    frmSelectOption *selectOption();
+    LevelDialog *levelDialog();
     // The dialog if it exists, without creating it.
-    frmSelectOption *existingSelectOption() const { return m_selectOption; }
+    LevelDialog *existingLevelDialog() const { return m_levelDialog; }
 
-    // Handlers, named after their control and event.
-    void Form_Activate();
-    void cmdZener_Click(std::int16_t index);
-    void PicIntermediate_Click(std::int16_t index);
-    void picExpert_Click(std::int16_t index);
-    void cmdScore_Click();
-    void cmdIntermediateScore_Click();
-    void cmdExpertScore_Click();
-    void mnuScore_Click();
-    void mnuDifficulty_Click();
-    void cmdBack_Click();
-    void cmdExit_Click();
-    void mnuExit_Click();
-    void mnuAbout_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuDonate_Click();
-    void mkmoney_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
-
+public slots:
+    // Asks for a level, unless one has been confirmed once already.
+    void askForLevelIfNoneChosen();
+    // A click on the choice picture at the 0-based position of a level.
+    void guess(Level level, int position);
+    // The score report of all levels in the level dialog's score view.
+    void showScore();
+    // Rests all result pictures and asks for a level.
+    void chooseLevel();
+    void showAbout();
     // Brings the level's panel forward, so that the test is played on it.
     void showLevel(Level level);
     // Brings forward the promotional label that the run's banner number
@@ -64,7 +52,7 @@ public:
 signals:
     // The exit screen has been made and is about to be shown; whoever runs
     // the program connects its request to end.
-    void exitScreenOpened(frmNagScreen2 *screen);
+    void exitScreenOpened(ExitScreen *screen);
 
 protected:
     bool event(QEvent *event) override;
@@ -72,14 +60,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void connectHandlers();
-    // Shows the level dialog modally; destroys it afterwards if it was unloaded.
-    void showSelectOption();
-    void Form_Unload();
+    void connectControls();
+    // Shows the level dialog modally; destroys it afterwards if it was dismissed.
+    void execLevelDialog();
+    void showExitScreen();
 
     AppContext &m_context;
-    Ui::frmMain m_ui;
-    QPointer<frmSelectOption> m_selectOption;
+    Ui::MainWindow m_ui;
+    QPointer<LevelDialog> m_levelDialog;
     bool m_activating = false;
     bool m_firstShowSeen = false;
 };

@@ -9,23 +9,21 @@ struct AppContext;
 
 // The small dialog that tells whether a guess was right. Made fresh for every
 // guess; "TRY AGAIN" is its only way out.
-class frmResult : public QDialog
+class ResultDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmResult(AppContext &context, QWidget *parent = nullptr);
+    explicit ResultDialog(AppContext &context, QWidget *parent = nullptr);
 
-    const Ui::frmResult &ui() const { return m_ui; }
-    // Puts the outcome's message into lblResult in the outcome's colour.
+    const Ui::ResultDialog &ui() const { return m_ui; }
+    // Puts the outcome's message into messageLabel in the outcome's colour.
     void setMessage(Outcome outcome);
-
-    void cmdTry_Click();
 
 public slots:
     // Escape does not close the dialog: it has no cancel button.
     void reject() override {}
 
 private:
-    Ui::frmResult m_ui;
+    Ui::ResultDialog m_ui;
 };

@@ -7,8 +7,8 @@
 // The name that screen readers give symbol n (1-based) of a level: the
 // symbol that picture n of the level's list shows. Empty outside the
 // level's symbols.
-QString SymbolName(Level level, int n);
+QString symbolName(Level level, int n);
 
 // The name of the resting picture, which stands in a result picture before
 // a draw.
-QString RestingPictureName();
+QString restingPictureName();

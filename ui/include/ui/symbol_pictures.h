@@ -7,15 +7,15 @@
 #include <QPixmap>
 
 // An ordered store of pictures, addressed from 1.
-class ImageList
+class PictureList
 {
 public:
-    ImageList() = default;
-    explicit ImageList(QList<QPixmap> pictures);
+    PictureList() = default;
+    explicit PictureList(QList<QPixmap> pictures);
 
-    int Count() const;
-    // Picture n, 1 <= n <= Count(); a null pixmap outside that range.
-    QPixmap ListImage(int n) const;
+    int count() const;
+    // Picture n, 1 <= n <= count(); a null pixmap outside that range.
+    QPixmap picture(int n) const;
 
 private:
     QList<QPixmap> m_pictures;
@@ -25,14 +25,14 @@ private:
 // symbol n; the Beginner list's sixth picture is the resting picture.
 struct SymbolPictures
 {
-    ImageList IMGBiggener;
-    ImageList IMGIntermediate;
-    ImageList IMGExpert;
+    PictureList beginner;
+    PictureList intermediate;
+    PictureList expert;
 
     // Loads the lists from the pictures compiled into the program.
     static SymbolPictures load();
 
-    const ImageList &forLevel(Level level) const;
+    const PictureList &forLevel(Level level) const;
     QPixmap restingPicture() const;
 };
 

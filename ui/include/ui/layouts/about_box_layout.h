@@ -10,16 +10,16 @@ class QPushButton;
 namespace Ui {
 
 // The design of the about box.
-struct frmAbout
+struct AboutBox
 {
-    PictureBox *picIcon = nullptr;
-    QPushButton *cmdOk = nullptr;
-    LinkLabel *lblHomePage = nullptr;
-    QLabel *Label3 = nullptr;
-    LinkLabel *lblCobrand = nullptr;
-    QFrame *Line2 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label1 = nullptr;
+    PictureBox *iconBox = nullptr;
+    QPushButton *okButton = nullptr;
+    LinkLabel *homePageLink = nullptr;
+    QLabel *fullBrandOffer = nullptr;
+    LinkLabel *fullBrandLink = nullptr;
+    QFrame *separatorLine = nullptr;
+    QLabel *titleLabel = nullptr;
+    QLabel *descriptionLabel = nullptr;
 
     void setupUi(QDialog *dialog);
 };

@@ -36,12 +36,12 @@ QString labelCaption(const QString &designCaption);
 
 // Promotional texts that more than one window shows.
 // The discussion forum's banner: three short sentences naming its web site.
-QString ForumPromotion();
+QString forumPromotion();
 // The co-branding offer as a label shows it: the design's "&&" already stands
 // as one ampersand.
-QString CoBrandCaption();
+QString coBrandCaption();
 // The full-branding offer with its invitation to click.
-QString FullBrandCaption();
+QString fullBrandCaption();
 
 inline const QColor magenta{255, 0, 255};
 inline const QColor panelPink{255, 128, 255};

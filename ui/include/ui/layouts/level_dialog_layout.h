@@ -12,23 +12,23 @@ class QRadioButton;
 namespace Ui {
 
 // The design of the level selection and score dialog.
-struct frmSelectOption
+struct LevelDialog
 {
-    QFrame *fraFullBrand = nullptr;
-    LinkLabel *lblFullBrand = nullptr;
-    LinkLabel *lblCobrand = nullptr;
-    QFrame *Frame3 = nullptr;
-    LinkLabel *Label61 = nullptr;
-    QFrame *fraSelectoption = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    QRadioButton *optExpert = nullptr;
-    QRadioButton *optIntermediate = nullptr;
-    QRadioButton *optBeginner = nullptr;
-    QPushButton *cmdOk = nullptr;
-    QLabel *Label1 = nullptr;
-    QGroupBox *fraScore = nullptr;
-    QPushButton *cmdOkScore = nullptr;
-    QPlainTextEdit *txtTotalScore = nullptr;
+    QFrame *brandBar = nullptr;
+    LinkLabel *fullBrandLink = nullptr;
+    LinkLabel *coBrandLink = nullptr;
+    QFrame *forumBanner = nullptr;
+    LinkLabel *forumLink = nullptr;
+    QFrame *levelPanel = nullptr;
+    QGroupBox *levelGroup = nullptr;
+    QRadioButton *expertOption = nullptr;
+    QRadioButton *intermediateOption = nullptr;
+    QRadioButton *beginnerOption = nullptr;
+    QPushButton *okButton = nullptr;
+    QLabel *invitationLabel = nullptr;
+    QGroupBox *scorePanel = nullptr;
+    QPushButton *scoreOkButton = nullptr;
+    QPlainTextEdit *scoreBox = nullptr;
 
     void setupUi(QDialog *dialog);
 };

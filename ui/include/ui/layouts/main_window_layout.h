@@ -17,78 +17,76 @@ class QWidget;
 
 namespace Ui {
 
-// The design of the main window: every control under its design name.
+// The design of the main window: every control under its role.
 // Children are created so that Qt's stacking order matches the design's.
-// Every widget's objectName is its design name; an element of a control
-// array is named as the design writes it, "cmdZener(0)", "picExpert(9)".
-// Every menu and menu entry (and separator) carries its design name too.
-// Buttons, symbol pictures and links take the keyboard focus by Tab, in the
-// design's tab order; every symbol picture is named after its symbol.
-struct frmMain
+// Every widget's objectName is its member's name; an element of an array
+// is named in the singular with its 0-based position, "beginnerChoice0",
+// "expertChoice9". Every menu and menu entry (and separator) carries its
+// member's name too. Buttons, symbol pictures and links take the keyboard
+// focus by Tab, in the design's tab order; screen readers name every symbol
+// picture after its symbol.
+struct MainWindow
 {
     QWidget *clientArea = nullptr; // the central widget, 633 x 481 px
 
-    PictureBox *picMessage = nullptr; // wait panel, hidden at creation
-    QLabel *Label7 = nullptr;
-    QLabel *Label6 = nullptr;
+    PictureBox *waitPanel = nullptr; // hidden at creation
+    QLabel *waitTitle = nullptr;
+    QLabel *waitMessage = nullptr;
 
-    QFrame *Frame2 = nullptr; // top banner
-    LinkLabel *Label61 = nullptr;
+    QFrame *forumBanner = nullptr; // along the top
+    LinkLabel *forumLink = nullptr;
 
-    QFrame *Frame5 = nullptr; // bottom bar
-    QPushButton *cmdBack = nullptr;
-    QPushButton *cmdExit = nullptr;
-    LinkLabel *lblCobrand = nullptr;
-    LinkLabel *lblFullBrand = nullptr;
+    QFrame *bottomBar = nullptr;
+    QPushButton *backButton = nullptr;
+    QPushButton *exitButton = nullptr;
+    LinkLabel *coBrandLink = nullptr;
+    LinkLabel *fullBrandLink = nullptr;
 
-    QFrame *raCover = nullptr;
-    QFrame *fraBeginner = nullptr;
-    QFrame *fraIntermediate = nullptr;
-    QFrame *fraExpert = nullptr;
+    QFrame *coverPanel = nullptr;
+    QFrame *beginnerPanel = nullptr;
+    QFrame *intermediatePanel = nullptr;
+    QFrame *expertPanel = nullptr;
 
-    QLabel *lblScore = nullptr; // outcome carrier, never seen
+    QLabel *outcomeLabel = nullptr; // outcome carrier, never seen
 
     // Beginner panel
-    QPushButton *cmdScore = nullptr;
-    QGroupBox *Frame6 = nullptr;
-    PictureBox *picZenerSymbol = nullptr;
-    QLabel *Label1 = nullptr;
-    std::array<PictureBox *, 5> cmdZener{};
+    QPushButton *beginnerScoreButton = nullptr;
+    QGroupBox *beginnerResultFrame = nullptr;
+    PictureBox *beginnerResult = nullptr;
+    QLabel *beginnerHint = nullptr;
+    std::array<PictureBox *, 5> beginnerChoices{};
 
     // Intermediate panel
-    QPushButton *cmdIntermediateScore = nullptr;
-    QGroupBox *Frame7 = nullptr;
-    PictureBox *PicIntermediateResult = nullptr;
-    QLabel *Label2 = nullptr;
-    std::array<PictureBox *, 8> PicIntermediate{};
+    QPushButton *intermediateScoreButton = nullptr;
+    QGroupBox *intermediateResultFrame = nullptr;
+    PictureBox *intermediateResult = nullptr;
+    QLabel *intermediateHint = nullptr;
+    std::array<PictureBox *, 8> intermediateChoices{};
 
     // Expert panel
-    QPushButton *cmdExpertScore = nullptr;
-    QGroupBox *Frame8 = nullptr;
-    PictureBox *picExpertResult = nullptr;
-    QLabel *Label3 = nullptr;
-    std::array<PictureBox *, 10> picExpert{};
+    QPushButton *expertScoreButton = nullptr;
+    QGroupBox *expertResultFrame = nullptr;
+    PictureBox *expertResult = nullptr;
+    QLabel *expertHint = nullptr;
+    std::array<PictureBox *, 10> expertChoices{};
 
     // Picture lists (no visible presence)
     SymbolPictures pictures;
-    const ImageList &IMGBiggener() const { return pictures.IMGBiggener; }
-    const ImageList &IMGIntermediate() const { return pictures.IMGIntermediate; }
-    const ImageList &IMGExpert() const { return pictures.IMGExpert; }
 
     // Menu
-    QMenu *mnuFile = nullptr;
-    QAction *mnuScore = nullptr;
-    QAction *mnuDifficulty = nullptr;
-    QAction *mnuExit = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuOnline = nullptr;
-    QAction *mnuVisit = nullptr;
-    QAction *mnuHelp1 = nullptr;
-    QAction *mnuUpdate = nullptr;
-    QAction *mnuHelp2 = nullptr;
-    QAction *mnuAbout = nullptr;
-    QAction *mnuDonate = nullptr;
-    QAction *mkmoney = nullptr;
+    QMenu *fileMenu = nullptr;
+    QAction *scoreAction = nullptr;
+    QAction *levelAction = nullptr;
+    QAction *exitAction = nullptr;
+    QMenu *helpMenu = nullptr;
+    QAction *onlineHelpAction = nullptr;
+    QAction *visitSiteAction = nullptr;
+    QAction *pagesSeparator = nullptr;
+    QAction *updateAction = nullptr;
+    QAction *aboutSeparator = nullptr;
+    QAction *aboutAction = nullptr;
+    QAction *donateAction = nullptr;
+    QAction *makeMoneyAction = nullptr;
 
     // The level's choice picture at a 0-based position, and its result picture.
     PictureBox *levelChoice(Level level, int position) const;

@@ -8,11 +8,11 @@ class QPushButton;
 namespace Ui {
 
 // The design of the result dialog: no title bar, one pink panel.
-struct frmResult
+struct ResultDialog
 {
-    QFrame *picResult = nullptr;
-    QPushButton *cmdTry = nullptr;
-    QLabel *lblResult = nullptr;
+    QFrame *resultPanel = nullptr;
+    QPushButton *tryAgainButton = nullptr;
+    QLabel *messageLabel = nullptr;
 
     void setupUi(QDialog *dialog);
 };

@@ -11,7 +11,7 @@
 
 using namespace DialogChecks;
 
-class tst_ResultLayout : public QObject
+class tst_ResultDialogLayout : public QObject
 {
     Q_OBJECT
 
@@ -31,45 +31,45 @@ private slots:
 
 private:
     std::unique_ptr<QDialog> m_dialog;
-    Ui::frmResult m_ui;
+    Ui::ResultDialog m_ui;
 };
 
-void tst_ResultLayout::init()
+void tst_ResultDialogLayout::init()
 {
     m_dialog = std::make_unique<QDialog>();
-    m_ui = Ui::frmResult();
+    m_ui = Ui::ResultDialog();
     m_ui.setupUi(m_dialog.get());
 }
 
-void tst_ResultLayout::cleanup()
+void tst_ResultDialogLayout::cleanup()
 {
     m_dialog.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
 // A tool window is kept out of the taskbar by the desktop.
-void tst_ResultLayout::dialogHasNoTitleBarAndOpensCentred()
+void tst_ResultDialogLayout::dialogHasNoTitleBarAndOpensCentred()
 {
     QVERIFY(m_dialog->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(m_dialog->windowType(), Qt::Tool);
-    verifyFixedCentredWindow(m_dialog.get(), QStringLiteral("frmResult"), QSize(px(4695), px(1695)));
+    verifyFixedCentredWindow(m_dialog.get(), QStringLiteral("resultDialog"), QSize(px(4695), px(1695)));
 }
 
-void tst_ResultLayout::controlLiesWhereTheDesignPutsIt_data()
+void tst_ResultDialogLayout::controlLiesWhereTheDesignPutsIt_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("picResult") << "picResult" << "frmResult" << pxRect(0, 0, 4695, 1700) << "";
-    QTest::newRow("cmdTry") << "cmdTry" << "picResult" << pxRect(1080, 1080, 2535, 495)
+    QTest::newRow("resultPanel") << "resultPanel" << "resultDialog" << pxRect(0, 0, 4695, 1700) << "";
+    QTest::newRow("tryAgainButton") << "tryAgainButton" << "resultPanel" << pxRect(1080, 1080, 2535, 495)
                             << "TRY AGAIN";
-    QTest::newRow("lblResult") << "lblResult" << "picResult" << pxRect(120, 0, 4455, 855)
-                               << "Label14";
+    QTest::newRow("messageLabel") << "messageLabel" << "resultPanel" << pxRect(120, 0, 4455, 855)
+                               << "";
 }
 
-void tst_ResultLayout::controlLiesWhereTheDesignPutsIt()
+void tst_ResultDialogLayout::controlLiesWhereTheDesignPutsIt()
 {
     QFETCH(QString, name);
     QFETCH(QString, container);
@@ -78,12 +78,12 @@ void tst_ResultLayout::controlLiesWhereTheDesignPutsIt()
     verifyPlace(m_dialog.get(), name, container, geometry, caption);
 }
 
-void tst_ResultLayout::panelFillsTheWholeDialogWithItsBorder()
+void tst_ResultDialogLayout::panelFillsTheWholeDialogWithItsBorder()
 {
-    QVERIFY(m_ui.picResult->geometry().contains(m_dialog->rect()));
-    QCOMPARE(m_ui.picResult->frameShape(), QFrame::Box);
-    QCOMPARE(m_ui.picResult->frameShadow(), QFrame::Plain);
-    QCOMPARE(m_ui.picResult->lineWidth(), 1);
+    QVERIFY(m_ui.resultPanel->geometry().contains(m_dialog->rect()));
+    QCOMPARE(m_ui.resultPanel->frameShape(), QFrame::Box);
+    QCOMPARE(m_ui.resultPanel->frameShadow(), QFrame::Plain);
+    QCOMPARE(m_ui.resultPanel->lineWidth(), 1);
 
     const QImage shown = m_dialog->grab().toImage();
     const QColor pink(255, 192, 255);
@@ -94,16 +94,16 @@ void tst_ResultLayout::panelFillsTheWholeDialogWithItsBorder()
     QVERIFY(shown.pixelColor(shown.width() / 2, 0) != pink);
 }
 
-void tst_ResultLayout::messageIsBoldCentredAndWrapped()
+void tst_ResultDialogLayout::messageIsBoldCentredAndWrapped()
 {
-    QVERIFY(m_ui.lblResult->font().bold());
-    QCOMPARE(m_ui.lblResult->font().pixelSize(), 13);
-    QCOMPARE(m_ui.lblResult->alignment(), Qt::AlignCenter);
-    QVERIFY(m_ui.lblResult->wordWrap());
-    QVERIFY(!m_ui.lblResult->autoFillBackground());
+    QVERIFY(m_ui.messageLabel->font().bold());
+    QCOMPARE(m_ui.messageLabel->font().pixelSize(), 13);
+    QCOMPARE(m_ui.messageLabel->alignment(), Qt::AlignCenter);
+    QVERIFY(m_ui.messageLabel->wordWrap());
+    QVERIFY(!m_ui.messageLabel->autoFillBackground());
 }
 
-void tst_ResultLayout::longerMessagesFitTheLabel_data()
+void tst_ResultDialogLayout::longerMessagesFitTheLabel_data()
 {
     QTest::addColumn<QString>("message");
     QTest::newRow("right") << "This is the Right Answer! Now take a deep breath, relax your mind "
@@ -112,28 +112,28 @@ void tst_ResultLayout::longerMessagesFitTheLabel_data()
                               "mind and guess again.";
 }
 
-void tst_ResultLayout::longerMessagesFitTheLabel()
+void tst_ResultDialogLayout::longerMessagesFitTheLabel()
 {
     // The placeholder gives way to the two result messages.
     QFETCH(QString, message);
-    m_ui.lblResult->setText(message);
-    verifyCaptionFits(m_ui.lblResult);
+    m_ui.messageLabel->setText(message);
+    verifyCaptionFits(m_ui.messageLabel);
 }
 
-void tst_ResultLayout::buttonIsGreyAndItsCaptionFits()
+void tst_ResultDialogLayout::buttonIsGreyAndItsCaptionFits()
 {
-    QVERIFY(m_ui.cmdTry->font().bold());
-    QCOMPARE(m_ui.cmdTry->font().pixelSize(), 13);
-    verifyCaptionFits(m_ui.cmdTry);
-    QCOMPARE(shownColour(m_dialog.get(), m_ui.cmdTry, QPoint(12, 8)), QColor(128, 128, 128));
+    QVERIFY(m_ui.tryAgainButton->font().bold());
+    QCOMPARE(m_ui.tryAgainButton->font().pixelSize(), 13);
+    verifyCaptionFits(m_ui.tryAgainButton);
+    QCOMPARE(shownColour(m_dialog.get(), m_ui.tryAgainButton, QPoint(12, 8)), QColor(128, 128, 128));
 }
 
-void tst_ResultLayout::tryAgainTakesTheFocus()
+void tst_ResultDialogLayout::tryAgainTakesTheFocus()
 {
     m_dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
-    QTRY_COMPARE(QApplication::focusWidget(), m_ui.cmdTry);
+    QTRY_COMPARE(QApplication::focusWidget(), m_ui.tryAgainButton);
 }
 
-QTEST_MAIN(tst_ResultLayout)
-#include "tst_result_layout.moc"
+QTEST_MAIN(tst_ResultDialogLayout)
+#include "tst_result_dialog_layout.moc"
