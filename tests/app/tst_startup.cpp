@@ -3,10 +3,11 @@
 #include "app/startup.h"
 #include "ui/exit_screen.h"
 #include "ui/main_window.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QFrame>
 #include <QTest>
 
 #include <algorithm>
@@ -24,13 +25,13 @@ struct Run : TestRun
     }
 };
 
-// Which of the two banners a click on their shared rectangle meets.
+// Which of the two banners a click on their shared place meets.
 QString frontBanner(const MainWindow &window)
 {
-    const QObjectList siblings = window.ui().coBrandLink->parentWidget()->children();
-    return siblings.indexOf(window.ui().coBrandLink) > siblings.indexOf(window.ui().fullBrandLink)
-               ? QStringLiteral("coBrandLink")
-               : QStringLiteral("fullBrandLink");
+    QWidget *bar = window.ui().bottomBar;
+    const QWidget *place = window.ui().coBrandLink->parentWidget();
+    const QWidget *hit = bar->childAt(place->mapTo(bar, place->rect().center()));
+    return hit ? hit->objectName() : QString();
 }
 
 } // namespace
@@ -131,9 +132,6 @@ void tst_Startup::bannerPickComesFromTheClockSeededGenerator()
     MainWindow *window = run.mainWindow();
     QVERIFY(window);
     QCOMPARE(frontBanner(*window), front);
-    QCOMPARE(window->ui().coBrandLink->geometry(), window->ui().fullBrandLink->geometry());
-    const QPoint centre = window->ui().coBrandLink->geometry().center();
-    QCOMPARE(window->ui().bottomBar->childAt(centre)->objectName(), front);
 }
 
 void tst_Startup::failingReminderStillShowsTheMainWindow_data()

@@ -5,7 +5,7 @@
 #include "symboltest/symbol_test.h"
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
-#include "ui/widgets/picture_box.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -152,7 +152,7 @@ void tst_Soak::initTestCase()
     m_main->setAttribute(Qt::WA_DeleteOnClose, false);
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    m_main->ui().beginnerPanel->raise();
+    m_main->showLevel(Level::Beginner);
 
     passedOn = qInstallMessageHandler(dropOffscreenRaiseWarning);
     qApp->installEventFilter(this);

@@ -6,7 +6,9 @@
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
 #include "ui/widgets/picture_box.h"
+#include "ui/widgets/picture_button.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QRadioButton>
 #include <QTest>
@@ -70,9 +72,12 @@ inline bool offersPress(QWidget *widget)
     return actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
 }
 
-// What a screen reader does to press a control.
-inline void press(QWidget *widget)
+// What a screen reader does to press a button. Qt presses it a moment
+// later, down and up as a click; this waits until it is up again, whether
+// the press was taken or refused.
+[[nodiscard]] inline bool press(QAbstractButton *button)
 {
-    if (QAccessibleActionInterface *actions = accessible(widget)->actionInterface())
+    if (QAccessibleActionInterface *actions = accessible(button)->actionInterface())
         actions->doAction(QAccessibleActionInterface::pressAction());
+    return QTest::qWaitFor([button] { return !button->isDown(); });
 }

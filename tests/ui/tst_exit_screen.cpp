@@ -3,7 +3,7 @@
 #include "services/shutdown.h"
 #include "services/web_links.h"
 #include "ui/exit_screen.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 
 #include <QApplication>
 #include <QLabel>

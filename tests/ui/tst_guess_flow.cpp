@@ -5,6 +5,7 @@
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
 #include "ui/widgets/picture_box.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -119,7 +120,7 @@ void tst_GuessFlow::guessIsJudgedShownAndCounted()
     // the picture that the choice for that symbol shows.
     const QPixmap shownPicture = m_main->ui().levelResult(level)->pixmap();
     QVERIFY(samePicture(shownPicture, m_main->ui().pictures.forLevel(level).picture(drawn)));
-    QVERIFY(samePicture(shownPicture, m_main->ui().levelChoice(level, drawn - 1)->pixmap()));
+    QVERIFY(samePicture(shownPicture, m_main->ui().levelChoice(level, drawn - 1)->picture()));
     QCOMPARE(m_main->ui().levelResult(level)->size(), shownPicture.size());
     QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
 }
@@ -195,7 +196,7 @@ void tst_GuessFlow::inputDuringThePauseStartsNoGuess()
 {
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    PictureBox *other = m_main->ui().beginnerChoices[3];
+    PictureButton *other = m_main->ui().beginnerChoices[3];
     m_run->platform.duringSleep = [&] {
         m_run->platform.duringSleep = nullptr;
         const QPointF centre = QRectF(other->rect()).center();

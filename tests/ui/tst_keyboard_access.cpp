@@ -1,6 +1,7 @@
 #include "main_window_access.h"
 
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
+
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -93,7 +94,7 @@ void tst_KeyboardAccess::tabReachesOnlyWhatLiesInFront()
 void tst_KeyboardAccess::focusLeavesAPanelThatGoesBehind()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureBox *picture = m_main->ui().beginnerChoices[2];
+    PictureButton *picture = m_main->ui().beginnerChoices[2];
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     QVERIFY(m_run->chooseLevel(Level::Expert));
@@ -134,14 +135,14 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
     QFETCH(int, position);
     QFETCH(int, drawn);
     QVERIFY(m_run->chooseLevel(level));
-    PictureBox *picture = m_main->ui().levelChoice(level, position);
+    PictureButton *picture = m_main->ui().levelChoice(level, position);
     PictureBox *shown = m_main->ui().levelResult(level);
 
     QString byKey;
     m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     MainWindowRun::answerResult(&byKey);
     if (key == 0) {
-        press(picture);
+        QVERIFY(press(picture));
     } else {
         picture->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(picture->hasFocus());
@@ -169,7 +170,7 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
 void tst_KeyboardAccess::heldKeyMakesOneGuess()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureBox *picture = m_main->ui().beginnerChoices[1];
+    PictureButton *picture = m_main->ui().beginnerChoices[1];
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
@@ -199,7 +200,7 @@ void tst_KeyboardAccess::heldKeyMakesOneGuess()
 void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
 {
     QVERIFY(m_run->chooseLevel(Level::Expert));
-    PictureBox *picture = m_main->ui().expertChoices[5];
+    PictureButton *picture = m_main->ui().expertChoices[5];
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     m_run->random.push(ScriptedRandom::forSymbol(6, 10));
@@ -238,7 +239,7 @@ void tst_KeyboardAccess::resultPictureTakesTheFocusButGuessesNothing()
 void tst_KeyboardAccess::focusFrameShowsOnlyForTheKeyboard()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureBox *picture = m_main->ui().beginnerChoices[3];
+    PictureButton *picture = m_main->ui().beginnerChoices[3];
     const QSize size = picture->size();
     const QImage plain = picture->grab().toImage();
 

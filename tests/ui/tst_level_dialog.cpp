@@ -9,7 +9,28 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTest>
+
+namespace {
+
+// The main window's level panel (or the cover) that the user sees.
+QWidget *panelInFront(const Ui::MainWindow &ui)
+{
+    QWidget *hit = ui.clientArea->childAt(ui.panelStack->geometry().center());
+    for (QWidget *panel : {ui.coverPanel, ui.beginnerPanel, ui.intermediatePanel, ui.expertPanel}) {
+        if (hit == panel || panel->isAncestorOf(hit))
+            return panel;
+    }
+    return hit;
+}
+
+bool showsLevelChoice(const LevelDialog *dialog)
+{
+    return dialog->ui().levelPanel->isVisible() && !dialog->ui().scorePanel->isVisible();
+}
+
+} // namespace
 
 Q_DECLARE_METATYPE(Level)
 
@@ -57,7 +78,7 @@ void tst_LevelDialog::startAsksForALevelWithBeginnerSelected()
     whenModal<LevelDialog>([&](LevelDialog *dialog) {
         shown = dialog;
         beginner = dialog->ui().beginnerOption->isChecked();
-        choiceInFront = liesAbove(dialog->ui().levelPanel, dialog->ui().scorePanel);
+        choiceInFront = showsLevelChoice(dialog);
         QTest::mouseClick(dialog->ui().okButton, Qt::LeftButton);
     });
     m_main->show();
@@ -65,9 +86,7 @@ void tst_LevelDialog::startAsksForALevelWithBeginnerSelected()
     QVERIFY(shown);
     QVERIFY(beginner);
     QVERIFY(choiceInFront);
-    const Ui::MainWindow &ui = m_main->ui();
-    QWidget *hit = ui.clientArea->childAt(ui.coverPanel->geometry().center());
-    QVERIFY(hit == ui.beginnerPanel || ui.beginnerPanel->isAncestorOf(hit));
+    QCOMPARE(panelInFront(m_main->ui()), m_main->ui().beginnerPanel);
     // The dialog is destroyed by OK.
     QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);
 }
@@ -91,11 +110,7 @@ void tst_LevelDialog::okBringsTheChosenPanelForward()
         dialog->confirmLevel();
     });
     m_main->chooseLevel();
-    // The chosen panel covers coverPanel and the other panels: the point in the
-    // middle of the panel area belongs to it.
-    QWidget *hit = ui.clientArea->childAt(ui.coverPanel->geometry().center());
-    QVERIFY(hit);
-    QVERIFY(hit == panels[levelIndex(level)] || panels[levelIndex(level)]->isAncestorOf(hit));
+    QCOMPARE(panelInFront(ui), panels[levelIndex(level)]);
     QVERIFY(m_run->test.isLevelChosen());
 }
 
@@ -111,7 +126,7 @@ void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
     QCOMPARE(m_run->platform.messages[0].text, QStringLiteral("Please Select An option"));
     QVERIFY(m_run->platform.messages[0].icon == Platform::Icon::Critical);
     QVERIFY(m_run->test.isLevelChosen());
-    QVERIFY(m_main->ui().clientArea->childAt(m_main->ui().coverPanel->geometry().center()) == m_main->ui().coverPanel);
+    QCOMPARE(panelInFront(m_main->ui()), m_main->ui().coverPanel);
 }
 
 void tst_LevelDialog::closingWithoutOkAsksAgainOnTheNextActivation()
@@ -148,7 +163,7 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
 {
     const Ui::MainWindow &ui = m_main->ui();
     m_run->test.setLevelChosen(true);
-    ui.intermediatePanel->raise();
+    m_main->showLevel(Level::Intermediate);
     m_run->random.push(ScriptedRandom::forSymbol(7, 8));
     whenModal<ResultDialog>([](ResultDialog *dialog) { dialog->accept(); });
     m_main->guess(Level::Intermediate, 0);
@@ -166,8 +181,7 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
     QVERIFY(restingWhileAsked);
     QCOMPARE(ui.intermediateResult->size(), resting.size());
     // Without OK nothing else changed: the Intermediate panel is still in front.
-    QWidget *hit = ui.clientArea->childAt(ui.coverPanel->geometry().center());
-    QVERIFY(hit == ui.intermediatePanel || ui.intermediatePanel->isAncestorOf(hit));
+    QCOMPARE(panelInFront(ui), ui.intermediatePanel);
     QCOMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 1);
 }
 
@@ -179,7 +193,7 @@ void tst_LevelDialog::levelChoiceAfterScoreViewShowsTheChoice()
     QVERIFY(m_main->existingLevelDialog() != nullptr); // only hidden
     bool choiceInFront = false;
     whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        choiceInFront = liesAbove(dialog->ui().levelPanel, dialog->ui().scorePanel);
+        choiceInFront = showsLevelChoice(dialog);
         dialog->confirmLevel();
     });
     m_main->chooseLevel();

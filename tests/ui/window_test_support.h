@@ -45,10 +45,3 @@ inline QWidget *topOfSiblings(QWidget *parent)
     }
     return top;
 }
-
-// Whether `upper` lies above its sibling `lower` in their parent's stacking order.
-inline bool liesAbove(QWidget *upper, QWidget *lower)
-{
-    const QObjectList &siblings = upper->parentWidget()->children();
-    return siblings.indexOf(upper) > siblings.indexOf(lower);
-}

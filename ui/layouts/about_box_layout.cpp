@@ -3,7 +3,7 @@
 #include "ui/layouts/design.h"
 #include "ui/layouts/placement.h"
 #include "ui/symbol_pictures.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QApplication>
@@ -64,7 +64,7 @@ void AboutBox::setupUi(QDialog *dialog)
     Design::makeGreyButton(okButton);
     place(okButton, 4650, 3600, 1260, 345);
 
-    homePageLink = makeLabel<LinkLabel>(dialog, "homePageLink",
+    homePageLink = makeLabel<LinkButton>(dialog, "homePageLink",
                                        QStringLiteral("Click here to visit www.quendrel.example today"),
                                        Design::font(8.25, true, true));
     place(homePageLink, 1320, 2160, 4650, 195);
@@ -77,7 +77,7 @@ void AboutBox::setupUi(QDialog *dialog)
                                Design::font(8.25, true));
     place(fullBrandOffer, 150, 2520, 6165, 675);
 
-    fullBrandLink = makeLabel<LinkLabel>(dialog, "fullBrandLink",
+    fullBrandLink = makeLabel<LinkButton>(dialog, "fullBrandLink",
                                       QStringLiteral(" Click here for more details."),
                                       Design::font(8.25, true, true));
     place(fullBrandLink, 3240, 3180, 2730, 195);

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QFontDatabase>
-#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -60,10 +59,10 @@ void setForeground(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-void makeTransparent(QLabel *label)
+void makeTransparent(QWidget *widget)
 {
-    label->setAutoFillBackground(false);
-    label->setAttribute(Qt::WA_TranslucentBackground);
+    widget->setAutoFillBackground(false);
+    widget->setAttribute(Qt::WA_TranslucentBackground);
 }
 
 void makeGreyButton(QAbstractButton *button, const QColor &face)

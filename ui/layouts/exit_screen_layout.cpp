@@ -3,7 +3,7 @@
 #include "ui/layouts/design.h"
 #include "ui/layouts/placement.h"
 #include "ui/symbol_pictures.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QFontMetrics>
@@ -96,7 +96,7 @@ void ExitScreen::setupUi(QWidget *window)
     downloadFrame = makeNavyFrame(window, "downloadFrame", QStringLiteral("Download Quendrel Softwares"));
     place(downloadFrame, 7320, 120, 3735, 4575);
 
-    catalogueLink = new LinkLabel(downloadFrame);
+    catalogueLink = new LinkButton(downloadFrame);
     catalogueLink->setObjectName(QStringLiteral("catalogueLink"));
     catalogueLink->setText(QStringLiteral("Click Here To Visit Quendrel Softwares"));
     catalogueLink->setFont(Design::font(9, true, true));

@@ -44,9 +44,9 @@ public slots:
     void showAbout();
     // Brings the level's panel forward, so that the test is played on it.
     void showLevel(Level level);
-    // Brings forward the promotional label that the run's banner number
-    // picks: 1, 3, 5 the co-branding offer, 2, 4, 6 the full-branding one;
-    // any other number leaves the design's order.
+    // Brings forward the branding offer that the run's banner number picks:
+    // 1, 3, 5 the co-branding offer, 2, 4, 6 the full-branding one; any
+    // other number leaves the design's choice, the co-branding offer.
     void showBanner(std::int16_t number);
 
 signals:

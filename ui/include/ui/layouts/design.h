@@ -5,7 +5,6 @@
 #include <QString>
 
 class QAbstractButton;
-class QLabel;
 class QWidget;
 
 // Helpers that turn the windows' design data (twips, Verdana point sizes, RGB
@@ -25,8 +24,8 @@ QFont font(double points, bool bold = false, bool underline = false);
 
 void setBackground(QWidget *widget, const QColor &colour);
 void setForeground(QWidget *widget, const QColor &colour);
-// A transparent label lets its container's colour show through.
-void makeTransparent(QLabel *label);
+// A transparent label or link lets its container's colour show through.
+void makeTransparent(QWidget *widget);
 // A button with a flat grey face and black text, like the design's
 // graphical-style buttons.
 void makeGreyButton(QAbstractButton *button, const QColor &face = QColor(128, 128, 128));
