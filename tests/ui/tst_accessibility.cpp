@@ -15,6 +15,7 @@ QString accessibleName(QWidget *widget)
 }
 
 const QString resting = QStringLiteral("no symbol drawn yet");
+const QString hint = QStringLiteral("Think Deeply and Click On a Symbol");
 
 // A screen reader presses the button. A guess started by the press would
 // open a result dialog over `shown`; that one is answered at once, so that
@@ -31,9 +32,48 @@ bool pressAnsweringNewResults(QAbstractButton *button, QWidget *shown = nullptr)
     return press(button);
 }
 
+// The nodes of a window's accessibility tree that a screen reader reads
+// out: those not marked invisible, below a node that is read out.
+void collectReadable(QAccessibleInterface *node, QList<QAccessibleInterface *> &readable)
+{
+    if (!node || node->state().invisible)
+        return;
+    readable << node;
+    for (int i = 0; i < node->childCount(); ++i)
+        collectReadable(node->child(i), readable);
+}
+
+struct Heard
+{
+    QStringList names;    // every name read out
+    QStringList problems; // what is read out but not on the screen, or has no name of its own
+};
+
+Heard whatAScreenReaderHears(QWidget *window)
+{
+    QList<QAccessibleInterface *> readable;
+    collectReadable(accessible(window), readable);
+    Heard heard;
+    for (QAccessibleInterface *node : std::as_const(readable)) {
+        const QString name = node->text(QAccessible::Name);
+        heard.names << name;
+        auto *widget = qobject_cast<QWidget *>(node->object());
+        if (!widget || widget->isWindow())
+            continue;
+        if (!name.isEmpty() && widget->visibleRegion().isEmpty())
+            heard.problems << QStringLiteral("not on the screen: ") + name;
+        if (node->role() == QAccessible::StaticText && name.isEmpty())
+            heard.problems << QStringLiteral("nameless text: ") + widget->objectName();
+        if (!name.isEmpty() && name == widget->objectName())
+            heard.problems << QStringLiteral("internal name: ") + name;
+    }
+    return heard;
+}
+
 } // namespace
 
-// What screen readers get from the main window: names, roles and presses.
+// What screen readers get from the main window and the level dialog: names,
+// roles, presses, and nothing the user does not see.
 class tst_Accessibility : public QObject
 {
     Q_OBJECT
@@ -49,6 +89,12 @@ private slots:
     void linkIsALinkThatOpensItsPage_data();
     void linkIsALinkThatOpensItsPage();
     void hiddenPagesCannotBePressed();
+    void pressBehindAModalDialogStartsNoGuess_data();
+    void pressBehindAModalDialogStartsNoGuess();
+    void mainWindowIsReadAsItIsSeen_data();
+    void mainWindowIsReadAsItIsSeen();
+    void levelDialogIsReadAsItIsSeen_data();
+    void levelDialogIsReadAsItIsSeen();
 
 private:
     std::unique_ptr<MainWindowRun> m_run;
@@ -196,6 +242,98 @@ void tst_Accessibility::hiddenPagesCannotBePressed()
     QVERIFY(pressAnsweringNewResults(m_main->ui().levelChoice(Level::Beginner, 0)));
     QVERIFY(pressAnsweringNewResults(m_main->ui().levelChoice(Level::Expert, 0)));
     QVERIFY(m_run->platform.sleeps.isEmpty());
+}
+
+void tst_Accessibility::pressBehindAModalDialogStartsNoGuess_data()
+{
+    QTest::addColumn<bool>("resultDialog"); // or the level dialog
+    QTest::newRow("result dialog") << true;
+    QTest::newRow("level dialog") << false;
+}
+
+// A modal dialog keeps the mouse and the keys from the main window; a
+// screen reader's press on a choice picture behind it starts no guess
+// either, least of all a second guess inside the first.
+void tst_Accessibility::pressBehindAModalDialogStartsNoGuess()
+{
+    QFETCH(bool, resultDialog);
+    QVERIFY(m_run->chooseLevel(Level::Beginner));
+    PictureButton *behind = m_main->ui().beginnerChoices[2];
+    bool pressed = false;
+    if (resultDialog) {
+        m_run->random.push(ScriptedRandom::forSymbol(1, 5));
+        whenModal<ResultDialog>([&](ResultDialog *dialog) {
+            pressed = pressAnsweringNewResults(behind, dialog);
+            dialog->accept();
+        });
+        QTest::mouseClick(m_main->ui().beginnerChoices[0], Qt::LeftButton);
+    } else {
+        whenModal<LevelDialog>([&](LevelDialog *dialog) {
+            pressed = pressAnsweringNewResults(behind, dialog);
+            dialog->close();
+        });
+        m_main->chooseLevel();
+    }
+    QVERIFY(pressed);
+    const int guesses = resultDialog ? 1 : 0;
+    QCOMPARE(m_run->platform.sleeps.size(), guesses);
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), guesses);
+}
+
+void tst_Accessibility::mainWindowIsReadAsItIsSeen_data()
+{
+    QTest::addColumn<int>("level"); // -1: none chosen yet
+    QTest::addColumn<QString>("heard");
+    QTest::addColumn<QString>("unheard");
+    QTest::newRow("no level chosen") << -1 << QStringLiteral("Back") << hint;
+    QTest::newRow("beginner") << int(Level::Beginner) << hint << QStringLiteral("triskele");
+    QTest::newRow("intermediate") << int(Level::Intermediate) << hint << QStringLiteral("waves");
+    QTest::newRow("expert") << int(Level::Expert) << hint << QStringLiteral("waves");
+}
+
+// A screen reader reads out what is on the screen, each thing once: not the
+// panels behind the one in front, not the branding offer behind the other,
+// not the outcome that the program keeps for itself.
+void tst_Accessibility::mainWindowIsReadAsItIsSeen()
+{
+    QFETCH(int, level);
+    QFETCH(QString, heard);
+    QFETCH(QString, unheard);
+    if (level >= 0)
+        QVERIFY(m_run->chooseLevel(Level(level)));
+    const Heard read = whatAScreenReaderHears(m_main);
+    QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.join(QStringLiteral(", "))));
+    QCOMPARE(read.names.count(heard), 1);
+    QCOMPARE(read.names.count(unheard), 0);
+    QCOMPARE(read.names.count(QStringLiteral("Score")), level >= 0 ? 1 : 0);
+    QCOMPARE(read.names.count(m_main->ui().coBrandLink->text()) + read.names.count(m_main->ui().fullBrandLink->text()), 1);
+}
+
+void tst_Accessibility::levelDialogIsReadAsItIsSeen_data()
+{
+    QTest::addColumn<bool>("score"); // or the level choice
+    QTest::addColumn<QString>("unheard");
+    QTest::newRow("level choice") << false << QStringLiteral("Score");
+    QTest::newRow("score view") << true << QStringLiteral("Select an Option");
+}
+
+void tst_Accessibility::levelDialogIsReadAsItIsSeen()
+{
+    QFETCH(bool, score);
+    QFETCH(QString, unheard);
+    Heard read;
+    whenModal<LevelDialog>([&read](LevelDialog *dialog) {
+        read = whatAScreenReaderHears(dialog);
+        dialog->close();
+    });
+    if (score)
+        m_main->showScore();
+    else
+        m_main->chooseLevel();
+    QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.join(QStringLiteral(", "))));
+    QVERIFY(!read.names.isEmpty());
+    QCOMPARE(read.names.count(QStringLiteral("OK")), 1);
+    QCOMPARE(read.names.count(unheard), 0);
 }
 
 QTEST_MAIN(tst_Accessibility)

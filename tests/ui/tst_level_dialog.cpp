@@ -5,6 +5,7 @@
 #include "ui/result_dialog.h"
 #include "ui/widgets/picture_box.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPushButton>
@@ -51,6 +52,8 @@ private slots:
     void levelChoiceAfterScoreViewShowsTheChoice();
     void everyFreshDialogStartsAtBeginner();
     void keyboardReachesOnlyThePanelInFront();
+    void enterAfterTheScoreViewConfirmsTheShownLevel_data();
+    void enterAfterTheScoreViewConfirmsTheShownLevel();
 
 private:
     std::unique_ptr<TestRun> m_run;
@@ -238,6 +241,60 @@ void tst_LevelDialog::keyboardReachesOnlyThePanelInFront()
     QVERIFY2(reached.contains(QStringLiteral("okButton")), qPrintable(reached.join(u' ')));
     for (const char *behind : {"scoreOkButton", "scoreBox", "no focus", "dialog never active"})
         QVERIFY2(!reached.contains(QLatin1String(behind)), qPrintable(reached.join(u' ')));
+}
+
+void tst_LevelDialog::enterAfterTheScoreViewConfirmsTheShownLevel_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("Back") << "Back";
+    QTest::newRow("Ctrl+D") << "Ctrl+D";
+    QTest::newRow("menu") << "menu";
+}
+
+// The score's OK only hides the dialog, which comes back with the level
+// choice. Enter there confirms the level shown and brings its panel
+// forward; it never presses the score's OK, which the user cannot see.
+void tst_LevelDialog::enterAfterTheScoreViewConfirmsTheShownLevel()
+{
+    QFETCH(QString, entry);
+    const Ui::MainWindow &ui = m_main->ui();
+    m_run->test.setLevelChosen(true);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+    m_main->showLevel(Level::Intermediate);
+    whenModal<LevelDialog>([](LevelDialog *dialog) { QTest::mouseClick(dialog->ui().scoreOkButton, Qt::LeftButton); });
+    QTest::keyClick(m_main, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(m_main->existingLevelDialog() != nullptr);
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+
+    QString shownLevel;
+    bool closedByEnter = false;
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+        if (QTest::qWaitForWindowActive(dialog) && showsLevelChoice(dialog)) {
+            for (QRadioButton *option : dialog->ui().levelGroup->findChildren<QRadioButton *>()) {
+                if (option->isChecked())
+                    shownLevel = option->text();
+            }
+        }
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
+        closedByEnter = !dialog->isVisible();
+        if (!closedByEnter)
+            dialog->close();
+    });
+    if (entry == QLatin1String("Back"))
+        QTest::mouseClick(ui.backButton, Qt::LeftButton);
+    else if (entry == QLatin1String("Ctrl+D"))
+        QTest::keyClick(m_main, Qt::Key_D, Qt::ControlModifier);
+    else
+        ui.levelAction->trigger();
+
+    QCOMPARE(shownLevel, QStringLiteral("Beginner"));
+    QVERIFY(closedByEnter);
+    QCOMPARE(panelInFront(ui), ui.beginnerPanel);
+    // Confirmed, and so dismissed: the score's OK would only have hidden it.
+    QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);
 }
 
 QTEST_MAIN(tst_LevelDialog)
