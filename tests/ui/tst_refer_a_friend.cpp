@@ -85,6 +85,7 @@ private slots:
     void submitChecks();
     void valuesArriveExactlyAsTyped_data();
     void valuesArriveExactlyAsTyped();
+    void browserThatDoesNotStartShowsNothingMore();
     void refusedSubmitKeepsTheFormAndTheLastValues();
 };
 
@@ -262,6 +263,23 @@ void tst_ReferAFriend::valuesArriveExactlyAsTyped()
     QVERIFY(platform.messages.isEmpty());
     QCOMPARE(platform.openedAddresses, QStringList{referral.requestAddress});
     verifyRequest(referral.requestAddress, fields);
+}
+
+// The browser that does not start says so itself: no message box on top,
+// and the request is kept as sent.
+void tst_ReferAFriend::browserThatDoesNotStartShowsNothingMore()
+{
+    FakePlatform platform;
+    platform.browserStarts = false;
+    Referral referral{{QStringLiteral("Ann"), QStringLiteral("ann@example.org"), QStringLiteral("Hi"),
+                       QStringLiteral("Bo"), QStringLiteral("bo@example.net")},
+                      {}};
+
+    referral.send(platform);
+
+    QVERIFY(!referral.requestAddress.isEmpty());
+    QCOMPARE(platform.openedAddresses, QStringList{referral.requestAddress});
+    QVERIFY(platform.messages.isEmpty());
 }
 
 // A refused submit leaves the boxes as they were; pressing again after a

@@ -21,8 +21,9 @@ public:
     // A modal message box; the caption defaults to the application title.
     virtual Answer showMessage(const QString &text, Buttons buttons, Icon icon,
                                const QString &caption = QStringLiteral("Corvella")) = 0;
-    // Hands a web address to the desktop to open in the user's browser.
-    virtual void openUrl(const QString &address) = 0;
+    // Hands a web address to the desktop to open in the user's browser;
+    // false when no browser could be started for it.
+    virtual bool openUrl(const QString &address) = 0;
     // Blocks the user-interface thread.
     virtual void sleep(int milliseconds) = 0;
     virtual QDate today() const = 0;
