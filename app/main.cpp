@@ -1,7 +1,8 @@
-#include "app/app_context.h"
-#include "app/platform/qt_platform.h"
+#include "services/app_context.h"
+#include "services/app_info.h"
+#include "services/qt_platform.h"
 #include "app/startup.h"
-#include "app/window_registry.h"
+#include "services/window_registry.h"
 #include "symboltest/random_source.h"
 #include "symboltest/symbol_test.h"
 
@@ -10,20 +11,20 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Corvella"));
-    QApplication::setApplicationVersion(QStringLiteral("1.50"));
+    QApplication::setApplicationName(AppInfo::name());
+    QApplication::setApplicationVersion(AppInfo::version());
     // Ties the windows to the desktop entry, also on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quendrel.Corvella"));
     // The program ends only through its shutdown, never because its last
     // window closed.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    modSymbolTest test;
+    SymbolTest test;
     ClockSeededRandom random;
     QtPlatform platform;
     WindowRegistry windows;
     AppContext context{test, random, platform, windows};
 
-    StartApplication(context);
+    startApplication(context);
     return QApplication::exec();
 }

@@ -1,42 +1,34 @@
 #include "app/startup.h"
 
-#include "app/app_context.h"
-#include "app/banner_pick.h"
-#include "app/ignoring_failures.h"
-#include "app/platform/platform.h"
-#include "app/shutdown.h"
-#include "app/update_reminder.h"
+#include "services/app_context.h"
+#include "services/banner_number.h"
+#include "services/platform.h"
+#include "services/shutdown.h"
+#include "services/update_reminder.h"
 #include "symboltest/random_source.h"
+#include "ui/exit_screen.h"
 #include "ui/main_window.h"
-#include "ui/widgets/link_label.h"
 
-void StartApplication(AppContext &context)
+void startApplication(AppContext &context)
 {
     // A second instance is refused and ends; the first one is left alone.
-    try {
-        if (context.platform.otherInstanceRunning()) {
-            context.platform.showMessage(QStringLiteral("Application is already running"),
-                                         Platform::Buttons::Ok, Platform::Icon::Information,
-                                         QStringLiteral("Corvella"));
-            ShutdownApplication(context);
-            return;
-        }
-    } catch (...) {
+    if (context.platform.otherInstanceRunning()) {
+        context.platform.showMessage(QStringLiteral("Application is already running"),
+                                     Platform::Buttons::Ok, Platform::Icon::Information);
+        shutdownApplication(context);
+        return;
     }
 
-    // Each step that fails is skipped; the main window still comes up.
-    IgnoringFailures([&] { context.random.SeedFromClock(); });
-    IgnoringFailures([&] { RunUpdateReminder(context.platform); });
+    context.random.seedFromClock();
+    runUpdateReminder(context.platform);
 
-    frmMain *main = nullptr;
-    IgnoringFailures([&] {
-        main = new frmMain(context);
-        main->show();
+    auto *main = new MainWindow(context);
+    // Closing the exit screen, the last window, ends the program.
+    QObject::connect(main, &MainWindow::exitScreenOpened, main, [&context](ExitScreen *screen) {
+        QObject::connect(screen, &ExitScreen::shutdownRequested, screen, [&context] { shutdownApplication(context); });
     });
+    main->show();
 
-    IgnoringFailures([&] {
-        if (main)
-            context.intCoBrandRandomNumber =
-                CoBrand_Randomize(context.random, main->ui().lblCobrand, main->ui().lblFullBrand);
-    });
+    context.bannerNumber = bannerNumber(context.random.next());
+    main->showBanner(context.bannerNumber);
 }

@@ -1,11 +1,11 @@
 #include "symboltest/level.h"
 
-int LevelIndex(Level level)
+int levelIndex(Level level)
 {
     return static_cast<int>(level);
 }
 
-int SymbolCount(Level level)
+int symbolCount(Level level)
 {
     switch (level) {
     case Level::Beginner:
@@ -18,12 +18,12 @@ int SymbolCount(Level level)
     return 0;
 }
 
-double DrawMultiplier(Level level)
+double drawMultiplier(Level level)
 {
-    return static_cast<double>(SymbolCount(level));
+    return static_cast<double>(symbolCount(level));
 }
 
-const char *LevelName(Level level)
+const char *levelName(Level level)
 {
     switch (level) {
     case Level::Beginner:

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-float UnitFloatFromBits(std::uint32_t bits)
+float unitFloatFromBits(std::uint32_t bits)
 {
     constexpr float scale = 1.0f / 16777216.0f; // 2^-24, exact
     return static_cast<float>(bits >> 8) * scale;
@@ -10,7 +10,7 @@ float UnitFloatFromBits(std::uint32_t bits)
 
 ClockSeededRandom::ClockSeededRandom()
 {
-    SeedFromClock();
+    seedFromClock();
 }
 
 ClockSeededRandom::ClockSeededRandom(std::uint64_t seed)
@@ -19,12 +19,12 @@ ClockSeededRandom::ClockSeededRandom(std::uint64_t seed)
     m_engine.seed(sequence);
 }
 
-float ClockSeededRandom::Next()
+float ClockSeededRandom::next()
 {
-    return UnitFloatFromBits(static_cast<std::uint32_t>(m_engine()));
+    return unitFloatFromBits(static_cast<std::uint32_t>(m_engine()));
 }
 
-void ClockSeededRandom::SeedFromClock()
+void ClockSeededRandom::seedFromClock()
 {
     // Two runs started within the same tick still differ through the
     // steady clock's finer and unrelated count.

@@ -6,15 +6,15 @@ namespace {
 
 constexpr const char *crlf = "\r\n";
 
-std::string levelLine(const char *label, const modSymbolTest &test, Level level)
+std::string levelLine(const char *label, const SymbolTest &test, Level level)
 {
-    return std::string(label) + std::to_string(test.CorrectCount(level)) + " Correct Out Of "
-        + std::to_string(test.AttemptsCount(level)) + " Attempts";
+    return std::string(label) + std::to_string(test.correctCount(level)) + " Correct Out Of "
+        + std::to_string(test.attemptsCount(level)) + " Attempts";
 }
 
 } // namespace
 
-std::string BuildScoreReport(const modSymbolTest &test)
+std::string scoreReport(const SymbolTest &test)
 {
     std::string report;
     report += crlf;

@@ -15,57 +15,44 @@ void saturatingIncrement(std::int16_t &counter)
 
 } // namespace
 
-std::int16_t SymbolFromRandom(float r, Level level)
+std::int16_t symbolFromRandom(float r, Level level)
 {
-    const double x = static_cast<double>(r) * DrawMultiplier(level) + 1.0;
+    const double x = static_cast<double>(r) * drawMultiplier(level) + 1.0;
     return static_cast<std::int16_t>(std::floor(x));
 }
 
-std::int16_t modSymbolTest::DrawSymbol(Level level, RandomSource &random)
+std::int16_t SymbolTest::drawSymbol(Level level, RandomSource &random)
 {
-    const std::int16_t symbol = SymbolFromRandom(random.Next(), level);
-    lastDrawField(level) = symbol;
+    const std::int16_t symbol = symbolFromRandom(random.next(), level);
+    m_lastDraw[levelIndex(level)] = symbol;
     return symbol;
 }
 
-Outcome modSymbolTest::JudgeGuess(Level level, std::int16_t position) const
+Outcome SymbolTest::judgeGuess(Level level, std::int16_t position) const
 {
     const int symbol = static_cast<int>(position) + 1;
-    return symbol == LastDraw(level) ? Outcome::Right : Outcome::Wrong;
+    return symbol == lastDraw(level) ? Outcome::Right : Outcome::Wrong;
 }
 
-void modSymbolTest::RecordGuess(Level level, Outcome outcome)
+void SymbolTest::recordGuess(Level level, Outcome outcome)
 {
-    const int index = LevelIndex(level);
+    const int index = levelIndex(level);
     if (outcome == Outcome::Right)
-        saturatingIncrement(intCorrect[index]);
-    saturatingIncrement(intAttempts[index]);
+        saturatingIncrement(m_correct[index]);
+    saturatingIncrement(m_attempts[index]);
 }
 
-std::int16_t modSymbolTest::LastDraw(Level level) const
+std::int16_t SymbolTest::lastDraw(Level level) const
 {
-    return const_cast<modSymbolTest *>(this)->lastDrawField(level);
+    return m_lastDraw[levelIndex(level)];
 }
 
-std::int16_t modSymbolTest::CorrectCount(Level level) const
+std::int16_t SymbolTest::correctCount(Level level) const
 {
-    return intCorrect[LevelIndex(level)];
+    return m_correct[levelIndex(level)];
 }
 
-std::int16_t modSymbolTest::AttemptsCount(Level level) const
+std::int16_t SymbolTest::attemptsCount(Level level) const
 {
-    return intAttempts[LevelIndex(level)];
-}
-
-std::int16_t &modSymbolTest::lastDrawField(Level level)
-{
-    switch (level) {
-    case Level::Intermediate:
-        return intDrawnIntermediate;
-    case Level::Expert:
-        return intDrawnExpert;
-    case Level::Beginner:
-        break;
-    }
-    return intDrawnBeginner;
+    return m_attempts[levelIndex(level)];
 }

@@ -1,14 +1,14 @@
 #include "ui/about_box.h"
 
-#include "app/app_context.h"
-#include "app/web_links.h"
-#include "app/window_registry.h"
+#include "services/app_context.h"
+#include "services/web_links.h"
+#include "services/window_registry.h"
 #include "ui/widgets/link_label.h"
 
 #include <QPointer>
 #include <QPushButton>
 
-frmAbout::frmAbout(AppContext &context, QWidget *parent)
+AboutBox::AboutBox(AppContext &context, QWidget *parent)
     : QDialog(parent)
     , m_context(context)
 {
@@ -17,45 +17,32 @@ frmAbout::frmAbout(AppContext &context, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     context.windows.add(this);
 
-    // cmdOk is the default button; Escape reaches it through reject().
-    m_ui.cmdOk->setDefault(true);
-    connect(m_ui.cmdOk, &QPushButton::clicked, this, &frmAbout::cmdOk_Click);
-    connect(m_ui.lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
-    connect(m_ui.lblCobrand, &LinkLabel::clicked, this, &frmAbout::lblCobrand_Click);
+    // OK is the default button; Escape reaches it through reject().
+    m_ui.okButton->setDefault(true);
+    connect(m_ui.okButton, &QPushButton::clicked, this, &AboutBox::accept);
+    connect(m_ui.homePageLink, &LinkLabel::clicked, this,
+            [this] { WebLinks(m_context.platform).open(PageRole::HomePage); });
+    // The about box offers the fully branded edition, not co-branding.
+    connect(m_ui.fullBrandLink, &LinkLabel::clicked, this,
+            [this] { WebLinks(m_context.platform).open(PageRole::FullBrandInfoPage); });
 }
 
-void frmAbout::showModal(AppContext &context, QWidget *parent)
+void AboutBox::showModal(AppContext &context, QWidget *parent)
 {
     for (QWidget *window : context.windows.openWindows()) {
-        if (auto *open = qobject_cast<frmAbout *>(window)) {
+        if (auto *open = qobject_cast<AboutBox *>(window)) {
             open->raise();
             open->activateWindow();
             return;
         }
     }
-    QPointer<frmAbout> about = new frmAbout(context, parent);
+    QPointer<AboutBox> about = new AboutBox(context, parent);
     about->exec();
     // Closing has only scheduled the deletion; finish it before returning.
     delete about.data();
 }
 
-void frmAbout::cmdOk_Click()
+void AboutBox::reject()
 {
-    done(QDialog::Accepted);
-}
-
-void frmAbout::lblHomePage_Click()
-{
-    modHelp(m_context.platform).OpenHomePage();
-}
-
-void frmAbout::lblCobrand_Click()
-{
-    // The about box offers the fully branded edition, not co-branding.
-    modHelp(m_context.platform).OpenFullBrandInfoPage();
-}
-
-void frmAbout::reject()
-{
-    cmdOk_Click();
+    accept();
 }

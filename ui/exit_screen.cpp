@@ -1,10 +1,9 @@
 #include "ui/exit_screen.h"
 
-#include "app/app_context.h"
-#include "app/platform/platform.h"
-#include "app/shutdown.h"
-#include "app/web_links.h"
-#include "app/window_registry.h"
+#include "services/app_context.h"
+#include "services/platform.h"
+#include "services/web_links.h"
+#include "services/window_registry.h"
 #include "symboltest/random_source.h"
 #include "ui/widgets/link_label.h"
 
@@ -29,7 +28,7 @@ QString boxText(QWidget *box)
     if (auto *line = qobject_cast<QLineEdit *>(box))
         return line->text();
     if (auto *multi = qobject_cast<QPlainTextEdit *>(box))
-        return Ui::TextBoxText(multi);
+        return Ui::textBoxText(multi);
     return {};
 }
 
@@ -50,7 +49,7 @@ bool movesWithinForm(const QFocusEvent *event)
 
 } // namespace
 
-frmNagScreen2::frmNagScreen2(AppContext &context, QWidget *parent)
+ExitScreen::ExitScreen(AppContext &context, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
 {
@@ -59,27 +58,18 @@ frmNagScreen2::frmNagScreen2(AppContext &context, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     context.windows.add(this);
 
-    for (QWidget *box : {static_cast<QWidget *>(m_ui.txtName), static_cast<QWidget *>(m_ui.txtEmail),
-                         static_cast<QWidget *>(m_ui.txtMessage), static_cast<QWidget *>(m_ui.txtFriendName),
-                         static_cast<QWidget *>(m_ui.txtFriendEmail)})
+    for (QWidget *box : {static_cast<QWidget *>(m_ui.yourNameBox), static_cast<QWidget *>(m_ui.yourEmailBox),
+                         static_cast<QWidget *>(m_ui.yourMessageBox), static_cast<QWidget *>(m_ui.friendNameBox),
+                         static_cast<QWidget *>(m_ui.friendEmailBox)})
         box->installEventFilter(this);
 
-    connect(m_ui.cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
-    connect(m_ui.Check1, &QPushButton::toggled, this, &frmNagScreen2::Check1_Click);
-    connect(m_ui.lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
-    connect(m_ui.cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+    connect(m_ui.referButton, &QPushButton::clicked, this, &ExitScreen::submitReferral);
+    connect(m_ui.visitSiteButton, &QPushButton::toggled, this, &ExitScreen::visitHomePage);
+    connect(m_ui.catalogueLink, &LinkLabel::clicked, this,
+            [this] { WebLinks(m_context.platform).open(PageRole::SoftwareCataloguePage); });
+    connect(m_ui.exitButton, &QPushButton::clicked, this, &ExitScreen::shutdownRequested);
 
-    Form_Load();
-}
-
-void frmNagScreen2::Form_Load()
-{
-    m_context.random.SeedFromClock();
-    const float r = m_context.random.Next();
-    // Int(r * 4) in single precision; a value of 1 from a faulty source
-    // still names the last message.
-    const int n = std::clamp(static_cast<int>(std::floor(r * 4.0f)), 0, 3);
-    m_ui.Label2->setText(Ui::PromotionalMessage(n));
+    showPromotionalMessage();
 
     // Above every window, also those of other programs. It takes over the
     // activation only from this program's own main window, never from
@@ -89,7 +79,17 @@ void frmNagScreen2::Form_Load()
         setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
-bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
+void ExitScreen::showPromotionalMessage()
+{
+    m_context.random.seedFromClock();
+    const float r = m_context.random.next();
+    // Int(r * 4) in single precision; a value of 1 from a faulty source
+    // still names the last message.
+    const int n = std::clamp(static_cast<int>(std::floor(r * 4.0f)), 0, 3);
+    m_ui.appealLabel->setText(Ui::promotionalMessage(n));
+}
+
+bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
 {
     struct Box
     {
@@ -97,11 +97,11 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
         const QString &placeholder;
     };
     const Box boxes[] = {
-        {m_ui.txtName, TellAFriend::YourNamePlaceholder},
-        {m_ui.txtEmail, TellAFriend::YourEmailPlaceholder},
-        {m_ui.txtMessage, TellAFriend::YourMessagePlaceholder},
-        {m_ui.txtFriendName, TellAFriend::FriendNamePlaceholder},
-        {m_ui.txtFriendEmail, TellAFriend::FriendEmailPlaceholder},
+        {m_ui.yourNameBox, ReferAFriend::yourNamePlaceholder},
+        {m_ui.yourEmailBox, ReferAFriend::yourEmailPlaceholder},
+        {m_ui.yourMessageBox, ReferAFriend::yourMessagePlaceholder},
+        {m_ui.friendNameBox, ReferAFriend::friendNamePlaceholder},
+        {m_ui.friendEmailBox, ReferAFriend::friendEmailPlaceholder},
     };
     const auto found = std::find_if(std::begin(boxes), std::end(boxes),
                                     [watched](const Box &box) { return box.box == watched; });
@@ -110,18 +110,18 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
     QWidget *box = found->box;
 
     switch (event->type()) {
-    case QEvent::FocusIn: // the box's GotFocus
+    case QEvent::FocusIn:
         if (movesWithinForm(static_cast<QFocusEvent *>(event))
-            && TellAFriend::TrimBlanks(boxText(box)) == found->placeholder)
+            && ReferAFriend::trimBlanks(boxText(box)) == found->placeholder)
             setBoxText(box, QString());
         break;
-    case QEvent::FocusOut: // the box's LostFocus
+    case QEvent::FocusOut:
         if (movesWithinForm(static_cast<QFocusEvent *>(event))
-            && TellAFriend::TrimBlanks(boxText(box)).isEmpty())
+            && ReferAFriend::trimBlanks(boxText(box)).isEmpty())
             setBoxText(box, found->placeholder);
         break;
-    case QEvent::KeyPress: // txtEmail_KeyPress, txtFriendEmail_KeyPress
-        if ((box == m_ui.txtEmail || box == m_ui.txtFriendEmail)
+    case QEvent::KeyPress:
+        if ((box == m_ui.yourEmailBox || box == m_ui.friendEmailBox)
             && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
             m_context.platform.showMessage(QStringLiteral("Email Address Cannot Contain Space"),
                                            Platform::Buttons::Ok, Platform::Icon::Critical);
@@ -135,55 +135,40 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmNagScreen2::cmdSubmit_Click()
+void ExitScreen::submitReferral()
 {
-    using TellAFriend::TrimBlanks;
-    m_tellAFriend.strYourName = TrimBlanks(boxText(m_ui.txtName));
-    m_tellAFriend.strYourEmail = TrimBlanks(boxText(m_ui.txtEmail));
-    m_tellAFriend.strYourMessage = TrimBlanks(boxText(m_ui.txtMessage));
-    m_tellAFriend.strFriendName = TrimBlanks(boxText(m_ui.txtFriendName));
-    m_tellAFriend.strFriendEmail = TrimBlanks(boxText(m_ui.txtFriendEmail));
+    using ReferAFriend::trimBlanks;
+    ReferAFriend::Fields &fields = m_referral.fields;
+    fields.yourName = trimBlanks(boxText(m_ui.yourNameBox));
+    fields.yourEmail = trimBlanks(boxText(m_ui.yourEmailBox));
+    fields.yourMessage = trimBlanks(boxText(m_ui.yourMessageBox));
+    fields.friendName = trimBlanks(boxText(m_ui.friendNameBox));
+    fields.friendEmail = trimBlanks(boxText(m_ui.friendEmailBox));
 
-    const QString failure =
-        TellAFriend::EmailCheckFailure(m_tellAFriend.strYourEmail, m_tellAFriend.strFriendEmail);
+    const QString failure = ReferAFriend::emailCheckFailure(fields.yourEmail, fields.friendEmail);
     if (!failure.isEmpty()) {
         m_context.platform.showMessage(failure, Platform::Buttons::Ok, Platform::Icon::Critical);
         return;
     }
-    m_tellAFriend.SendReferral(m_context.platform);
+    m_referral.send(m_context.platform);
 }
 
-void frmNagScreen2::Check1_Click()
+void ExitScreen::visitHomePage(bool ticked)
 {
-    // Unticking raises this handler again, which then finds nothing to do.
-    if (!m_ui.Check1->isChecked())
+    // Unticking toggles the button again, which then finds nothing to do.
+    if (!ticked)
         return;
-    m_ui.Check1->setChecked(false);
-    modHelp(m_context.platform).OpenHomePage();
+    m_ui.visitSiteButton->setChecked(false);
+    WebLinks(m_context.platform).open(PageRole::HomePage);
 }
 
-void frmNagScreen2::lblGoToHome_Click()
-{
-    modHelp(m_context.platform).OpenSoftwareCataloguePage();
-}
-
-void frmNagScreen2::cmdClose_Click()
-{
-    ShutdownApplication(m_context);
-}
-
-void frmNagScreen2::Form_Unload()
-{
-    ShutdownApplication(m_context);
-}
-
-void frmNagScreen2::closeEvent(QCloseEvent *event)
+void ExitScreen::closeEvent(QCloseEvent *event)
 {
     // The shutdown closes this window too; a close arriving while this one
     // runs must not start the shutdown over again.
-    if (!m_unloading) {
-        m_unloading = true;
-        Form_Unload();
+    if (!m_closing) {
+        m_closing = true;
+        emit shutdownRequested();
     }
     event->accept();
 }

@@ -1,8 +1,7 @@
 #include "ui/guess_flow.h"
 
-#include "app/app_context.h"
-#include "app/ignoring_failures.h"
-#include "app/platform/platform.h"
+#include "services/app_context.h"
+#include "services/platform.h"
 #include "symboltest/symbol_test.h"
 #include "ui/input_drain.h"
 #include "ui/main_window.h"
@@ -13,36 +12,30 @@
 #include <QGuiApplication>
 #include <QLabel>
 
-void RunGuess(frmMain &main, Level level, std::int16_t position)
+void runGuess(MainWindow &main, Level level, std::int16_t position)
 {
     AppContext &context = main.context();
-    const Ui::frmMain &ui = main.ui();
+    const Ui::MainWindow &ui = main.ui();
 
-    ui.lblScore->setText(QString());
-    ui.picMessage->setVisible(true);
-    ui.picMessage->raise();
+    ui.outcomeLabel->setText(QString());
+    ui.waitPanel->setVisible(true);
+    ui.waitPanel->raise();
     main.repaint();
     QGuiApplication::sync(); // the wait panel reaches the screen before the pause
-    context.platform.sleep(GuessPauseMilliseconds);
-    DropInputQueuedDuringPause();
+    context.platform.sleep(guessPauseMilliseconds);
+    dropInputQueuedDuringPause();
 
-    // From the draw on, a step that fails is skipped and the flow goes on.
-    IgnoringFailures([&] { context.test.DrawSymbol(level, context.random); });
-    IgnoringFailures([&] {
-        const int symbol = context.test.LastDraw(level);
-        const QPixmap drawn = ui.pictures.forLevel(level).ListImage(symbol);
-        if (!drawn.isNull())
-            ui.levelResult(level)->setPicture(drawn, SymbolName(level, symbol));
-    });
-    const Outcome outcome = context.test.JudgeGuess(level, position);
-    IgnoringFailures([&] { ui.lblScore->setText(QString::fromUtf8(OutcomeText(outcome))); });
-    IgnoringFailures([&] { context.test.RecordGuess(level, outcome); });
-    IgnoringFailures([&] { ui.picMessage->setVisible(false); });
+    const std::int16_t symbol = context.test.drawSymbol(level, context.random);
+    // A picture that did not load leaves the result picture as it was.
+    const QPixmap drawn = ui.pictures.forLevel(level).picture(symbol);
+    if (!drawn.isNull())
+        ui.levelResult(level)->setPicture(drawn, symbolName(level, symbol));
+    const Outcome outcome = context.test.judgeGuess(level, position);
+    ui.outcomeLabel->setText(QString::fromUtf8(outcomeText(outcome)));
+    context.test.recordGuess(level, outcome);
+    ui.waitPanel->setVisible(false);
 
-    frmResult result(context);
-    IgnoringFailures([&] {
-        const bool right = ui.lblScore->text() == QLatin1String(OutcomeText(Outcome::Right));
-        result.setMessage(right ? Outcome::Right : Outcome::Wrong);
-    });
+    ResultDialog result(context);
+    result.setMessage(outcome);
     result.exec();
 }

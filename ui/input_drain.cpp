@@ -41,7 +41,7 @@ public:
 
 } // namespace
 
-void DropInputQueuedDuringPause()
+void dropInputQueuedDuringPause()
 {
     InputSwallower swallower;
     QCoreApplication::instance()->installEventFilter(&swallower);

@@ -1,12 +1,10 @@
 #include "ui/level_dialog.h"
 
-#include "app/app_context.h"
-#include "app/ignoring_failures.h"
-#include "app/platform/platform.h"
-#include "app/web_links.h"
-#include "app/window_registry.h"
+#include "services/app_context.h"
+#include "services/platform.h"
+#include "services/web_links.h"
+#include "services/window_registry.h"
 #include "symboltest/symbol_test.h"
-#include "ui/main_window.h"
 #include "ui/widgets/front_only_focus.h"
 #include "ui/widgets/link_label.h"
 
@@ -18,116 +16,73 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-frmSelectOption::frmSelectOption(AppContext &context, frmMain &mainWindow)
-    : m_context(context)
-    , m_mainWindow(mainWindow)
+LevelDialog::LevelDialog(AppContext &context, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
 {
     m_ui.setupUi(this);
     setModal(true);
     context.windows.add(this);
 
-    connect(m_ui.cmdOk, &QPushButton::clicked, this, &frmSelectOption::cmdOk_Click);
-    connect(m_ui.cmdOkScore, &QPushButton::clicked, this, &frmSelectOption::cmdOkScore_Click);
-    connect(m_ui.txtTotalScore, &QPlainTextEdit::textChanged, this, &frmSelectOption::txtTotalScore_Change);
-    connect(m_ui.Label61, &LinkLabel::clicked, this, &frmSelectOption::Label61_Click);
-    connect(m_ui.lblCobrand, &LinkLabel::clicked, this, &frmSelectOption::lblCobrand_Click);
-    connect(m_ui.lblFullBrand, &LinkLabel::clicked, this, &frmSelectOption::lblFullBrand_Click);
+    connect(m_ui.okButton, &QPushButton::clicked, this, &LevelDialog::confirmLevel);
+    connect(m_ui.scoreOkButton, &QPushButton::clicked, this, &LevelDialog::hideScore);
+    // The score report is there to be read, not copied: the clipboard is
+    // emptied whenever the box changes or the mouse works in it.
+    connect(m_ui.scoreBox, &QPlainTextEdit::textChanged, this, &LevelDialog::emptyClipboard);
+    const auto opens = [this](PageRole page) { return [this, page] { WebLinks(m_context.platform).open(page); }; };
+    connect(m_ui.forumLink, &LinkLabel::clicked, this, opens(PageRole::HomePage));
+    connect(m_ui.coBrandLink, &LinkLabel::clicked, this, opens(PageRole::CoBrandInfoPage));
+    connect(m_ui.fullBrandLink, &LinkLabel::clicked, this, opens(PageRole::FullBrandInfoPage));
 
     // The level choice and the score view share one place: the keyboard
     // reaches only the one in front.
-    new FrontOnlyFocus({m_ui.fraSelectoption, m_ui.fraScore}, this);
+    new FrontOnlyFocus({m_ui.levelPanel, m_ui.scorePanel}, this);
 
     // Mouse movement over the score box is reported without a button held.
-    m_ui.txtTotalScore->viewport()->setMouseTracking(true);
-    m_ui.txtTotalScore->viewport()->installEventFilter(this);
+    m_ui.scoreBox->viewport()->setMouseTracking(true);
+    m_ui.scoreBox->viewport()->installEventFilter(this);
 }
 
-void frmSelectOption::cmdOk_Click()
+void LevelDialog::confirmLevel()
 {
-    const Ui::frmMain &main = m_mainWindow.ui();
-    if (m_ui.optBeginner->isChecked()) {
-        main.fraBeginner->raise();
-    } else if (m_ui.optIntermediate->isChecked()) {
-        main.fraIntermediate->raise();
-    } else if (m_ui.optExpert->isChecked()) {
-        main.fraExpert->raise();
+    if (m_ui.beginnerOption->isChecked()) {
+        emit levelChosen(Level::Beginner);
+    } else if (m_ui.intermediateOption->isChecked()) {
+        emit levelChosen(Level::Intermediate);
+    } else if (m_ui.expertOption->isChecked()) {
+        emit levelChosen(Level::Expert);
     } else {
         m_context.platform.showMessage(QStringLiteral("Please Select An option"), Platform::Buttons::Ok,
                                        Platform::Icon::Critical);
     }
-    unload();
-    m_context.test.blnLevelChosen = true;
+    dismiss();
+    m_context.test.setLevelChosen(true);
 }
 
-void frmSelectOption::cmdOkScore_Click()
+void LevelDialog::hideScore()
 {
     hide();
 }
 
-void frmSelectOption::txtTotalScore_Change()
-{
-    emptyClipboard();
-}
-
-void frmSelectOption::txtTotalScore_Click()
-{
-    emptyClipboard();
-}
-
-void frmSelectOption::txtTotalScore_MouseDown()
-{
-    emptyClipboard();
-}
-
-void frmSelectOption::txtTotalScore_MouseMove()
-{
-    emptyClipboard();
-}
-
-void frmSelectOption::txtTotalScore_MouseUp()
-{
-    emptyClipboard();
-}
-
-void frmSelectOption::Label61_Click()
-{
-    IgnoringFailures([this] { modHelp(m_context.platform).OpenHomePage(); });
-}
-
-void frmSelectOption::lblCobrand_Click()
-{
-    modHelp(m_context.platform).OpenCoBrandInfoPage();
-}
-
-void frmSelectOption::lblFullBrand_Click()
-{
-    modHelp(m_context.platform).OpenFullBrandInfoPage();
-}
-
-void frmSelectOption::reject()
+void LevelDialog::reject()
 {
     close();
 }
 
-void frmSelectOption::closeEvent(QCloseEvent *event)
+void LevelDialog::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    unload();
+    dismiss();
 }
 
-bool frmSelectOption::eventFilter(QObject *watched, QEvent *event)
+bool LevelDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_ui.txtTotalScore->viewport()) {
+    if (watched == m_ui.scoreBox->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
-            txtTotalScore_MouseDown();
-            break;
         case QEvent::MouseMove:
-            txtTotalScore_MouseMove();
-            break;
         case QEvent::MouseButtonRelease:
-            txtTotalScore_MouseUp();
-            txtTotalScore_Click();
+            emptyClipboard();
             break;
         default:
             break;
@@ -136,13 +91,13 @@ bool frmSelectOption::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void frmSelectOption::unload()
+void LevelDialog::dismiss()
 {
-    m_unloaded = true;
+    m_dismissed = true;
     hide();
 }
 
-void frmSelectOption::emptyClipboard()
+void LevelDialog::emptyClipboard()
 {
-    IgnoringFailures([this] { m_context.platform.clearClipboard(); });
+    m_context.platform.clearClipboard();
 }

@@ -1,9 +1,8 @@
 #include "ui/main_window.h"
 
-#include "app/app_context.h"
-#include "app/ignoring_failures.h"
-#include "app/web_links.h"
-#include "app/window_registry.h"
+#include "services/app_context.h"
+#include "services/web_links.h"
+#include "services/window_registry.h"
 #include "symboltest/score_report.h"
 #include "symboltest/symbol_test.h"
 #include "ui/about_box.h"
@@ -23,231 +22,184 @@
 #include <QPushButton>
 #include <QTimer>
 
-frmMain::frmMain(AppContext &context, QWidget *parent)
+MainWindow::MainWindow(AppContext &context, QWidget *parent)
     : QMainWindow(parent)
     , m_context(context)
 {
     m_ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     context.windows.add(this);
-    connectHandlers();
+    connectControls();
     // Tab reaches only what lies in front: the chosen level's panel, the
     // banner label on top.
-    new FrontOnlyFocus({m_ui.raCover, m_ui.fraBeginner, m_ui.fraIntermediate, m_ui.fraExpert}, this);
-    new FrontOnlyFocus({m_ui.lblCobrand, m_ui.lblFullBrand}, this);
+    new FrontOnlyFocus({m_ui.coverPanel, m_ui.beginnerPanel, m_ui.intermediatePanel, m_ui.expertPanel}, this);
+    new FrontOnlyFocus({m_ui.coBrandLink, m_ui.fullBrandLink}, this);
     // The window has always started with the focus on the Beginner Score
     // button, which shows it once the Beginner panel is in front.
-    m_ui.cmdScore->setFocus();
+    m_ui.beginnerScoreButton->setFocus();
 }
 
-frmMain::~frmMain()
+MainWindow::~MainWindow()
 {
-    delete m_selectOption;
+    delete m_levelDialog;
 }
 
-void frmMain::connectHandlers()
+void MainWindow::connectControls()
 {
-    for (std::size_t i = 0; i < m_ui.cmdZener.size(); ++i)
-        connect(m_ui.cmdZener[i], &PictureBox::clicked, this, [this, i] { cmdZener_Click(std::int16_t(i)); });
-    for (std::size_t i = 0; i < m_ui.PicIntermediate.size(); ++i)
-        connect(m_ui.PicIntermediate[i], &PictureBox::clicked, this,
-                [this, i] { PicIntermediate_Click(std::int16_t(i)); });
-    for (std::size_t i = 0; i < m_ui.picExpert.size(); ++i)
-        connect(m_ui.picExpert[i], &PictureBox::clicked, this, [this, i] { picExpert_Click(std::int16_t(i)); });
+    for (Level level : AllLevels) {
+        for (int position = 0; position < symbolCount(level); ++position)
+            connect(m_ui.levelChoice(level, position), &PictureBox::clicked, this,
+                    [this, level, position] { guess(level, position); });
+    }
 
-    connect(m_ui.cmdScore, &QPushButton::clicked, this, &frmMain::cmdScore_Click);
-    connect(m_ui.cmdIntermediateScore, &QPushButton::clicked, this, &frmMain::cmdIntermediateScore_Click);
-    connect(m_ui.cmdExpertScore, &QPushButton::clicked, this, &frmMain::cmdExpertScore_Click);
-    connect(m_ui.cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
-    connect(m_ui.cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    for (QPushButton *score : {m_ui.beginnerScoreButton, m_ui.intermediateScoreButton, m_ui.expertScoreButton})
+        connect(score, &QPushButton::clicked, this, &MainWindow::showScore);
+    connect(m_ui.scoreAction, &QAction::triggered, this, &MainWindow::showScore);
+    connect(m_ui.backButton, &QPushButton::clicked, this, &MainWindow::chooseLevel);
+    connect(m_ui.levelAction, &QAction::triggered, this, &MainWindow::chooseLevel);
+    connect(m_ui.exitButton, &QPushButton::clicked, this, &MainWindow::close);
+    connect(m_ui.exitAction, &QAction::triggered, this, &MainWindow::close);
+    connect(m_ui.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 
-    connect(m_ui.mnuScore, &QAction::triggered, this, &frmMain::mnuScore_Click);
-    connect(m_ui.mnuDifficulty, &QAction::triggered, this, &frmMain::mnuDifficulty_Click);
-    connect(m_ui.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    connect(m_ui.mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
-    connect(m_ui.mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
-    connect(m_ui.mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
-    connect(m_ui.mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    connect(m_ui.mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
-    connect(m_ui.mkmoney, &QAction::triggered, this, &frmMain::mkmoney_Click);
-
-    connect(m_ui.Label61, &LinkLabel::clicked, this, &frmMain::Label61_Click);
-    connect(m_ui.lblCobrand, &LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
-    connect(m_ui.lblFullBrand, &LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+    const auto opens = [this](PageRole page) { return [this, page] { WebLinks(m_context.platform).open(page); }; };
+    connect(m_ui.onlineHelpAction, &QAction::triggered, this, opens(PageRole::OnlineHelpPage));
+    connect(m_ui.visitSiteAction, &QAction::triggered, this, opens(PageRole::HomePage));
+    connect(m_ui.updateAction, &QAction::triggered, this, opens(PageRole::DownloadPage));
+    connect(m_ui.donateAction, &QAction::triggered, this, opens(PageRole::DonationPage));
+    connect(m_ui.makeMoneyAction, &QAction::triggered, this, opens(PageRole::FullBrandInfoPage));
+    connect(m_ui.forumLink, &LinkLabel::clicked, this, opens(PageRole::HomePage));
+    connect(m_ui.coBrandLink, &LinkLabel::clicked, this, opens(PageRole::CoBrandInfoPage));
+    connect(m_ui.fullBrandLink, &LinkLabel::clicked, this, opens(PageRole::FullBrandInfoPage));
 }
 
-frmSelectOption *frmMain::selectOption()
+LevelDialog *MainWindow::levelDialog()
 {
-    if (m_selectOption && m_selectOption->isUnloaded())
-        delete m_selectOption;
-    if (!m_selectOption)
-        m_selectOption = new frmSelectOption(m_context, *this);
-    return m_selectOption;
+    if (m_levelDialog && m_levelDialog->isDismissed())
+        delete m_levelDialog;
+    if (!m_levelDialog) {
+        m_levelDialog = new LevelDialog(m_context);
+        connect(m_levelDialog, &LevelDialog::levelChosen, this, &MainWindow::showLevel);
+    }
+    return m_levelDialog;
 }
 
-void frmMain::showSelectOption()
+void MainWindow::showLevel(Level level)
 {
-    QPointer<frmSelectOption> dialog = selectOption();
+    switch (level) {
+    case Level::Beginner:
+        m_ui.beginnerPanel->raise();
+        break;
+    case Level::Intermediate:
+        m_ui.intermediatePanel->raise();
+        break;
+    case Level::Expert:
+        m_ui.expertPanel->raise();
+        break;
+    }
+}
+
+void MainWindow::showBanner(std::int16_t number)
+{
+    switch (number) {
+    case 1:
+    case 3:
+    case 5:
+        m_ui.coBrandLink->raise();
+        break;
+    case 2:
+    case 4:
+    case 6:
+        m_ui.fullBrandLink->raise();
+        break;
+    default:
+        // 7: the design's order stays.
+        break;
+    }
+}
+
+void MainWindow::execLevelDialog()
+{
+    QPointer<LevelDialog> dialog = levelDialog();
     dialog->exec();
-    // Unloading hides the dialog; it is destroyed once its modal showing is over.
-    if (dialog && dialog->isUnloaded())
+    // Dismissing hides the dialog; it is destroyed once its modal showing is over.
+    if (dialog && dialog->isDismissed())
         delete dialog;
 }
 
-void frmMain::Form_Activate()
+void MainWindow::askForLevelIfNoneChosen()
 {
-    if (m_context.test.blnLevelChosen || m_activating)
+    if (m_context.test.isLevelChosen() || m_activating)
         return;
     m_activating = true;
     // A dialog kept hidden after a score view would otherwise come back
     // with the score in front and ask for nothing.
-    if (m_selectOption && !m_selectOption->isUnloaded())
-        m_selectOption->ui().fraSelectoption->raise();
-    showSelectOption();
+    if (m_levelDialog && !m_levelDialog->isDismissed())
+        m_levelDialog->ui().levelPanel->raise();
+    execLevelDialog();
     m_activating = false;
 }
 
-void frmMain::cmdZener_Click(std::int16_t index)
+void MainWindow::guess(Level level, int position)
 {
-    RunGuess(*this, Level::Beginner, index);
+    runGuess(*this, level, std::int16_t(position));
 }
 
-void frmMain::PicIntermediate_Click(std::int16_t index)
+void MainWindow::showScore()
 {
-    RunGuess(*this, Level::Intermediate, index);
-}
-
-void frmMain::picExpert_Click(std::int16_t index)
-{
-    RunGuess(*this, Level::Expert, index);
-}
-
-void frmMain::cmdScore_Click()
-{
-    mnuScore_Click();
-}
-
-void frmMain::cmdIntermediateScore_Click()
-{
-    mnuScore_Click();
-}
-
-void frmMain::cmdExpertScore_Click()
-{
-    mnuScore_Click();
-}
-
-void frmMain::mnuScore_Click()
-{
-    const QString report = QString::fromStdString(BuildScoreReport(m_context.test));
-    frmSelectOption *dialog = selectOption();
-    QPlainTextEdit *box = dialog->ui().txtTotalScore;
+    const QString report = QString::fromStdString(scoreReport(m_context.test));
+    LevelDialog *dialog = levelDialog();
+    QPlainTextEdit *box = dialog->ui().scoreBox;
     // The box shows CR LF line breaks as plain line breaks; setting the same
     // report again is no change.
     QString shown = report;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (box->toPlainText() != shown)
         box->setPlainText(report);
-    dialog->ui().fraScore->raise();
-    showSelectOption();
+    dialog->ui().scorePanel->raise();
+    execLevelDialog();
 }
 
-void frmMain::mnuDifficulty_Click()
+void MainWindow::chooseLevel()
 {
-    selectOption()->ui().fraSelectoption->raise();
+    levelDialog()->ui().levelPanel->raise();
     const QPixmap resting = m_ui.pictures.restingPicture();
-    m_ui.picZenerSymbol->setPicture(resting, RestingPictureName());
-    m_ui.PicIntermediateResult->setPicture(resting, RestingPictureName());
-    m_ui.picExpertResult->setPicture(resting, RestingPictureName());
-    showSelectOption();
+    for (Level level : AllLevels)
+        m_ui.levelResult(level)->setPicture(resting, restingPictureName());
+    execLevelDialog();
 }
 
-void frmMain::cmdBack_Click()
+void MainWindow::showAbout()
 {
-    IgnoringFailures([this] { mnuDifficulty_Click(); });
+    AboutBox::showModal(m_context);
 }
 
-void frmMain::cmdExit_Click()
-{
-    IgnoringFailures([this] { close(); });
-}
-
-void frmMain::mnuExit_Click()
-{
-    IgnoringFailures([this] { cmdExit_Click(); });
-}
-
-void frmMain::mnuAbout_Click()
-{
-    IgnoringFailures([this] { frmAbout::showModal(m_context); });
-}
-
-void frmMain::mnuOnline_Click()
-{
-    IgnoringFailures([this] { modHelp(m_context.platform).OpenOnlineHelpPage(); });
-}
-
-void frmMain::mnuVisit_Click()
-{
-    IgnoringFailures([this] { modHelp(m_context.platform).OpenHomePage(); });
-}
-
-void frmMain::mnuUpdate_Click()
-{
-    IgnoringFailures([this] { modHelp(m_context.platform).OpenDownloadPage(); });
-}
-
-void frmMain::mnuDonate_Click()
-{
-    IgnoringFailures([this] { modHelp(m_context.platform).OpenDonationPage(); });
-}
-
-void frmMain::mkmoney_Click()
-{
-    modHelp(m_context.platform).OpenFullBrandInfoPage();
-}
-
-void frmMain::Label61_Click()
-{
-    IgnoringFailures([this] { modHelp(m_context.platform).OpenHomePage(); });
-}
-
-void frmMain::lblCobrand_Click()
-{
-    modHelp(m_context.platform).OpenCoBrandInfoPage();
-}
-
-void frmMain::lblFullBrand_Click()
-{
-    modHelp(m_context.platform).OpenFullBrandInfoPage();
-}
-
-bool frmMain::event(QEvent *event)
+bool MainWindow::event(QEvent *event)
 {
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::WindowActivate)
-        QTimer::singleShot(0, this, &frmMain::Form_Activate);
+        QTimer::singleShot(0, this, &MainWindow::askForLevelIfNoneChosen);
     return handled;
 }
 
-void frmMain::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     // A bare X server sends no activation: the first showing counts as one.
     if (!m_firstShowSeen) {
         m_firstShowSeen = true;
-        QTimer::singleShot(0, this, &frmMain::Form_Activate);
+        QTimer::singleShot(0, this, &MainWindow::askForLevelIfNoneChosen);
     }
 }
 
-void frmMain::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
-    IgnoringFailures([this] { Form_Unload(); });
+    showExitScreen();
     event->accept();
 }
 
-void frmMain::Form_Unload()
+void MainWindow::showExitScreen()
 {
-    auto *exitScreen = new frmNagScreen2(m_context);
+    auto *exitScreen = new ExitScreen(m_context);
+    emit exitScreenOpened(exitScreen);
     exitScreen->show();
 }

@@ -1,29 +1,24 @@
 #include "ui/result_dialog.h"
 
-#include "app/app_context.h"
-#include "app/window_registry.h"
+#include "services/app_context.h"
+#include "services/window_registry.h"
 #include "ui/layouts/design.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-frmResult::frmResult(AppContext &context, QWidget *parent)
+ResultDialog::ResultDialog(AppContext &context, QWidget *parent)
     : QDialog(parent)
 {
     m_ui.setupUi(this);
     setModal(true);
     context.windows.add(this);
-    connect(m_ui.cmdTry, &QPushButton::clicked, this, &frmResult::cmdTry_Click);
+    connect(m_ui.tryAgainButton, &QPushButton::clicked, this, &ResultDialog::accept);
 }
 
-void frmResult::setMessage(Outcome outcome)
+void ResultDialog::setMessage(Outcome outcome)
 {
-    const Rgb colour = MessageColour(outcome);
-    m_ui.lblResult->setText(QString::fromUtf8(ResultMessage(outcome)));
-    Design::setForeground(m_ui.lblResult, QColor(colour.red, colour.green, colour.blue));
-}
-
-void frmResult::cmdTry_Click()
-{
-    done(QDialog::Accepted);
+    const Rgb colour = messageColour(outcome);
+    m_ui.messageLabel->setText(QString::fromUtf8(resultMessage(outcome)));
+    Design::setForeground(m_ui.messageLabel, QColor(colour.red, colour.green, colour.blue));
 }

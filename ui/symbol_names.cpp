@@ -28,7 +28,7 @@ std::span<const char *const> namesOf(Level level)
 
 } // namespace
 
-QString SymbolName(Level level, int n)
+QString symbolName(Level level, int n)
 {
     const std::span<const char *const> names = namesOf(level);
     if (n < 1 || n > int(names.size()))
@@ -36,7 +36,7 @@ QString SymbolName(Level level, int n)
     return QString::fromLatin1(names[std::size_t(n - 1)]);
 }
 
-QString RestingPictureName()
+QString restingPictureName()
 {
     return QStringLiteral("no symbol drawn yet");
 }

@@ -14,19 +14,19 @@ QList<QPixmap> loadAll(const QStringList &names)
 
 } // namespace
 
-ImageList::ImageList(QList<QPixmap> pictures)
+PictureList::PictureList(QList<QPixmap> pictures)
     : m_pictures(std::move(pictures))
 {
 }
 
-int ImageList::Count() const
+int PictureList::count() const
 {
     return int(m_pictures.size());
 }
 
-QPixmap ImageList::ListImage(int n) const
+QPixmap PictureList::picture(int n) const
 {
-    if (n < 1 || n > Count())
+    if (n < 1 || n > count())
         return {};
     return m_pictures.at(n - 1);
 }
@@ -36,31 +36,31 @@ SymbolPictures SymbolPictures::load()
     const QStringList shared{QStringLiteral("circle"), QStringLiteral("plus"), QStringLiteral("square"),
                              QStringLiteral("star")};
     SymbolPictures lists;
-    lists.IMGBiggener = ImageList(loadAll(shared + QStringList{QStringLiteral("waves"), QStringLiteral("question_cube")}));
-    lists.IMGIntermediate = ImageList(loadAll(shared + QStringList{QStringLiteral("triskele"), QStringLiteral("knotwork"),
+    lists.beginner = PictureList(loadAll(shared + QStringList{QStringLiteral("waves"), QStringLiteral("question_cube")}));
+    lists.intermediate = PictureList(loadAll(shared + QStringList{QStringLiteral("triskele"), QStringLiteral("knotwork"),
                                                                    QStringLiteral("hexagram"), QStringLiteral("pyramid")}));
-    lists.IMGExpert = ImageList(loadAll(shared + QStringList{QStringLiteral("compass_wheel"), QStringLiteral("knotwork"),
+    lists.expert = PictureList(loadAll(shared + QStringList{QStringLiteral("compass_wheel"), QStringLiteral("knotwork"),
                                                              QStringLiteral("triquetra"), QStringLiteral("ring"),
                                                              QStringLiteral("hexagram"), QStringLiteral("pyramid")}));
     return lists;
 }
 
-const ImageList &SymbolPictures::forLevel(Level level) const
+const PictureList &SymbolPictures::forLevel(Level level) const
 {
     switch (level) {
     case Level::Intermediate:
-        return IMGIntermediate;
+        return intermediate;
     case Level::Expert:
-        return IMGExpert;
+        return expert;
     case Level::Beginner:
         break;
     }
-    return IMGBiggener;
+    return beginner;
 }
 
 QPixmap SymbolPictures::restingPicture() const
 {
-    return IMGBiggener.ListImage(6);
+    return beginner.picture(6);
 }
 
 QIcon programIcon()

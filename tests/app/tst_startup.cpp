@@ -1,10 +1,12 @@
-#include "windows/window_test_support.h"
+#include "ui/window_test_support.h"
 
 #include "app/startup.h"
+#include "ui/exit_screen.h"
 #include "ui/main_window.h"
 #include "ui/widgets/link_label.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 
 #include <algorithm>
@@ -15,20 +17,20 @@ const QString durationKey = QStringLiteral("Settings/Duration");
 
 struct Run : TestRun
 {
-    frmMain *mainWindow() const
+    MainWindow *mainWindow() const
     {
         const QList<QWidget *> open = windows.openWindows();
-        return open.isEmpty() ? nullptr : qobject_cast<frmMain *>(open.first());
+        return open.isEmpty() ? nullptr : qobject_cast<MainWindow *>(open.first());
     }
 };
 
 // Which of the two banners a click on their shared rectangle meets.
-QString frontBanner(const frmMain &window)
+QString frontBanner(const MainWindow &window)
 {
-    const QObjectList siblings = window.ui().lblCobrand->parentWidget()->children();
-    return siblings.indexOf(window.ui().lblCobrand) > siblings.indexOf(window.ui().lblFullBrand)
-               ? QStringLiteral("lblCobrand")
-               : QStringLiteral("lblFullBrand");
+    const QObjectList siblings = window.ui().coBrandLink->parentWidget()->children();
+    return siblings.indexOf(window.ui().coBrandLink) > siblings.indexOf(window.ui().fullBrandLink)
+               ? QStringLiteral("coBrandLink")
+               : QStringLiteral("fullBrandLink");
 }
 
 } // namespace
@@ -44,6 +46,7 @@ private slots:
     void bannerPickComesFromTheClockSeededGenerator();
     void failingReminderStillShowsTheMainWindow_data();
     void failingReminderStillShowsTheMainWindow();
+    void closingTheExitScreenEndsTheProgram();
     void cleanup();
 };
 
@@ -52,7 +55,7 @@ void tst_Startup::secondInstanceIsRefusedAndEnds()
     Run run;
     run.platform.anotherInstance = true;
     run.platform.settings.insert(durationKey, QStringLiteral("1 Jan 2020"));
-    StartApplication(run.context);
+    startApplication(run.context);
 
     QCOMPARE(run.platform.messages.size(), 1);
     const FakePlatform::Message &message = run.platform.messages.first();
@@ -67,13 +70,13 @@ void tst_Startup::secondInstanceIsRefusedAndEnds()
     QCOMPARE(run.platform.settings.value(durationKey), QStringLiteral("1 Jan 2020"));
     QVERIFY(run.windows.openWindows().isEmpty());
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    QCOMPARE(run.context.intCoBrandRandomNumber, std::int16_t(0));
+    QCOMPARE(run.context.bannerNumber, std::int16_t(0));
 }
 
 void tst_Startup::startShowsTheMainWindowAfterTheReminder()
 {
     Run run;
-    run.test.blnLevelChosen = true; // keeps the level dialog out of this test
+    run.test.setLevelChosen(true); // keeps the level dialog out of this test
     run.platform.settings.insert(durationKey, QStringLiteral("1 Jan 2020"));
     int seedsWhenAsked = -1;
     bool windowWhenAsked = true;
@@ -81,7 +84,7 @@ void tst_Startup::startShowsTheMainWindowAfterTheReminder()
         seedsWhenAsked = run.random.seeds;
         windowWhenAsked = !QApplication::topLevelWidgets().isEmpty();
     };
-    StartApplication(run.context);
+    startApplication(run.context);
 
     // Seeded first, then the reminder's question, with no window yet.
     QCOMPARE(run.platform.messages.size(), 1);
@@ -89,7 +92,7 @@ void tst_Startup::startShowsTheMainWindowAfterTheReminder()
     QVERIFY(!windowWhenAsked);
     QCOMPARE(run.random.seeds, 1);
 
-    frmMain *window = run.mainWindow();
+    MainWindow *window = run.mainWindow();
     QVERIFY(window);
     QVERIFY(window->isVisible());
     QVERIFY(!window->isModal());
@@ -102,14 +105,14 @@ void tst_Startup::bannerPickComesFromTheClockSeededGenerator_data()
     QTest::addColumn<float>("r");
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("front");
-    QTest::newRow("1: co-branding") << 0.0f << 1 << "lblCobrand";
-    QTest::newRow("2: full branding") << 0.25f << 2 << "lblFullBrand";
-    QTest::newRow("3: co-branding") << 0.34f << 3 << "lblCobrand";
-    QTest::newRow("4: full branding") << 0.5f << 4 << "lblFullBrand";
-    QTest::newRow("5: co-branding") << 0.67f << 5 << "lblCobrand";
-    QTest::newRow("6: full branding") << 0.75f << 6 << "lblFullBrand";
+    QTest::newRow("1: co-branding") << 0.0f << 1 << "coBrandLink";
+    QTest::newRow("2: full branding") << 0.25f << 2 << "fullBrandLink";
+    QTest::newRow("3: co-branding") << 0.34f << 3 << "coBrandLink";
+    QTest::newRow("4: full branding") << 0.5f << 4 << "fullBrandLink";
+    QTest::newRow("5: co-branding") << 0.67f << 5 << "coBrandLink";
+    QTest::newRow("6: full branding") << 0.75f << 6 << "fullBrandLink";
     // Nothing is moved: the co-branding label stays in front, as designed.
-    QTest::newRow("7: layout order") << 0.99f << 7 << "lblCobrand";
+    QTest::newRow("7: layout order") << 0.99f << 7 << "coBrandLink";
 }
 
 void tst_Startup::bannerPickComesFromTheClockSeededGenerator()
@@ -119,18 +122,18 @@ void tst_Startup::bannerPickComesFromTheClockSeededGenerator()
     QFETCH(QString, front);
 
     Run run;
-    run.test.blnLevelChosen = true;
+    run.test.setLevelChosen(true);
     run.random.push(r);
-    StartApplication(run.context);
+    startApplication(run.context);
 
-    QCOMPARE(int(run.context.intCoBrandRandomNumber), number);
+    QCOMPARE(int(run.context.bannerNumber), number);
     QCOMPARE(run.random.draws, 1);
-    frmMain *window = run.mainWindow();
+    MainWindow *window = run.mainWindow();
     QVERIFY(window);
     QCOMPARE(frontBanner(*window), front);
-    QCOMPARE(window->ui().lblCobrand->geometry(), window->ui().lblFullBrand->geometry());
-    const QPoint centre = window->ui().lblCobrand->geometry().center();
-    QCOMPARE(window->ui().Frame5->childAt(centre)->objectName(), front);
+    QCOMPARE(window->ui().coBrandLink->geometry(), window->ui().fullBrandLink->geometry());
+    const QPoint centre = window->ui().coBrandLink->geometry().center();
+    QCOMPARE(window->ui().bottomBar->childAt(centre)->objectName(), front);
 }
 
 void tst_Startup::failingReminderStillShowsTheMainWindow_data()
@@ -147,16 +150,42 @@ void tst_Startup::failingReminderStillShowsTheMainWindow()
     QFETCH(bool, readOnly);
 
     Run run;
-    run.test.blnLevelChosen = true;
+    run.test.setLevelChosen(true);
     if (!stored.isEmpty())
         run.platform.settings.insert(durationKey, stored);
     run.platform.settingsReadOnly = readOnly;
-    StartApplication(run.context);
+    startApplication(run.context);
 
     QVERIFY(run.platform.messages.isEmpty());
     QVERIFY(run.mainWindow());
     QVERIFY(run.mainWindow()->isVisible());
-    QVERIFY(run.context.intCoBrandRandomNumber != 0);
+    QVERIFY(run.context.bannerNumber != 0);
+}
+
+// The main window leads to the exit screen, whose closing ends the run
+// through the shutdown: every window closed, exit code 0.
+void tst_Startup::closingTheExitScreenEndsTheProgram()
+{
+    Run run;
+    run.test.setLevelChosen(true);
+    startApplication(run.context);
+    QPointer<MainWindow> window = run.mainWindow();
+    QVERIFY(window);
+    QVERIFY(window->close());
+
+    ExitScreen *screen = nullptr;
+    for (QWidget *open : run.windows.openWindows()) {
+        if (auto *exitScreen = qobject_cast<ExitScreen *>(open))
+            screen = exitScreen;
+    }
+    QVERIFY(screen);
+    QVERIFY(run.platform.exitCodes.isEmpty());
+    QPointer<ExitScreen> screenGuard = screen;
+    QVERIFY(screen->close());
+
+    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    QVERIFY(run.context.ended);
+    QTRY_VERIFY(window.isNull() && screenGuard.isNull());
 }
 
 void tst_Startup::cleanup()

@@ -18,7 +18,7 @@ public:
         return (static_cast<float>(symbol) - 0.5f) / static_cast<float>(symbolCount);
     }
 
-    float Next() override
+    float next() override
     {
         ++draws;
         if (m_values.empty())
@@ -27,7 +27,7 @@ public:
         m_values.pop_front();
         return m_last;
     }
-    void SeedFromClock() override { ++seeds; }
+    void seedFromClock() override { ++seeds; }
 
     int draws = 0;
     int seeds = 0;

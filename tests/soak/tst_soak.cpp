@@ -1,5 +1,5 @@
-#include "app/app_context.h"
-#include "app/window_registry.h"
+#include "services/app_context.h"
+#include "services/window_registry.h"
 #include "fakes/fake_platform.h"
 #include "fakes/scripted_random.h"
 #include "symboltest/symbol_test.h"
@@ -36,7 +36,7 @@ constexpr int Guesses = 40000;
 constexpr int WrongFirst = Guesses / 8;
 constexpr int RightAfter = Guesses - WrongFirst;
 constexpr int Limit = 32767;
-constexpr int Clicked = 0; // cmdZener(0), the circle: symbol 1
+constexpr int Clicked = 0; // beginnerChoice0, the circle: symbol 1
 // Memory and widgets are compared between these two points.
 constexpr int FirstSample = 1000;
 
@@ -44,12 +44,12 @@ constexpr int FirstSample = 1000;
 class PinnedDraws final : public RandomSource
 {
 public:
-    float Next() override
+    float next() override
     {
         ++draws;
         return ScriptedRandom::forSymbol(draws <= WrongFirst ? Clicked + 2 : Clicked + 1, 5);
     }
-    void SeedFromClock() override {}
+    void seedFromClock() override {}
 
     int draws = 0;
 };
@@ -125,12 +125,12 @@ private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void guessOnce();
 
-    modSymbolTest m_test;
+    SymbolTest m_test;
     PinnedDraws m_random;
     FakePlatform m_platform;
     WindowRegistry m_windows;
     AppContext m_context{m_test, m_random, m_platform, m_windows};
-    std::unique_ptr<frmMain> m_main;
+    std::unique_ptr<MainWindow> m_main;
     QEventLoop m_loop;
 
     int m_guessesMade = 0;
@@ -145,14 +145,14 @@ private:
 // Plays the whole session once; the test functions look at what it left.
 void tst_Soak::initTestCase()
 {
-    m_test.blnLevelChosen = true;
+    m_test.setLevelChosen(true);
     m_platform.sleeps.reserve(Guesses);
 
-    m_main = std::make_unique<frmMain>(m_context);
+    m_main = std::make_unique<MainWindow>(m_context);
     m_main->setAttribute(Qt::WA_DeleteOnClose, false);
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    m_main->ui().fraBeginner->raise();
+    m_main->ui().beginnerPanel->raise();
 
     passedOn = qInstallMessageHandler(dropOffscreenRaiseWarning);
     qApp->installEventFilter(this);
@@ -180,10 +180,10 @@ void tst_Soak::cleanupTestCase()
 
 void tst_Soak::guessOnce()
 {
-    QTest::mouseClick(m_main->ui().cmdZener[Clicked], Qt::LeftButton);
+    QTest::mouseClick(m_main->ui().beginnerChoices[Clicked], Qt::LeftButton);
     ++m_guessesMade;
-    if (m_correctWhenAttemptsReachedTheLimit < 0 && m_test.AttemptsCount(Level::Beginner) == Limit)
-        m_correctWhenAttemptsReachedTheLimit = m_test.CorrectCount(Level::Beginner);
+    if (m_correctWhenAttemptsReachedTheLimit < 0 && m_test.attemptsCount(Level::Beginner) == Limit)
+        m_correctWhenAttemptsReachedTheLimit = m_test.correctCount(Level::Beginner);
     if (m_guessesMade == FirstSample)
         m_first = sampleNow();
     if (m_guessesMade == Guesses) {
@@ -200,16 +200,16 @@ bool tst_Soak::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::Show)
         return false;
-    auto *dialog = qobject_cast<frmResult *>(watched);
+    auto *dialog = qobject_cast<ResultDialog *>(watched);
     if (!dialog)
         return false;
     ++m_dialogsShown;
     const Outcome expected = m_dialogsShown <= WrongFirst ? Outcome::Wrong : Outcome::Right;
-    if (dialog->ui().lblResult->text() != QString::fromUtf8(ResultMessage(expected)))
+    if (dialog->ui().messageLabel->text() != QString::fromUtf8(resultMessage(expected)))
         ++m_messagesAmiss;
     QMetaObject::invokeMethod(
         dialog,
-        [button = QPointer<QPushButton>(dialog->ui().cmdTry)] {
+        [button = QPointer<QPushButton>(dialog->ui().tryAgainButton)] {
             if (button)
                 QTest::mouseClick(button, Qt::LeftButton);
         },
@@ -222,15 +222,15 @@ void tst_Soak::everyGuessShowsItsOwnOutcome()
     QCOMPARE(m_guessesMade, Guesses);
     QCOMPARE(m_dialogsShown, Guesses);
     QCOMPARE(m_messagesAmiss, 0);
-    QVERIFY(m_main->findChildren<frmResult *>().isEmpty());
-    QVERIFY(!m_main->ui().picMessage->isVisible());
+    QVERIFY(m_main->findChildren<ResultDialog *>().isEmpty());
+    QVERIFY(!m_main->ui().waitPanel->isVisible());
 }
 
 // Attempts reach the limit first; the right guesses that follow still raise
 // the correct count, so from then on the counts no longer match the guesses.
 void tst_Soak::attemptsStopAtTheLimitWhileRightGuessesStillCount()
 {
-    QCOMPARE(int(m_test.AttemptsCount(Level::Beginner)), Limit);
+    QCOMPARE(int(m_test.attemptsCount(Level::Beginner)), Limit);
     QCOMPARE(m_correctWhenAttemptsReachedTheLimit, Limit - WrongFirst);
     QVERIFY(m_correctWhenAttemptsReachedTheLimit < Limit);
 }
@@ -238,10 +238,10 @@ void tst_Soak::attemptsStopAtTheLimitWhileRightGuessesStillCount()
 void tst_Soak::correctCountStopsAtTheLimitToo()
 {
     QVERIFY(RightAfter > Limit); // the session is long enough to get there
-    QCOMPARE(int(m_test.CorrectCount(Level::Beginner)), Limit);
+    QCOMPARE(int(m_test.correctCount(Level::Beginner)), Limit);
     for (Level other : {Level::Intermediate, Level::Expert}) {
-        QCOMPARE(int(m_test.CorrectCount(other)), 0);
-        QCOMPARE(int(m_test.AttemptsCount(other)), 0);
+        QCOMPARE(int(m_test.correctCount(other)), 0);
+        QCOMPARE(int(m_test.attemptsCount(other)), 0);
     }
 }
 

@@ -82,13 +82,13 @@ QString labelCaption(const QString &designCaption)
     return caption;
 }
 
-QString ForumPromotion()
+QString forumPromotion()
 {
     return QStringLiteral("Join the friendly Quendrel forum! Share your psychic experiences. "
                           "Visit www.quendrel.example/forum today.");
 }
 
-QString CoBrandCaption()
+QString coBrandCaption()
 {
     return labelCaption(
         QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
@@ -97,7 +97,7 @@ QString CoBrandCaption()
         + QStringLiteral(" for details.    Click Here for more info on co-branding."));
 }
 
-QString FullBrandCaption()
+QString fullBrandCaption()
 {
     return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                           "money online. Get this software fully branded for your website. "

@@ -1,5 +1,6 @@
 #include "ui/layouts/main_window_layout.h"
 
+#include "services/app_info.h"
 #include "ui/layouts/design.h"
 #include "ui/symbol_names.h"
 #include "ui/widgets/link_label.h"
@@ -22,7 +23,7 @@ namespace {
 constexpr int clientWidthTwips = 9495;
 constexpr int clientHeightTwips = 7215;
 
-// The rectangle between the banner and the bottom bar that raCover and the
+// The rectangle between the banner and the bottom bar that coverPanel and the
 // three level panels share.
 constexpr int panelLeft = 0;
 constexpr int panelTop = 600;
@@ -132,12 +133,13 @@ PictureBox *pictureBox(QWidget *parent, const QString &name, const QPixmap &pict
     return box;
 }
 
-// Choice picture `array(index)` shows picture index + 1 of its level's list.
-PictureBox *choicePicture(QWidget *panel, const char *array, int index, const ImageList &list,
+// The choice picture at a 0-based position shows picture position + 1 of its
+// level's list.
+PictureBox *choicePicture(QWidget *panel, const char *name, int position, const PictureList &list,
                           int left, int top, int width, int height)
 {
-    PictureBox *box = pictureBox(panel, QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index),
-                                 list.ListImage(index + 1), left, top, width, height);
+    PictureBox *box = pictureBox(panel, QStringLiteral("%1%2").arg(QLatin1String(name)).arg(position),
+                                 list.picture(position + 1), left, top, width, height);
     box->setClickable(true);
     return box;
 }
@@ -147,7 +149,7 @@ template<std::size_t N>
 void nameChoices(const std::array<PictureBox *, N> &choices, Level level)
 {
     for (std::size_t i = 0; i < N; ++i)
-        choices[i]->setAccessibleName(SymbolName(level, int(i) + 1));
+        choices[i]->setAccessibleName(symbolName(level, int(i) + 1));
 }
 
 // A result picture takes the focus by Tab, so that a screen reader can tell
@@ -155,7 +157,7 @@ void nameChoices(const std::array<PictureBox *, N> &choices, Level level)
 void makeReadable(PictureBox *result)
 {
     result->setFocusPolicy(Qt::TabFocus);
-    result->setAccessibleName(RestingPictureName());
+    result->setAccessibleName(restingPictureName());
 }
 
 // Lays the panel's controls in the design's stacking order: the score button
@@ -175,13 +177,13 @@ void stackPanel(QPushButton *score, QGroupBox *result, const std::array<PictureB
 
 namespace Ui {
 
-void frmMain::setupUi(QMainWindow *window)
+void MainWindow::setupUi(QMainWindow *window)
 {
     pictures = SymbolPictures::load();
     const QPixmap resting = pictures.restingPicture();
 
-    window->setObjectName(QStringLiteral("frmMain"));
-    window->setWindowTitle(QStringLiteral("Corvella v1.50"));
+    window->setObjectName(QStringLiteral("mainWindow"));
+    window->setWindowTitle(AppInfo::title());
     window->setWindowIcon(programIcon());
     // Fixed single border: close box and system menu, no minimise or maximise.
     // X11 window managers heed the button hints only on a customised frame.
@@ -200,128 +202,128 @@ void frmMain::setupUi(QMainWindow *window)
 
     // Top-level controls are created from the bottom of the stacking order
     // up, so that each new one covers those before it.
-    lblScore = label<QLabel>(clientArea, "lblScore", QStringLiteral("lblScore"));
-    Design::place(lblScore, 6360, 7080, 1695, 375);
+    outcomeLabel = label<QLabel>(clientArea, "outcomeLabel", QString());
+    Design::place(outcomeLabel, 6360, 7080, 1695, 375);
 
-    fraExpert = flatFrame(clientArea, "fraExpert", Design::panelPink);
-    fraIntermediate = flatFrame(clientArea, "fraIntermediate", Design::panelPink);
-    fraBeginner = flatFrame(clientArea, "fraBeginner", Design::panelPink);
-    raCover = flatFrame(clientArea, "raCover", Design::panelPink);
-    for (QFrame *panel : {fraExpert, fraIntermediate, fraBeginner, raCover})
+    expertPanel = flatFrame(clientArea, "expertPanel", Design::panelPink);
+    intermediatePanel = flatFrame(clientArea, "intermediatePanel", Design::panelPink);
+    beginnerPanel = flatFrame(clientArea, "beginnerPanel", Design::panelPink);
+    coverPanel = flatFrame(clientArea, "coverPanel", Design::panelPink);
+    for (QFrame *panel : {expertPanel, intermediatePanel, beginnerPanel, coverPanel})
         Design::place(panel, panelLeft, panelTop, panelWidth, panelHeight);
 
     // Beginner panel: a zigzag of five pictures under the hint.
-    const ImageList &beginner = pictures.IMGBiggener;
-    cmdScore = scoreButton(fraBeginner, "cmdScore", 360, 8655);
-    Frame6 = resultFrame(fraBeginner, "Frame6");
-    Design::place(Frame6, 3240, 120, 2895, 2055);
-    picZenerSymbol = pictureBox(Frame6, QStringLiteral("picZenerSymbol"), resting, 720, 360, 1515, 1470);
-    Label1 = hintLabel(fraBeginner, "Label1");
-    Design::place(Label1, 3045, 2280, 3525, 195);
-    cmdZener[0] = choicePicture(fraBeginner, "cmdZener", 0, beginner, 360, 3480, 1500, 1500);
-    cmdZener[1] = choicePicture(fraBeginner, "cmdZener", 1, beginner, 2160, 2520, 1500, 1500);
-    cmdZener[2] = choicePicture(fraBeginner, "cmdZener", 2, beginner, 3960, 3480, 1500, 1500);
-    cmdZener[3] = choicePicture(fraBeginner, "cmdZener", 3, beginner, 5760, 2520, 1500, 1500);
-    cmdZener[4] = choicePicture(fraBeginner, "cmdZener", 4, beginner, 7560, 3480, 1500, 1500);
-    stackPanel(cmdScore, Frame6, cmdZener, Label1);
-    nameChoices(cmdZener, Level::Beginner);
-    makeReadable(picZenerSymbol);
+    const PictureList &beginner = pictures.beginner;
+    beginnerScoreButton = scoreButton(beginnerPanel, "beginnerScoreButton", 360, 8655);
+    beginnerResultFrame = resultFrame(beginnerPanel, "beginnerResultFrame");
+    Design::place(beginnerResultFrame, 3240, 120, 2895, 2055);
+    beginnerResult = pictureBox(beginnerResultFrame, QStringLiteral("beginnerResult"), resting, 720, 360, 1515, 1470);
+    beginnerHint = hintLabel(beginnerPanel, "beginnerHint");
+    Design::place(beginnerHint, 3045, 2280, 3525, 195);
+    beginnerChoices[0] = choicePicture(beginnerPanel, "beginnerChoice", 0, beginner, 360, 3480, 1500, 1500);
+    beginnerChoices[1] = choicePicture(beginnerPanel, "beginnerChoice", 1, beginner, 2160, 2520, 1500, 1500);
+    beginnerChoices[2] = choicePicture(beginnerPanel, "beginnerChoice", 2, beginner, 3960, 3480, 1500, 1500);
+    beginnerChoices[3] = choicePicture(beginnerPanel, "beginnerChoice", 3, beginner, 5760, 2520, 1500, 1500);
+    beginnerChoices[4] = choicePicture(beginnerPanel, "beginnerChoice", 4, beginner, 7560, 3480, 1500, 1500);
+    stackPanel(beginnerScoreButton, beginnerResultFrame, beginnerChoices, beginnerHint);
+    nameChoices(beginnerChoices, Level::Beginner);
+    makeReadable(beginnerResult);
 
     // Intermediate panel: the hint lies below the pictures.
-    const ImageList &intermediate = pictures.IMGIntermediate;
-    cmdIntermediateScore = scoreButton(fraIntermediate, "cmdIntermediateScore", 1680, 6255);
-    Frame7 = resultFrame(fraIntermediate, "Frame7");
-    Design::place(Frame7, 3308, 120, 2895, 2055);
-    PicIntermediateResult =
-        pictureBox(Frame7, QStringLiteral("PicIntermediateResult"), resting, 720, 360, 1515, 1470);
-    Label2 = hintLabel(fraIntermediate, "Label2");
-    Design::place(Label2, 3045, 4680, 3525, 195);
-    PicIntermediate[0] = choicePicture(fraIntermediate, "PicIntermediate", 0, intermediate, 120, 2280, 1500, 1500);
-    PicIntermediate[1] = choicePicture(fraIntermediate, "PicIntermediate", 1, intermediate, 1680, 1560, 1500, 1500);
-    PicIntermediate[2] = choicePicture(fraIntermediate, "PicIntermediate", 2, intermediate, 6360, 1560, 1500, 1500);
-    PicIntermediate[3] = choicePicture(fraIntermediate, "PicIntermediate", 3, intermediate, 7920, 2280, 1500, 1500);
-    PicIntermediate[4] = choicePicture(fraIntermediate, "PicIntermediate", 4, intermediate, 1680, 3120, 1500, 1455);
-    PicIntermediate[5] = choicePicture(fraIntermediate, "PicIntermediate", 5, intermediate, 3240, 3120, 1515, 1470);
-    PicIntermediate[6] = choicePicture(fraIntermediate, "PicIntermediate", 6, intermediate, 4800, 3120, 1515, 1470);
-    PicIntermediate[7] = choicePicture(fraIntermediate, "PicIntermediate", 7, intermediate, 6360, 3120, 1515, 1470);
-    stackPanel(cmdIntermediateScore, Frame7, PicIntermediate, Label2);
-    nameChoices(PicIntermediate, Level::Intermediate);
-    makeReadable(PicIntermediateResult);
+    const PictureList &intermediate = pictures.intermediate;
+    intermediateScoreButton = scoreButton(intermediatePanel, "intermediateScoreButton", 1680, 6255);
+    intermediateResultFrame = resultFrame(intermediatePanel, "intermediateResultFrame");
+    Design::place(intermediateResultFrame, 3308, 120, 2895, 2055);
+    intermediateResult =
+        pictureBox(intermediateResultFrame, QStringLiteral("intermediateResult"), resting, 720, 360, 1515, 1470);
+    intermediateHint = hintLabel(intermediatePanel, "intermediateHint");
+    Design::place(intermediateHint, 3045, 4680, 3525, 195);
+    intermediateChoices[0] = choicePicture(intermediatePanel, "intermediateChoice", 0, intermediate, 120, 2280, 1500, 1500);
+    intermediateChoices[1] = choicePicture(intermediatePanel, "intermediateChoice", 1, intermediate, 1680, 1560, 1500, 1500);
+    intermediateChoices[2] = choicePicture(intermediatePanel, "intermediateChoice", 2, intermediate, 6360, 1560, 1500, 1500);
+    intermediateChoices[3] = choicePicture(intermediatePanel, "intermediateChoice", 3, intermediate, 7920, 2280, 1500, 1500);
+    intermediateChoices[4] = choicePicture(intermediatePanel, "intermediateChoice", 4, intermediate, 1680, 3120, 1500, 1455);
+    intermediateChoices[5] = choicePicture(intermediatePanel, "intermediateChoice", 5, intermediate, 3240, 3120, 1515, 1470);
+    intermediateChoices[6] = choicePicture(intermediatePanel, "intermediateChoice", 6, intermediate, 4800, 3120, 1515, 1470);
+    intermediateChoices[7] = choicePicture(intermediatePanel, "intermediateChoice", 7, intermediate, 6360, 3120, 1515, 1470);
+    stackPanel(intermediateScoreButton, intermediateResultFrame, intermediateChoices, intermediateHint);
+    nameChoices(intermediateChoices, Level::Intermediate);
+    makeReadable(intermediateResult);
 
     // Expert panel: the shared symbols above, the Expert emblems below.
-    const ImageList &expert = pictures.IMGExpert;
-    cmdExpertScore = scoreButton(fraExpert, "cmdExpertScore", 120, 9255);
-    Frame8 = resultFrame(fraExpert, "Frame8");
-    Design::place(Frame8, 3548, 120, 2415, 1935);
-    picExpertResult = pictureBox(Frame8, QStringLiteral("picExpertResult"), resting, 480, 240, 1515, 1470);
-    Label3 = hintLabel(fraExpert, "Label3");
-    Design::place(Label3, 2985, 4680, 3525, 195);
-    picExpert[0] = choicePicture(fraExpert, "picExpert", 0, expert, 120, 1560, 1500, 1500);
-    picExpert[1] = choicePicture(fraExpert, "picExpert", 1, expert, 1680, 1560, 1500, 1500);
-    picExpert[2] = choicePicture(fraExpert, "picExpert", 2, expert, 6360, 1560, 1500, 1500);
-    picExpert[3] = choicePicture(fraExpert, "picExpert", 3, expert, 7920, 1560, 1500, 1500);
-    picExpert[4] = choicePicture(fraExpert, "picExpert", 4, expert, 120, 3120, 1530, 1455);
-    picExpert[5] = choicePicture(fraExpert, "picExpert", 5, expert, 1680, 3120, 1515, 1470);
-    picExpert[6] = choicePicture(fraExpert, "picExpert", 6, expert, 3240, 3120, 1530, 1470);
-    picExpert[7] = choicePicture(fraExpert, "picExpert", 7, expert, 4800, 3120, 1515, 1470);
-    picExpert[8] = choicePicture(fraExpert, "picExpert", 8, expert, 6360, 3120, 1515, 1470);
-    picExpert[9] = choicePicture(fraExpert, "picExpert", 9, expert, 7920, 3120, 1515, 1470);
-    stackPanel(cmdExpertScore, Frame8, picExpert, Label3);
-    nameChoices(picExpert, Level::Expert);
-    makeReadable(picExpertResult);
+    const PictureList &expert = pictures.expert;
+    expertScoreButton = scoreButton(expertPanel, "expertScoreButton", 120, 9255);
+    expertResultFrame = resultFrame(expertPanel, "expertResultFrame");
+    Design::place(expertResultFrame, 3548, 120, 2415, 1935);
+    expertResult = pictureBox(expertResultFrame, QStringLiteral("expertResult"), resting, 480, 240, 1515, 1470);
+    expertHint = hintLabel(expertPanel, "expertHint");
+    Design::place(expertHint, 2985, 4680, 3525, 195);
+    expertChoices[0] = choicePicture(expertPanel, "expertChoice", 0, expert, 120, 1560, 1500, 1500);
+    expertChoices[1] = choicePicture(expertPanel, "expertChoice", 1, expert, 1680, 1560, 1500, 1500);
+    expertChoices[2] = choicePicture(expertPanel, "expertChoice", 2, expert, 6360, 1560, 1500, 1500);
+    expertChoices[3] = choicePicture(expertPanel, "expertChoice", 3, expert, 7920, 1560, 1500, 1500);
+    expertChoices[4] = choicePicture(expertPanel, "expertChoice", 4, expert, 120, 3120, 1530, 1455);
+    expertChoices[5] = choicePicture(expertPanel, "expertChoice", 5, expert, 1680, 3120, 1515, 1470);
+    expertChoices[6] = choicePicture(expertPanel, "expertChoice", 6, expert, 3240, 3120, 1530, 1470);
+    expertChoices[7] = choicePicture(expertPanel, "expertChoice", 7, expert, 4800, 3120, 1515, 1470);
+    expertChoices[8] = choicePicture(expertPanel, "expertChoice", 8, expert, 6360, 3120, 1515, 1470);
+    expertChoices[9] = choicePicture(expertPanel, "expertChoice", 9, expert, 7920, 3120, 1515, 1470);
+    stackPanel(expertScoreButton, expertResultFrame, expertChoices, expertHint);
+    nameChoices(expertChoices, Level::Expert);
+    makeReadable(expertResult);
 
     // Bottom bar. The picture lists it holds in the design have no presence.
-    Frame5 = flatFrame(clientArea, "Frame5", Qt::black);
-    Design::place(Frame5, 0, 6240, 9495, 975);
-    lblFullBrand = brandingLabel(Frame5, "lblFullBrand", Design::FullBrandCaption());
-    lblCobrand = brandingLabel(Frame5, "lblCobrand", Design::CoBrandCaption());
-    cmdBack = greyButton(Frame5, "cmdBack", QStringLiteral("&Back"));
-    Design::place(cmdBack, 7200, 280, 1095, 375);
-    cmdExit = greyButton(Frame5, "cmdExit", QStringLiteral("&Exit"));
-    Design::place(cmdExit, 8400, 280, 975, 375);
+    bottomBar = flatFrame(clientArea, "bottomBar", Qt::black);
+    Design::place(bottomBar, 0, 6240, 9495, 975);
+    fullBrandLink = brandingLabel(bottomBar, "fullBrandLink", Design::fullBrandCaption());
+    coBrandLink = brandingLabel(bottomBar, "coBrandLink", Design::coBrandCaption());
+    backButton = greyButton(bottomBar, "backButton", QStringLiteral("&Back"));
+    Design::place(backButton, 7200, 280, 1095, 375);
+    exitButton = greyButton(bottomBar, "exitButton", QStringLiteral("&Exit"));
+    Design::place(exitButton, 8400, 280, 975, 375);
 
     // Top banner: the forum promotion reaches below the banner and is clipped.
-    Frame2 = flatFrame(clientArea, "Frame2", Qt::black);
-    Design::place(Frame2, 0, 0, 9495, 615);
-    Label61 = label<LinkLabel>(Frame2, "Label61", Design::ForumPromotion());
-    Label61->setFont(Design::font(9, true, true));
-    Label61->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Design::setForeground(Label61, Design::magenta);
-    Design::makeTransparent(Label61);
-    Design::place(Label61, 120, 135, 9240, 585);
+    forumBanner = flatFrame(clientArea, "forumBanner", Qt::black);
+    Design::place(forumBanner, 0, 0, 9495, 615);
+    forumLink = label<LinkLabel>(forumBanner, "forumLink", Design::forumPromotion());
+    forumLink->setFont(Design::font(9, true, true));
+    forumLink->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Design::setForeground(forumLink, Design::magenta);
+    Design::makeTransparent(forumLink);
+    Design::place(forumLink, 120, 135, 9240, 585);
 
     // Wait panel, on top of everything while the guess flow shows it.
-    picMessage = pictureBox(clientArea, QStringLiteral("picMessage"), QPixmap(), 1860, 1440, 5775, 840);
-    Design::setBackground(picMessage, Qt::black);
-    Label7 = label<QLabel>(picMessage, "Label7", QStringLiteral("Please Wait ..."));
-    Label7->setFont(Design::font(14.25, true));
-    Design::setBackground(Label7, Qt::black);
-    Design::setForeground(Label7, Design::magenta);
-    Design::place(Label7, 60, 60, 5175, 465);
+    waitPanel = pictureBox(clientArea, QStringLiteral("waitPanel"), QPixmap(), 1860, 1440, 5775, 840);
+    Design::setBackground(waitPanel, Qt::black);
+    waitTitle = label<QLabel>(waitPanel, "waitTitle", QStringLiteral("Please Wait ..."));
+    waitTitle->setFont(Design::font(14.25, true));
+    Design::setBackground(waitTitle, Qt::black);
+    Design::setForeground(waitTitle, Design::magenta);
+    Design::place(waitTitle, 60, 60, 5175, 465);
     // 30 twips wider than the panel: its magenta band fills the panel's lower part.
-    Label6 = label<QLabel>(picMessage, "Label6",
-                           QStringLiteral("Corvella is generating the Result for You......."));
-    Label6->setFont(Design::font(9.75));
-    Design::setBackground(Label6, Design::magenta);
-    Design::setForeground(Label6, Qt::black);
-    Design::place(Label6, 0, 525, 5805, 360);
-    picMessage->hide();
+    waitMessage = label<QLabel>(waitPanel, "waitMessage",
+                           AppInfo::name() + QStringLiteral(" is generating the Result for You......."));
+    waitMessage->setFont(Design::font(9.75));
+    Design::setBackground(waitMessage, Design::magenta);
+    Design::setForeground(waitMessage, Qt::black);
+    Design::place(waitMessage, 0, 525, 5805, 360);
+    waitPanel->hide();
 
     setupMenu(window);
 
     // The tab order of the design: choice pictures, result pictures and
     // buttons. The links, which the design leaves out, come last.
-    for (LinkLabel *link : {Label61, lblCobrand, lblFullBrand})
+    for (LinkLabel *link : {forumLink, coBrandLink, fullBrandLink})
         link->setFocusPolicy(Qt::TabFocus);
     const QList<QWidget *> tabOrder{
-        cmdZener[0], cmdZener[2], cmdZener[3], cmdZener[1],
-        PicIntermediate[0], PicIntermediate[2], PicIntermediate[3], PicIntermediate[1],
-        PicIntermediate[4], PicIntermediate[5], PicIntermediate[6], PicIntermediate[7],
-        picExpert[0], picExpert[2], picExpert[3], picExpert[1], picExpert[4],
-        picExpert[5], picExpert[6], picExpert[7], picExpert[8], picExpert[9],
-        picZenerSymbol, PicIntermediateResult, picExpertResult,
-        cmdExit, cmdBack, cmdZener[4], cmdScore, cmdIntermediateScore, cmdExpertScore,
-        Label61, lblCobrand, lblFullBrand};
+        beginnerChoices[0], beginnerChoices[2], beginnerChoices[3], beginnerChoices[1],
+        intermediateChoices[0], intermediateChoices[2], intermediateChoices[3], intermediateChoices[1],
+        intermediateChoices[4], intermediateChoices[5], intermediateChoices[6], intermediateChoices[7],
+        expertChoices[0], expertChoices[2], expertChoices[3], expertChoices[1], expertChoices[4],
+        expertChoices[5], expertChoices[6], expertChoices[7], expertChoices[8], expertChoices[9],
+        beginnerResult, intermediateResult, expertResult,
+        exitButton, backButton, beginnerChoices[4], beginnerScoreButton, intermediateScoreButton, expertScoreButton,
+        forumLink, coBrandLink, fullBrandLink};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 
@@ -335,7 +337,7 @@ void frmMain::setupUi(QMainWindow *window)
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
 }
 
-void frmMain::setupMenu(QMainWindow *window)
+void MainWindow::setupMenu(QMainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
@@ -354,56 +356,56 @@ void frmMain::setupMenu(QMainWindow *window)
         return action;
     };
 
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuScore = entry(mnuFile, "mnuScore", QStringLiteral("Score..."), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuDifficulty = entry(mnuFile, "mnuDifficulty", QStringLiteral("Level of Difficulty..."),
+    fileMenu = bar->addMenu(QStringLiteral("&File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    scoreAction = entry(fileMenu, "scoreAction", QStringLiteral("Score..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    levelAction = entry(fileMenu, "levelAction", QStringLiteral("Level of Difficulty..."),
                           QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuExit = entry(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    exitAction = entry(fileMenu, "exitAction", QStringLiteral("E&xit"));
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = entry(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
-    mnuVisit = entry(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
-    mnuHelp1 = separator(mnuHelp, "mnuHelp1");
-    mnuUpdate = entry(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update"));
-    mnuHelp2 = separator(mnuHelp, "mnuHelp2");
-    mnuAbout = entry(mnuHelp, "mnuAbout", QStringLiteral("&About Software"));
+    helpMenu = bar->addMenu(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    onlineHelpAction = entry(helpMenu, "onlineHelpAction", QStringLiteral("&Online Help"));
+    visitSiteAction = entry(helpMenu, "visitSiteAction", QStringLiteral("&Visit Us Online"));
+    pagesSeparator = separator(helpMenu, "pagesSeparator");
+    updateAction = entry(helpMenu, "updateAction", QStringLiteral("Check for Software &Update"));
+    aboutSeparator = separator(helpMenu, "aboutSeparator");
+    aboutAction = entry(helpMenu, "aboutAction", QStringLiteral("&About Software"));
 
     // Entries of the menu bar itself act when clicked; they have no drop-down.
-    mnuDonate = bar->addAction(QStringLiteral("&Donate"));
-    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    mkmoney = bar->addAction(QStringLiteral("Make Money &Online"));
-    mkmoney->setObjectName(QStringLiteral("mkmoney"));
+    donateAction = bar->addAction(QStringLiteral("&Donate"));
+    donateAction->setObjectName(QStringLiteral("donateAction"));
+    makeMoneyAction = bar->addAction(QStringLiteral("Make Money &Online"));
+    makeMoneyAction->setObjectName(QStringLiteral("makeMoneyAction"));
     // Switched off in the design and never switched on: shown greyed out, so
     // the offer is visible but can't be chosen.
-    mkmoney->setEnabled(false);
+    makeMoneyAction->setEnabled(false);
 }
 
 } // namespace Ui
 
-PictureBox *Ui::frmMain::levelChoice(Level level, int position) const
+PictureBox *Ui::MainWindow::levelChoice(Level level, int position) const
 {
     switch (level) {
     case Level::Intermediate:
-        return PicIntermediate.at(std::size_t(position));
+        return intermediateChoices.at(std::size_t(position));
     case Level::Expert:
-        return picExpert.at(std::size_t(position));
+        return expertChoices.at(std::size_t(position));
     case Level::Beginner:
         break;
     }
-    return cmdZener.at(std::size_t(position));
+    return beginnerChoices.at(std::size_t(position));
 }
 
-PictureBox *Ui::frmMain::levelResult(Level level) const
+PictureBox *Ui::MainWindow::levelResult(Level level) const
 {
     switch (level) {
     case Level::Intermediate:
-        return PicIntermediateResult;
+        return intermediateResult;
     case Level::Expert:
-        return picExpertResult;
+        return expertResult;
     case Level::Beginner:
         break;
     }
-    return picZenerSymbol;
+    return beginnerResult;
 }

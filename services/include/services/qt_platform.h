@@ -1,0 +1,30 @@
+#pragma once
+
+#include "services/platform.h"
+
+#include <memory>
+
+class QLockFile;
+
+// The real desktop: QMessageBox, QDesktopServices, QSettings, QClipboard,
+// QLockFile and a blocking sleep.
+class QtPlatform final : public Platform
+{
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) override;
+    bool openUrl(const QString &address) override;
+    void sleep(int milliseconds) override;
+    QDate today() const override;
+    QLocale locale() const override;
+    void clearClipboard() override;
+    QString readSetting(const QString &section, const QString &key) override;
+    bool writeSetting(const QString &section, const QString &key, const QString &value) override;
+    bool otherInstanceRunning() override;
+    void exitProcess(int code) override;
+
+private:
+    std::unique_ptr<QLockFile> m_instanceLock;
+};

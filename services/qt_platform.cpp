@@ -1,0 +1,168 @@
+#include "services/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+namespace {
+
+// The executable's file name without its extension: the name under which the
+// settings are kept and the single-instance lock is taken.
+QString programName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+QSettings openSettings()
+{
+    const QString name = programName();
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, name, name);
+}
+
+QString settingKey(const QString &section, const QString &key)
+{
+    return section + QLatin1Char('/') + key;
+}
+
+// A directory of this user's own, so that the check covers one user.
+QString lockDirectory()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("USERNAME");
+    return QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QLatin1Char('/')
+           + programName() + QLatin1Char('-') + user;
+}
+
+} // namespace
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() = default;
+
+Platform::Answer QtPlatform::showMessage(const QString &text, Buttons buttons, Icon icon,
+                                         const QString &caption)
+{
+    const QMessageBox::Icon boxIcon = icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information;
+    const QMessageBox::StandardButtons boxButtons =
+        buttons == Buttons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::StandardButtons(QMessageBox::Ok);
+    // A lone carriage return breaks the line, as it does in the desktop's own
+    // message boxes; a plain-text label would not break there.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+
+    // Owned by the active window, so that the box stays above it even when
+    // that window is kept on top (the exit screen).
+    QMessageBox box(boxIcon, caption, shown, boxButtons, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    const int result = box.exec();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+bool QtPlatform::openUrl(const QString &address)
+{
+    // Tolerant parsing keeps an already percent-encoded query as it is.
+    return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+void QtPlatform::sleep(int milliseconds)
+{
+    // A real blocking pause: no events are handled meanwhile.
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+QDate QtPlatform::today() const
+{
+    return QDate::currentDate();
+}
+
+QLocale QtPlatform::locale() const
+{
+    return QLocale::system();
+}
+
+void QtPlatform::clearClipboard()
+{
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        clipboard->clear();
+}
+
+QString QtPlatform::readSetting(const QString &section, const QString &key)
+{
+    QSettings settings = openSettings();
+    return settings.value(settingKey(section, key)).toString();
+}
+
+bool QtPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
+{
+    QSettings settings = openSettings();
+    settings.setValue(settingKey(section, key), value);
+    // On disk before the program can end: the shutdown ends the process
+    // without running destructors.
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool QtPlatform::otherInstanceRunning()
+{
+    if (m_instanceLock && m_instanceLock->isLocked())
+        return false;
+
+    const QString directory = lockDirectory();
+    QDir().mkpath(directory);
+    m_instanceLock = std::make_unique<QLockFile>(directory + QLatin1Char('/') + programName()
+                                                 + QStringLiteral(".lock"));
+    // Never stale by age: an instance may run for days. A lock whose process
+    // has died (crashed or killed) is still taken over, as QLockFile checks
+    // whether the process named in the file is alive (and, where it can, holds
+    // a file lock that dies with the process).
+    m_instanceLock->setStaleLockTime(0);
+    if (m_instanceLock->tryLock(0))
+        return false;
+    // Only a lock held by a live process means another instance; a lock that
+    // cannot be written at all must not keep the program from running.
+    return m_instanceLock->error() == QLockFile::LockFailedError;
+}
+
+void QtPlatform::exitProcess(int code)
+{
+    // Ends at once, from wherever it is called (usually inside an event
+    // handler, with QApplication still alive on main()'s stack). std::exit
+    // would run static destructors, Qt's among them, under that live
+    // application; std::_Exit runs none. Nothing is lost: settings are
+    // synced when written, the lock is released here, and the standard
+    // streams are flushed by hand since _Exit does not flush them.
+    if (m_instanceLock)
+        m_instanceLock->unlock();
+    std::fflush(stdout);
+    std::fflush(stderr);
+#if defined(__SANITIZE_ADDRESS__)
+    // _Exit skips the leak check that would run at a normal exit.
+    __lsan_do_leak_check();
+#endif
+    std::_Exit(code);
+}

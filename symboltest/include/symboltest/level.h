@@ -1,0 +1,14 @@
+#pragma once
+
+#include <array>
+
+// The three levels of the test. The numeric value is the level index that
+// addresses the tallies.
+enum class Level { Beginner = 0, Intermediate = 1, Expert = 2 };
+
+inline constexpr std::array<Level, 3> AllLevels{Level::Beginner, Level::Intermediate, Level::Expert};
+
+int levelIndex(Level level);
+int symbolCount(Level level);
+double drawMultiplier(Level level);
+const char *levelName(Level level);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "fakes/fake_platform.h"
+#include "fakes/scripted_random.h"
+#include "services/app_context.h"
+#include "services/window_registry.h"
+#include "symboltest/symbol_test.h"
+
+// One run's object graph with a scripted desktop and pinned random values.
+struct TestRun
+{
+    SymbolTest test;
+    ScriptedRandom random;
+    FakePlatform platform;
+    WindowRegistry windows;
+    AppContext context{test, random, platform, windows};
+};

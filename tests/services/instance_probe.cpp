@@ -1,0 +1,53 @@
+// Runs the real platform's single-instance check and settings store in a
+// process of its own, for the tests that need more than one process.
+//
+//   instance_probe hold          take the lock, print "locked" (or "already
+//                                running", exit 3), then hold it until stdin
+//                                closes
+//   instance_probe exit          take the lock, then end through exitProcess
+//   instance_probe write VALUE   store VALUE under Settings/Duration, print
+//                                "written" or "failed", end through exitProcess
+//   instance_probe read          print the stored Settings/Duration
+
+#include "services/qt_platform.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString mode = arguments.value(1);
+    QtPlatform platform;
+
+    if (mode == QLatin1String("hold") || mode == QLatin1String("exit")) {
+        if (platform.otherInstanceRunning()) {
+            std::cout << "already running" << std::endl;
+            return 3;
+        }
+        std::cout << "locked" << std::endl;
+        if (mode == QLatin1String("exit"))
+            platform.exitProcess(0);
+        std::string line;
+        while (std::getline(std::cin, line)) {
+        }
+        return 0;
+    }
+    if (mode == QLatin1String("write")) {
+        const bool written = platform.writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"),
+                                                   arguments.value(2));
+        std::cout << (written ? "written" : "failed") << std::endl;
+        platform.exitProcess(0);
+    }
+    if (mode == QLatin1String("read")) {
+        std::cout << platform.readSetting(QStringLiteral("Settings"), QStringLiteral("Duration")).toStdString()
+                  << std::endl;
+        return 0;
+    }
+    std::cerr << "usage: instance_probe hold|exit|write VALUE|read" << std::endl;
+    return 2;
+}

@@ -1,0 +1,234 @@
+#include "services/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+constexpr int waitMs = 20000;
+
+// Takes the web addresses that QDesktopServices would hand to the browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE void take(const QUrl &url) { urls.append(url); }
+    QList<QUrl> urls;
+};
+
+} // namespace
+
+class tst_QtPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void writtenSettingIsReadByAFreshStore();
+    void writtenSettingSurvivesTheImmediateEnd();
+    void unwritableStoreReportsTheFailure();
+    void openUrlDoesNotEncodeTwice_data();
+    void openUrlDoesNotEncodeTwice();
+    void sleepBlocksWithoutHandlingEvents();
+    void messageBoxAnswersWithTheButtonPressed_data();
+    void messageBoxAnswersWithTheButtonPressed();
+    void clearClipboardEmptiesIt();
+    void cleanup();
+
+private:
+    QProcess *probe(const QString &configHome, const QStringList &arguments);
+
+    QTemporaryDir m_configHome;
+};
+
+void tst_QtPlatform::initTestCase()
+{
+    QVERIFY(m_configHome.isValid());
+    // Before any QSettings is made: the store's place is read once.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
+}
+
+void tst_QtPlatform::writtenSettingIsReadByAFreshStore()
+{
+    {
+        QtPlatform platform;
+        QVERIFY(platform.writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"),
+                                      QStringLiteral("12/8/2026")));
+    }
+    // Kept under the executable's name, section "Settings", key "Duration".
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, name, name);
+    QCOMPARE(store.value(QStringLiteral("Settings/Duration")).toString(), QStringLiteral("12/8/2026"));
+    QVERIFY(QFileInfo(store.fileName()).absoluteFilePath().startsWith(m_configHome.path()));
+
+    QtPlatform fresh;
+    QCOMPARE(fresh.readSetting(QStringLiteral("Settings"), QStringLiteral("Duration")), QStringLiteral("12/8/2026"));
+    QCOMPARE(fresh.readSetting(QStringLiteral("Settings"), QStringLiteral("NoSuchKey")), QString());
+}
+
+QProcess *tst_QtPlatform::probe(const QString &configHome, const QStringList &arguments)
+{
+    auto *process = new QProcess(this);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), configHome);
+    process->setProcessEnvironment(environment);
+    process->start(QStringLiteral(INSTANCE_PROBE), arguments);
+    return process;
+}
+
+void tst_QtPlatform::writtenSettingSurvivesTheImmediateEnd()
+{
+    // The probe stores the value and ends at once through exitProcess, as the
+    // shutdown does; another run must find it.
+    QTemporaryDir home;
+    QProcess *writer = probe(home.path(), {QStringLiteral("write"), QStringLiteral("08.12.2026")});
+    QVERIFY(writer->waitForFinished(waitMs));
+    QCOMPARE(writer->exitCode(), 0);
+    QCOMPARE(writer->readAllStandardOutput().trimmed(), QByteArray("written"));
+
+    QProcess *reader = probe(home.path(), {QStringLiteral("read")});
+    QVERIFY(reader->waitForFinished(waitMs));
+    QCOMPARE(reader->readAllStandardOutput().trimmed(), QByteArray("08.12.2026"));
+}
+
+void tst_QtPlatform::unwritableStoreReportsTheFailure()
+{
+    // A directory where the settings file belongs: nothing can be written
+    // there, even by root.
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath(QStringLiteral("instance_probe/instance_probe.conf")));
+    QProcess *writer = probe(home.path(), {QStringLiteral("write"), QStringLiteral("08.12.2026")});
+    QVERIFY(writer->waitForFinished(waitMs));
+    QCOMPARE(writer->readAllStandardOutput().trimmed(), QByteArray("failed"));
+}
+
+void tst_QtPlatform::openUrlDoesNotEncodeTwice_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("expected");
+    const QString page = QStringLiteral("https://www.quendrel.example/qrel-refer-a-friend.php");
+    QTest::newRow("plain page") << page << page;
+    QTest::newRow("encoded query")
+        << page + QStringLiteral("?taf1=Ann%20Lee&taf2=ann%40mail.example&taf3=a%26b%3Dc&taf4=100%25")
+        << page + QStringLiteral("?taf1=Ann%20Lee&taf2=ann%40mail.example&taf3=a%26b%3Dc&taf4=100%25");
+    QTest::newRow("encoded non-ASCII") << page + QStringLiteral("?taf1=J%C3%B6rg") << page + QStringLiteral("?taf1=J%C3%B6rg");
+    QTest::newRow("blank encoded once") << page + QStringLiteral("?taf1=Ann Lee") << page + QStringLiteral("?taf1=Ann%20Lee");
+}
+
+void tst_QtPlatform::openUrlDoesNotEncodeTwice()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, expected);
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "take");
+    QtPlatform platform;
+    const bool taken = platform.openUrl(address);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+
+    QVERIFY(taken);
+    QCOMPARE(catcher.urls.size(), 1);
+    QCOMPARE(catcher.urls.first().toString(QUrl::FullyEncoded), expected);
+}
+
+void tst_QtPlatform::sleepBlocksWithoutHandlingEvents()
+{
+    bool fired = false;
+    QTimer::singleShot(0, this, [&fired] { fired = true; });
+    QElapsedTimer clock;
+    clock.start();
+    QtPlatform platform;
+    platform.sleep(300);
+    QVERIFY(clock.elapsed() >= 300);
+    QVERIFY(!fired);
+    QTRY_VERIFY(fired);
+}
+
+void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("icon");
+    using B = Platform::Buttons;
+    using A = Platform::Answer;
+    using I = Platform::Icon;
+    QTest::newRow("yes") << int(B::YesNo) << int(QMessageBox::Yes) << int(A::Yes) << int(I::Information);
+    QTest::newRow("no") << int(B::YesNo) << int(QMessageBox::No) << int(A::No) << int(I::Information);
+    QTest::newRow("escape on a question") << int(B::YesNo) << int(QMessageBox::Escape) << int(A::No)
+                                          << int(I::Information);
+    QTest::newRow("ok on an error") << int(B::Ok) << int(QMessageBox::Ok) << int(A::Ok) << int(I::Critical);
+}
+
+// The box shows the text (a carriage return breaks the line), caption, icon
+// and buttons asked for, is modal, and answers with the button pressed.
+void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed()
+{
+    QFETCH(int, buttons);
+    QFETCH(int, pressed);
+    QFETCH(int, answer);
+    QFETCH(int, icon);
+
+    QString text;
+    QString caption;
+    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons shownButtons;
+    bool wasModal = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        text = box->text();
+        caption = box->windowTitle();
+        shownIcon = box->icon();
+        shownButtons = box->standardButtons();
+        wasModal = box->isModal();
+        if (pressed == QMessageBox::Escape)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->button(QMessageBox::StandardButton(pressed))->click();
+    });
+    QtPlatform platform;
+    const Platform::Answer given =
+        platform.showMessage(QStringLiteral("There maybe an update\rDo you want to check?"), Platform::Buttons(buttons),
+                             Platform::Icon(icon), QStringLiteral("Corvella"));
+    QCOMPARE(int(given), answer);
+    QCOMPARE(text, QStringLiteral("There maybe an update\nDo you want to check?"));
+    QCOMPARE(caption, QStringLiteral("Corvella"));
+    QCOMPARE(shownIcon, Platform::Icon(icon) == Platform::Icon::Critical ? QMessageBox::Critical
+                                                                          : QMessageBox::Information);
+    QCOMPARE(shownButtons, Platform::Buttons(buttons) == Platform::Buttons::YesNo
+                               ? QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No)
+                               : QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(wasModal);
+}
+
+void tst_QtPlatform::clearClipboardEmptiesIt()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("12345"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("12345"));
+    QtPlatform platform;
+    platform.clearClipboard();
+    QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+void tst_QtPlatform::cleanup()
+{
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QTEST_MAIN(tst_QtPlatform)
+#include "tst_qt_platform.moc"

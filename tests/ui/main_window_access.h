@@ -1,0 +1,78 @@
+#pragma once
+
+#include "window_test_support.h"
+
+#include "ui/level_dialog.h"
+#include "ui/main_window.h"
+#include "ui/result_dialog.h"
+#include "ui/widgets/picture_box.h"
+
+#include <QAccessible>
+#include <QRadioButton>
+#include <QTest>
+
+// One run with the main window shown and active, its first level choice
+// already made, driven as a keyboard or screen-reader user drives it.
+struct MainWindowRun : TestRun
+{
+    MainWindow *main = nullptr;
+
+    ~MainWindowRun() { delete main; }
+
+    bool show()
+    {
+        test.setLevelChosen(true);
+        main = new MainWindow(context);
+        main->show();
+        return QTest::qWaitForWindowActive(main);
+    }
+
+    // The offscreen platform hands the activation back after a dialog only
+    // when asked.
+    bool reactivate()
+    {
+        main->activateWindow();
+        return QTest::qWaitForWindowActive(main);
+    }
+
+    // Chooses the level in the level dialog, as the user does.
+    bool chooseLevel(Level level)
+    {
+        whenModal<LevelDialog>([level](LevelDialog *dialog) {
+            QRadioButton *options[] = {dialog->ui().beginnerOption, dialog->ui().intermediateOption,
+                                       dialog->ui().expertOption};
+            options[levelIndex(level)]->setChecked(true);
+            dialog->confirmLevel();
+        });
+        main->chooseLevel();
+        return reactivate();
+    }
+
+    // Answers the next result dialog with TRY AGAIN, keeping its message.
+    static void answerResult(QString *message = nullptr)
+    {
+        whenModal<ResultDialog>([message](ResultDialog *dialog) {
+            if (message)
+                *message = dialog->ui().messageLabel->text();
+            dialog->accept();
+        });
+    }
+};
+
+inline QAccessibleInterface *accessible(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+inline bool offersPress(QWidget *widget)
+{
+    QAccessibleActionInterface *actions = accessible(widget)->actionInterface();
+    return actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
+}
+
+// What a screen reader does to press a control.
+inline void press(QWidget *widget)
+{
+    if (QAccessibleActionInterface *actions = accessible(widget)->actionInterface())
+        actions->doAction(QAccessibleActionInterface::pressAction());
+}

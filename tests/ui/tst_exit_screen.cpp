@@ -1,0 +1,323 @@
+#include "window_test_support.h"
+
+#include "services/shutdown.h"
+#include "services/web_links.h"
+#include "ui/exit_screen.h"
+#include "ui/widgets/link_label.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSet>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// One run's object graph with the exit screen open and active.
+struct ExitScreenRun : TestRun
+{
+    explicit ExitScreenRun(float r = 0.5f)
+    {
+        random.push(r);
+        screen = new ExitScreen(context);
+        QObject::connect(screen, &ExitScreen::shutdownRequested, screen,
+                         [this] { shutdownApplication(context); });
+        screen->show();
+        screen->activateWindow();
+    }
+    ~ExitScreenRun() { delete screen.data(); }
+
+    // Active, with the focus on the Exit button (first in the tab order), so
+    // that no form box starts with the focus.
+    bool ready()
+    {
+        if (!QTest::qWaitForWindowActive(screen.data()))
+            return false;
+        screen->ui().exitButton->setFocus(Qt::OtherFocusReason);
+        return QTest::qWaitFor([this] { return screen->ui().exitButton->hasFocus(); });
+    }
+
+    QPointer<ExitScreen> screen;
+};
+
+// The text of a form box, a one-line box or the message box.
+QString boxText(const QWidget *box)
+{
+    if (auto *edit = qobject_cast<const QLineEdit *>(box))
+        return edit->text();
+    return static_cast<const QPlainTextEdit *>(box)->toPlainText();
+}
+
+void setBoxText(QWidget *box, const QString &text)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(box))
+        edit->setText(text);
+    else
+        static_cast<QPlainTextEdit *>(box)->setPlainText(text);
+}
+
+} // namespace
+
+class tst_ExitScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void placeholderLeavesOnFocusAndReturnsWhenLeftEmpty_data();
+    void placeholderLeavesOnFocusAndReturnsWhenLeftEmpty();
+    void typedTextSurvivesFocusChanges();
+    void messageBoxDesignTextIsNotAPlaceholder();
+    void blankTypedIntoBox_data();
+    void blankTypedIntoBox();
+    void check1OpensHomePageOnceAndNeverStaysTicked();
+    void goToHomeOpensSoftwareCatalogue();
+    void promotionalMessageFollowsTheDraw_data();
+    void promotionalMessageFollowsTheDraw();
+    void screenStaysOnTop();
+    void exitButtonAndCloseBoxBothEndTheProgram_data();
+    void exitButtonAndCloseBoxBothEndTheProgram();
+};
+
+void tst_ExitScreen::cleanup()
+{
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_ExitScreen::placeholderLeavesOnFocusAndReturnsWhenLeftEmpty_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("placeholder");
+    QTest::newRow("yourNameBox") << "yourNameBox" << "Your Name";
+    QTest::newRow("yourEmailBox") << "yourEmailBox" << "Your Email Address";
+    QTest::newRow("yourMessageBox") << "yourMessageBox" << "Your Message";
+    QTest::newRow("friendNameBox") << "friendNameBox" << "Friend's Name";
+    QTest::newRow("friendEmailBox") << "friendEmailBox" << "Friend's Email Address";
+}
+
+void tst_ExitScreen::placeholderLeavesOnFocusAndReturnsWhenLeftEmpty()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, placeholder);
+    ExitScreenRun run;
+    QVERIFY(run.ready());
+    const Ui::ExitScreen &ui = run.screen->ui();
+    QWidget *widget = run.screen->findChild<QWidget *>(box);
+    QVERIFY(widget);
+
+    // Blanks around the placeholder still count as the placeholder.
+    setBoxText(widget, QStringLiteral("  ") + placeholder + QStringLiteral(" "));
+    widget->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(widget->hasFocus());
+    QCOMPARE(boxText(widget), QString());
+
+    ui.referButton->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.referButton->hasFocus());
+    QCOMPARE(boxText(widget), placeholder);
+
+    widget->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(widget->hasFocus());
+    QCOMPARE(boxText(widget), QString());
+
+    // Only blanks left behind count as empty.
+    setBoxText(widget, QStringLiteral("   "));
+    ui.exitButton->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.exitButton->hasFocus());
+    QCOMPARE(boxText(widget), placeholder);
+    QVERIFY(run.platform.messages.isEmpty());
+}
+
+void tst_ExitScreen::typedTextSurvivesFocusChanges()
+{
+    ExitScreenRun run;
+    QVERIFY(run.ready());
+    const Ui::ExitScreen &ui = run.screen->ui();
+
+    ui.yourNameBox->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.yourNameBox->hasFocus());
+    QTest::keyClicks(ui.yourNameBox, QStringLiteral("Ann Lee"));
+    ui.friendNameBox->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.friendNameBox->hasFocus());
+    QCOMPARE(ui.yourNameBox->text(), QStringLiteral("Ann Lee"));
+    QCOMPARE(ui.friendNameBox->text(), QString());
+
+    ui.yourNameBox->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.yourNameBox->hasFocus());
+    QCOMPARE(ui.yourNameBox->text(), QStringLiteral("Ann Lee"));
+    QCOMPARE(ui.friendNameBox->text(), QStringLiteral("Friend's Name"));
+}
+
+// The message box's design text ends with a line break, so focus does not
+// clear it; emptied, it gets the bare placeholder back.
+void tst_ExitScreen::messageBoxDesignTextIsNotAPlaceholder()
+{
+    ExitScreenRun run;
+    QVERIFY(run.ready());
+    const Ui::ExitScreen &ui = run.screen->ui();
+    const QString design = QStringLiteral("Your Message\r\n");
+    QCOMPARE(Ui::textBoxText(ui.yourMessageBox), design);
+
+    ui.yourMessageBox->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.yourMessageBox->hasFocus());
+    QCOMPARE(Ui::textBoxText(ui.yourMessageBox), design);
+
+    ui.yourMessageBox->clear();
+    ui.referButton->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(ui.referButton->hasFocus());
+    QCOMPARE(Ui::textBoxText(ui.yourMessageBox), QStringLiteral("Your Message"));
+}
+
+void tst_ExitScreen::blankTypedIntoBox_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("yourEmailBox refuses") << "yourEmailBox" << true;
+    QTest::newRow("friendEmailBox refuses") << "friendEmailBox" << true;
+    QTest::newRow("yourNameBox takes it") << "yourNameBox" << false;
+    QTest::newRow("friendNameBox takes it") << "friendNameBox" << false;
+}
+
+void tst_ExitScreen::blankTypedIntoBox()
+{
+    QFETCH(QString, box);
+    QFETCH(bool, refused);
+    ExitScreenRun run;
+    QVERIFY(run.ready());
+    const Ui::ExitScreen &ui = run.screen->ui();
+    auto *edit = run.screen->findChild<QLineEdit *>(box);
+    QVERIFY(edit);
+    // A real message box takes the focus away while it is open.
+    run.platform.onMessage = [&ui](const QString &) { ui.exitButton->setFocus(Qt::OtherFocusReason); };
+
+    edit->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(edit->hasFocus());
+    QTest::keyClicks(edit, QStringLiteral("ab"));
+    QTest::keyClick(edit, Qt::Key_Space);
+    QVERIFY(edit->hasFocus());
+    QTest::keyClicks(edit, QStringLiteral("c"));
+
+    if (refused) {
+        QCOMPARE(edit->text(), QStringLiteral("abc"));
+        QCOMPARE(run.platform.messages.size(), 1);
+        const FakePlatform::Message &shown = run.platform.messages.constFirst();
+        QCOMPARE(shown.text, QStringLiteral("Email Address Cannot Contain Space"));
+        QCOMPARE(shown.icon, Platform::Icon::Critical);
+        QCOMPARE(shown.buttons, Platform::Buttons::Ok);
+        QCOMPARE(shown.caption, QStringLiteral("Corvella"));
+    } else {
+        QCOMPARE(edit->text(), QStringLiteral("ab c"));
+        QVERIFY(run.platform.messages.isEmpty());
+    }
+
+    // Pasted text is not examined.
+    edit->insert(QStringLiteral(" d"));
+    QCOMPARE(edit->text(), refused ? QStringLiteral("abc d") : QStringLiteral("ab c d"));
+    QCOMPARE(run.platform.messages.size(), refused ? 1 : 0);
+}
+
+void tst_ExitScreen::check1OpensHomePageOnceAndNeverStaysTicked()
+{
+    ExitScreenRun run;
+    QVERIFY(run.ready());
+    QPushButton *check1 = run.screen->ui().visitSiteButton;
+    QVERIFY(check1->isCheckable());
+    const QString home = pageAddress(PageRole::HomePage);
+
+    QTest::mouseClick(check1, Qt::LeftButton);
+    QCOMPARE(run.platform.openedAddresses, QStringList{home});
+    QVERIFY(!check1->isChecked());
+
+    QTest::mouseClick(check1, Qt::LeftButton);
+    QCOMPARE(run.platform.openedAddresses, (QStringList{home, home}));
+    QVERIFY(!check1->isChecked());
+    QVERIFY(run.screen->isVisible());
+}
+
+void tst_ExitScreen::goToHomeOpensSoftwareCatalogue()
+{
+    ExitScreenRun run;
+    QVERIFY(run.ready());
+    QTest::mouseClick(run.screen->ui().catalogueLink, Qt::LeftButton);
+    QCOMPARE(run.platform.openedAddresses, QStringList{pageAddress(PageRole::SoftwareCataloguePage)});
+    QVERIFY(run.screen->isVisible());
+}
+
+// n = Int(r * 4): each quarter of the unit interval names one message.
+void tst_ExitScreen::promotionalMessageFollowsTheDraw_data()
+{
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("n");
+    const float belowOne = std::nextafter(1.0f, 0.0f);
+    QTest::newRow("r=0") << 0.0f << 0;
+    QTest::newRow("just below 1/4") << std::nextafter(0.25f, 0.0f) << 0;
+    QTest::newRow("r=1/4") << 0.25f << 1;
+    QTest::newRow("just below 1/2") << std::nextafter(0.5f, 0.0f) << 1;
+    QTest::newRow("r=1/2") << 0.5f << 2;
+    QTest::newRow("just below 3/4") << std::nextafter(0.75f, 0.0f) << 2;
+    QTest::newRow("r=3/4") << 0.75f << 3;
+    QTest::newRow("largest r") << belowOne << 3;
+}
+
+void tst_ExitScreen::promotionalMessageFollowsTheDraw()
+{
+    QFETCH(float, r);
+    QFETCH(int, n);
+    const QSet<QString> messages{Ui::promotionalMessage(0), Ui::promotionalMessage(1),
+                                 Ui::promotionalMessage(2), Ui::promotionalMessage(3)};
+    QCOMPARE(messages.size(), 4);
+    QVERIFY(!messages.contains(QString()));
+
+    ExitScreenRun run(r);
+    QCOMPARE(run.screen->ui().appealLabel->text(), Ui::promotionalMessage(n));
+    // Re-seeded from the clock when the screen opens, then one value drawn.
+    QCOMPARE(run.random.seeds, 1);
+    QCOMPARE(run.random.draws, 1);
+}
+
+void tst_ExitScreen::screenStaysOnTop()
+{
+    ExitScreenRun run;
+    QVERIFY(run.ready());
+    QVERIFY(run.screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(run.screen->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void tst_ExitScreen::exitButtonAndCloseBoxBothEndTheProgram_data()
+{
+    QTest::addColumn<bool>("exitButton");
+    QTest::newRow("E&xit") << true;
+    QTest::newRow("close box") << false;
+}
+
+void tst_ExitScreen::exitButtonAndCloseBoxBothEndTheProgram()
+{
+    QFETCH(bool, exitButton);
+    ExitScreenRun run;
+    QVERIFY(run.ready());
+    // The shutdown closes the other open windows too.
+    auto *earlier = new QWidget;
+    earlier->setAttribute(Qt::WA_DeleteOnClose);
+    const QPointer<QWidget> earlierGuard = earlier;
+    run.windows.add(earlier);
+    earlier->show();
+
+    if (exitButton)
+        QTest::mouseClick(run.screen->ui().exitButton, Qt::LeftButton);
+    else
+        QVERIFY(run.screen->close());
+
+    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    QVERIFY(run.context.ended);
+    QTRY_VERIFY(run.screen.isNull());
+    QTRY_VERIFY(earlierGuard.isNull());
+    QVERIFY(run.platform.messages.isEmpty());
+}
+
+QTEST_MAIN(tst_ExitScreen)
+#include "tst_exit_screen.moc"

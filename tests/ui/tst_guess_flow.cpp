@@ -1,0 +1,238 @@
+#include "window_test_support.h"
+#include "fakes/tallies.h"
+
+#include "services/qt_platform.h"
+#include "ui/main_window.h"
+#include "ui/result_dialog.h"
+#include "ui/widgets/picture_box.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+Q_DECLARE_METATYPE(Level)
+
+namespace {
+
+struct Shown
+{
+    QString message;
+    QColor colour;
+    bool waitPanelHidden = false;
+    bool counted = false;
+    ResultDialog *dialog = nullptr;
+};
+
+} // namespace
+
+class tst_GuessFlow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void guessIsJudgedShownAndCounted_data();
+    void guessIsJudgedShownAndCounted();
+    void hexagramIsRightExactlyOnNine();
+    void wrongAfterRightIsDarkRed();
+    void guessesAtOneLevelLeaveTheOthersAlone();
+    void waitPanelCoversThePanelsDuringThePause();
+    void countersStopAtTheLimitAndTheGuessIsStillShown();
+    void inputDuringThePauseStartsNoGuess();
+    void realPauseLastsAtLeastOneAndAHalfSeconds();
+
+private:
+    Shown guess(Level level, int position, int drawn);
+
+    std::unique_ptr<TestRun> m_run;
+    MainWindow *m_main = nullptr;
+};
+
+void tst_GuessFlow::init()
+{
+    m_run = std::make_unique<TestRun>();
+    m_run->test.setLevelChosen(true);
+    m_main = new MainWindow(m_run->context);
+}
+
+void tst_GuessFlow::cleanup()
+{
+    delete m_main;
+    m_run.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+// Clicks the choice picture with a pinned draw and reads the result dialog.
+Shown tst_GuessFlow::guess(Level level, int position, int drawn)
+{
+    m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
+    Shown shown;
+    const int attemptsBefore = m_run->test.attemptsCount(level);
+    whenModal<ResultDialog>([&](ResultDialog *dialog) {
+        shown.dialog = dialog;
+        shown.message = dialog->ui().messageLabel->text();
+        shown.colour = dialog->ui().messageLabel->palette().color(QPalette::WindowText);
+        shown.waitPanelHidden = !m_main->ui().waitPanel->isVisible();
+        shown.counted = m_run->test.attemptsCount(level) == attemptsBefore + 1;
+        QTest::mouseClick(dialog->ui().tryAgainButton, Qt::LeftButton);
+    });
+    QTest::mouseClick(m_main->ui().levelChoice(level, position), Qt::LeftButton);
+    return shown;
+}
+
+void tst_GuessFlow::guessIsJudgedShownAndCounted_data()
+{
+    QTest::addColumn<Level>("level");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("drawn");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("beginner circle on 1") << Level::Beginner << 0 << 1 << true;
+    QTest::newRow("beginner waves on 2") << Level::Beginner << 4 << 2 << false;
+    QTest::newRow("intermediate pyramid on 8") << Level::Intermediate << 7 << 8 << true;
+    QTest::newRow("intermediate plus on 5") << Level::Intermediate << 1 << 5 << false;
+    QTest::newRow("expert pyramid on 10") << Level::Expert << 9 << 10 << true;
+    QTest::newRow("expert circle on 10") << Level::Expert << 0 << 10 << false;
+}
+
+void tst_GuessFlow::guessIsJudgedShownAndCounted()
+{
+    QFETCH(Level, level);
+    QFETCH(int, position);
+    QFETCH(int, drawn);
+    QFETCH(bool, right);
+    const Outcome outcome = right ? Outcome::Right : Outcome::Wrong;
+
+    const Shown shown = guess(level, position, drawn);
+
+    QCOMPARE(shown.message, QString::fromUtf8(resultMessage(outcome)));
+    const Rgb colour = messageColour(outcome);
+    QCOMPARE(shown.colour, QColor(colour.red, colour.green, colour.blue));
+    QVERIFY(shown.waitPanelHidden);
+    QVERIFY(shown.counted);
+    QCOMPARE(m_main->ui().outcomeLabel->text(), QString::fromUtf8(outcomeText(outcome)));
+    QCOMPARE(int(m_run->test.correctCount(level)), right ? 1 : 0);
+    QCOMPARE(int(m_run->test.attemptsCount(level)), 1);
+    // The result picture shows the drawn symbol, right or wrong, and it is
+    // the picture that the choice for that symbol shows.
+    const QPixmap shownPicture = m_main->ui().levelResult(level)->pixmap();
+    QVERIFY(samePicture(shownPicture, m_main->ui().pictures.forLevel(level).picture(drawn)));
+    QVERIFY(samePicture(shownPicture, m_main->ui().levelChoice(level, drawn - 1)->pixmap()));
+    QCOMPARE(m_main->ui().levelResult(level)->size(), shownPicture.size());
+    QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
+}
+
+void tst_GuessFlow::hexagramIsRightExactlyOnNine()
+{
+    for (int drawn = 1; drawn <= 10; ++drawn) {
+        const Shown shown = guess(Level::Expert, 8, drawn);
+        QCOMPARE(shown.message == QString::fromUtf8(resultMessage(Outcome::Right)), drawn == 9);
+    }
+    QCOMPARE(int(m_run->test.correctCount(Level::Expert)), 1);
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Expert)), 10);
+}
+
+void tst_GuessFlow::wrongAfterRightIsDarkRed()
+{
+    const Shown first = guess(Level::Beginner, 2, 3);
+    const Shown second = guess(Level::Beginner, 2, 4);
+    QCOMPARE(first.colour, QColor(0, 128, 0));
+    QCOMPARE(second.colour, QColor(128, 0, 0));
+    QCOMPARE(second.message, QString::fromUtf8(resultMessage(Outcome::Wrong)));
+    QVERIFY(first.dialog != nullptr && second.dialog != nullptr);
+    // Each guess has its own dialog, gone once the guess is over.
+    QVERIFY(m_main->findChildren<ResultDialog *>().isEmpty());
+}
+
+void tst_GuessFlow::guessesAtOneLevelLeaveTheOthersAlone()
+{
+    const QPixmap resting = m_main->ui().pictures.restingPicture();
+    guess(Level::Intermediate, 3, 4);
+    guess(Level::Intermediate, 0, 6);
+    for (Level other : {Level::Beginner, Level::Expert}) {
+        QCOMPARE(int(m_run->test.attemptsCount(other)), 0);
+        QCOMPARE(int(m_run->test.correctCount(other)), 0);
+        QCOMPARE(int(m_run->test.lastDraw(other)), 0);
+        QVERIFY(samePicture(m_main->ui().levelResult(other)->pixmap(), resting));
+    }
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 2);
+}
+
+void tst_GuessFlow::waitPanelCoversThePanelsDuringThePause()
+{
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    m_main->ui().outcomeLabel->setText(QStringLiteral("Correct"));
+    bool visible = false;
+    bool onTop = false;
+    QString scoreDuringPause = QStringLiteral("unset");
+    m_run->platform.duringSleep = [&] {
+        visible = m_main->ui().waitPanel->isVisible();
+        onTop = topOfSiblings(m_main->ui().clientArea) == m_main->ui().waitPanel;
+        scoreDuringPause = m_main->ui().outcomeLabel->text();
+    };
+    guess(Level::Beginner, 0, 5);
+    QVERIFY(visible);
+    QVERIFY(onTop);
+    QCOMPARE(scoreDuringPause, QString());
+    QVERIFY(!m_main->ui().waitPanel->isVisible());
+}
+
+void tst_GuessFlow::countersStopAtTheLimitAndTheGuessIsStillShown()
+{
+    recordTally(m_run->test, Level::Expert, 32767, 32767);
+    const Shown shown = guess(Level::Expert, 4, 5);
+    QCOMPARE(shown.message, QString::fromUtf8(resultMessage(Outcome::Right)));
+    QCOMPARE(int(m_run->test.correctCount(Level::Expert)), 32767);
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Expert)), 32767);
+}
+
+// What the user does while the program sleeps waits in the queue; it must be
+// dropped, not acted on once the pause is over.
+void tst_GuessFlow::inputDuringThePauseStartsNoGuess()
+{
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    PictureBox *other = m_main->ui().beginnerChoices[3];
+    m_run->platform.duringSleep = [&] {
+        m_run->platform.duringSleep = nullptr;
+        const QPointF centre = QRectF(other->rect()).center();
+        QCoreApplication::postEvent(other, new QMouseEvent(QEvent::MouseButtonPress, centre, other->mapToGlobal(centre),
+                                                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(other, new QMouseEvent(QEvent::MouseButtonRelease, centre, other->mapToGlobal(centre),
+                                                           Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        QCoreApplication::postEvent(m_main->ui().exitButton, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
+        QCoreApplication::postEvent(m_main->ui().exitButton, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " "));
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+            QCoreApplication::postEvent(other, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+            QCoreApplication::postEvent(other, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+        }
+    };
+    guess(Level::Beginner, 0, 1);
+    QTest::qWait(50);
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 1);
+    QCOMPARE(m_run->platform.sleeps.size(), 1);
+    QVERIFY(m_main->isVisible()); // the Exit button was not pressed
+}
+
+void tst_GuessFlow::realPauseLastsAtLeastOneAndAHalfSeconds()
+{
+    QtPlatform real;
+    m_run->platform.duringSleep = [&] { real.sleep(m_run->platform.sleeps.last()); };
+    QElapsedTimer elapsed;
+    qint64 untilDialog = 0;
+    m_run->random.push(0.0f);
+    whenModal<ResultDialog>([&](ResultDialog *dialog) {
+        untilDialog = elapsed.elapsed();
+        dialog->accept();
+    });
+    elapsed.start();
+    m_main->guess(Level::Beginner, 0);
+    QVERIFY2(untilDialog >= 1500, qPrintable(QString::number(untilDialog)));
+    QVERIFY2(untilDialog < 2500, qPrintable(QString::number(untilDialog)));
+}
+
+QTEST_MAIN(tst_GuessFlow)
+#include "tst_guess_flow.moc"

@@ -1,0 +1,270 @@
+#include "main_window_access.h"
+
+#include "ui/widgets/link_label.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+
+Q_DECLARE_METATYPE(Level)
+
+// The main window from the keyboard: Tab reaches what the user sees, and
+// Space or Enter on a choice picture guesses as a click does.
+class tst_KeyboardAccess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void tabReachesOnlyWhatLiesInFront_data();
+    void tabReachesOnlyWhatLiesInFront();
+    void focusLeavesAPanelThatGoesBehind();
+    void firstFocusIsTheBeginnerScoreButton();
+    void keyOnAChoicePictureGuessesLikeAClick_data();
+    void keyOnAChoicePictureGuessesLikeAClick();
+    void heldKeyMakesOneGuess();
+    void keyThatClosesTheResultMakesNoNewGuess();
+    void resultPictureTakesTheFocusButGuessesNothing();
+    void focusFrameShowsOnlyForTheKeyboard();
+
+private:
+    std::unique_ptr<MainWindowRun> m_run;
+    MainWindow *m_main = nullptr;
+};
+
+void tst_KeyboardAccess::init()
+{
+    m_run = std::make_unique<MainWindowRun>();
+    QVERIFY(m_run->show());
+    m_main = m_run->main;
+}
+
+void tst_KeyboardAccess::cleanup()
+{
+    m_run.reset();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_KeyboardAccess::tabReachesOnlyWhatLiesInFront_data()
+{
+    QTest::addColumn<int>("level"); // -1: none chosen yet
+    QTest::addColumn<QStringList>("cycle");
+    QTest::newRow("no level chosen") << -1 << QStringList{"exitButton", "backButton", "forumLink", "coBrandLink"};
+    QTest::newRow("beginner") << int(Level::Beginner)
+                              << QStringList{"beginnerChoice0", "beginnerChoice2", "beginnerChoice3", "beginnerChoice1",
+                                             "beginnerResult", "exitButton", "backButton", "beginnerChoice4", "beginnerScoreButton",
+                                             "forumLink", "coBrandLink"};
+    QTest::newRow("intermediate")
+        << int(Level::Intermediate)
+        << QStringList{"intermediateChoice0", "intermediateChoice2", "intermediateChoice3", "intermediateChoice1",
+                       "intermediateChoice4", "intermediateChoice5", "intermediateChoice6", "intermediateChoice7",
+                       "intermediateResult", "exitButton", "backButton", "intermediateScoreButton", "forumLink",
+                       "coBrandLink"};
+    QTest::newRow("expert") << int(Level::Expert)
+                            << QStringList{"expertChoice0", "expertChoice2", "expertChoice3", "expertChoice1",
+                                           "expertChoice4", "expertChoice5", "expertChoice6", "expertChoice7",
+                                           "expertChoice8", "expertChoice9", "expertResult", "exitButton",
+                                           "backButton", "expertScoreButton", "forumLink", "coBrandLink"};
+}
+
+// Tab goes round the controls the user can see and no others: not those of
+// the panels behind, nor the banner label behind the one in front.
+void tst_KeyboardAccess::tabReachesOnlyWhatLiesInFront()
+{
+    QFETCH(int, level);
+    QFETCH(QStringList, cycle);
+    if (level >= 0)
+        QVERIFY(m_run->chooseLevel(Level(level)));
+    QWidget *first = m_main->findChild<QWidget *>(cycle.first());
+    first->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(QApplication::focusWidget(), first);
+    QStringList reached{first->objectName()};
+    for (qsizetype i = 0; i < cycle.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached, cycle + QStringList{cycle.first()});
+}
+
+// A keyboard user on a Beginner picture who switches to Expert must not be
+// left on the Beginner picture, now out of sight.
+void tst_KeyboardAccess::focusLeavesAPanelThatGoesBehind()
+{
+    QVERIFY(m_run->chooseLevel(Level::Beginner));
+    PictureBox *picture = m_main->ui().beginnerChoices[2];
+    picture->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(picture->hasFocus());
+    QVERIFY(m_run->chooseLevel(Level::Expert));
+    QWidget *focused = QApplication::focusWidget();
+    QVERIFY(focused != picture);
+    QVERIFY(!m_main->ui().beginnerPanel->isAncestorOf(focused));
+}
+
+// The window has always started there, and shows it once Beginner is chosen;
+// the keyboard goes on from there to what lies in front.
+void tst_KeyboardAccess::firstFocusIsTheBeginnerScoreButton()
+{
+    QVERIFY(m_run->chooseLevel(Level::Beginner));
+    QCOMPARE(QApplication::focusWidget(), m_main->ui().beginnerScoreButton);
+    QTest::keyClick(m_main->ui().beginnerScoreButton, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_main->ui().forumLink);
+}
+
+void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick_data()
+{
+    QTest::addColumn<int>("key"); // 0: the screen reader's press
+    QTest::addColumn<Level>("level");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("drawn");
+    QTest::newRow("Space, right") << int(Qt::Key_Space) << Level::Beginner << 4 << 5;
+    QTest::newRow("Space, wrong") << int(Qt::Key_Space) << Level::Expert << 8 << 10;
+    QTest::newRow("Return, right") << int(Qt::Key_Return) << Level::Expert << 8 << 9;
+    QTest::newRow("Return, wrong") << int(Qt::Key_Return) << Level::Intermediate << 0 << 2;
+    QTest::newRow("keypad Enter, right") << int(Qt::Key_Enter) << Level::Intermediate << 6 << 7;
+    QTest::newRow("screen reader press, right") << 0 << Level::Expert << 3 << 4;
+    QTest::newRow("screen reader press, wrong") << 0 << Level::Beginner << 1 << 3;
+}
+
+void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
+{
+    QFETCH(int, key);
+    QFETCH(Level, level);
+    QFETCH(int, position);
+    QFETCH(int, drawn);
+    QVERIFY(m_run->chooseLevel(level));
+    PictureBox *picture = m_main->ui().levelChoice(level, position);
+    PictureBox *shown = m_main->ui().levelResult(level);
+
+    QString byKey;
+    m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
+    MainWindowRun::answerResult(&byKey);
+    if (key == 0) {
+        press(picture);
+    } else {
+        picture->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(picture->hasFocus());
+        QTest::keyClick(picture, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+    QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
+    QCOMPARE(int(m_run->test.attemptsCount(level)), 1);
+    const QPixmap afterKey = shown->pixmap();
+    const int correctAfterKey = m_run->test.correctCount(level);
+
+    QString byClick;
+    m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
+    MainWindowRun::answerResult(&byClick);
+    QTest::mouseClick(picture, Qt::LeftButton);
+
+    QVERIFY(!byKey.isEmpty());
+    QCOMPARE(byKey, byClick);
+    QCOMPARE(byKey, QString::fromUtf8(resultMessage(drawn == position + 1 ? Outcome::Right : Outcome::Wrong)));
+    QVERIFY(samePicture(afterKey, shown->pixmap()));
+    QCOMPARE(int(m_run->test.correctCount(level)), 2 * correctAfterKey);
+    QCOMPARE(m_run->platform.sleeps, QList<int>({1500, 1500}));
+}
+
+// Holding Space or Enter down repeats the key; the picture still makes one guess.
+void tst_KeyboardAccess::heldKeyMakesOneGuess()
+{
+    QVERIFY(m_run->chooseLevel(Level::Beginner));
+    PictureBox *picture = m_main->ui().beginnerChoices[1];
+    picture->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(picture->hasFocus());
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        m_run->random.push(ScriptedRandom::forSymbol(2, 5));
+        MainWindowRun::answerResult();
+        auto send = [picture, key](QEvent::Type type, bool repeated) {
+            QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r"),
+                            repeated);
+            QCoreApplication::sendEvent(picture, &event);
+        };
+        send(QEvent::KeyPress, false);
+        for (int i = 0; i < 5; ++i) {
+            send(QEvent::KeyRelease, true);
+            send(QEvent::KeyPress, true);
+        }
+        QVERIFY(m_run->platform.sleeps.size() < 2); // nothing while the key is held
+        send(QEvent::KeyRelease, false);
+        QVERIFY(m_run->reactivate());
+        QTRY_VERIFY(picture->hasFocus());
+    }
+    QCOMPARE(m_run->platform.sleeps, QList<int>({1500, 1500}));
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 2);
+}
+
+// Enter closes the result dialog when it goes down; when it comes up the
+// focus is back on the picture, which must not take it for a new guess.
+void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
+{
+    QVERIFY(m_run->chooseLevel(Level::Expert));
+    PictureBox *picture = m_main->ui().expertChoices[5];
+    picture->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(picture->hasFocus());
+    m_run->random.push(ScriptedRandom::forSymbol(6, 10));
+    bool closedByKey = false;
+    whenModal<ResultDialog>([&closedByKey](ResultDialog *dialog) {
+        // TRY AGAIN has the focus in the dialog; Enter goes down on it.
+        QTest::keyPress(dialog->ui().tryAgainButton, Qt::Key_Return);
+        closedByKey = !dialog->isVisible();
+        if (!closedByKey)
+            dialog->accept();
+    });
+    QTest::keyClick(picture, Qt::Key_Return);
+    QVERIFY(closedByKey);
+    QVERIFY(m_run->reactivate());
+    QTRY_VERIFY(picture->hasFocus());
+    QTest::keyRelease(picture, Qt::Key_Return);
+    QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Expert)), 1);
+}
+
+void tst_KeyboardAccess::resultPictureTakesTheFocusButGuessesNothing()
+{
+    QVERIFY(m_run->chooseLevel(Level::Intermediate));
+    PictureBox *shown = m_main->ui().intermediateResult;
+    QVERIFY(!offersPress(shown));
+    shown->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(shown->hasFocus());
+    QTest::keyClick(shown, Qt::Key_Space);
+    QTest::keyClick(shown, Qt::Key_Return);
+    QTest::mouseClick(shown, Qt::LeftButton);
+    QVERIFY(m_run->platform.sleeps.isEmpty());
+}
+
+// The focus frame is for the keyboard: a click leaves the picture as it
+// was, and the frame goes when the focus moves on. The box keeps its size.
+void tst_KeyboardAccess::focusFrameShowsOnlyForTheKeyboard()
+{
+    QVERIFY(m_run->chooseLevel(Level::Beginner));
+    PictureBox *picture = m_main->ui().beginnerChoices[3];
+    const QSize size = picture->size();
+    const QImage plain = picture->grab().toImage();
+
+    m_run->random.push(ScriptedRandom::forSymbol(4, 5));
+    MainWindowRun::answerResult();
+    QTest::mouseClick(picture, Qt::LeftButton);
+    QCOMPARE(m_run->platform.sleeps.size(), 1);
+    QVERIFY(!picture->hasFocus());
+    QCOMPARE(picture->grab().toImage(), plain);
+    QVERIFY(m_run->reactivate());
+
+    // The window's own choice of a focus widget shows no frame either.
+    picture->setFocus(Qt::ActiveWindowFocusReason);
+    QTRY_VERIFY(picture->hasFocus());
+    QCOMPARE(picture->grab().toImage(), plain);
+
+    m_main->ui().beginnerChoices[2]->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_main->ui().beginnerChoices[2], Qt::Key_Tab);
+    QTRY_VERIFY(picture->hasFocus());
+    QVERIFY(picture->grab().toImage() != plain);
+    QCOMPARE(picture->size(), size);
+
+    QTest::keyClick(picture, Qt::Key_Tab);
+    QTRY_VERIFY(!picture->hasFocus());
+    QCOMPARE(picture->grab().toImage(), plain);
+}
+
+QTEST_MAIN(tst_KeyboardAccess)
+#include "tst_keyboard_access.moc"

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/layouts/about_box_layout.h"
+
+#include <QDialog>
+
+struct AppContext;
+
+// The about box: name, version, description and two links to the maker's
+// pages. It has no state of its own; every opening is a fresh instance in its
+// design state, and any way of closing it (OK, Enter, Escape, close box)
+// destroys it.
+//
+// Open it with showModal(), which creates, runs and destroys it and keeps
+// to one instance at a time.
+class AboutBox : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit AboutBox(AppContext &context, QWidget *parent = nullptr);
+
+    // Shows a new about box modally and returns once it has been closed and
+    // destroyed. While one is open, a second call only brings it forward.
+    static void showModal(AppContext &context, QWidget *parent = nullptr);
+
+    const Ui::AboutBox &ui() const { return m_ui; }
+
+public slots:
+    // Escape and the close box act as OK.
+    void reject() override;
+
+private:
+    AppContext &m_context;
+    Ui::AboutBox m_ui;
+};

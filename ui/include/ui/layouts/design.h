@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QAbstractButton;
+class QLabel;
+class QWidget;
+
+// Helpers that turn the windows' design data (twips, Verdana point sizes, RGB
+// colours) into Qt widgets. The designs were drawn at 96 dots per inch, where
+// 15 twips make one pixel.
+namespace Design {
+
+int px(int twips);
+// Places a widget at a rectangle given in twips of its container's client area.
+void place(QWidget *widget, int left, int top, int width, int height);
+
+// The design's face ("Verdana"), or the closest sans the system has.
+QString fontFamily();
+// A design font of the given point size (8.25, 9, 9.75, 14.25, 18 ...),
+// sized in pixels as it was drawn at 96 dots per inch.
+QFont font(double points, bool bold = false, bool underline = false);
+
+void setBackground(QWidget *widget, const QColor &colour);
+void setForeground(QWidget *widget, const QColor &colour);
+// A transparent label lets its container's colour show through.
+void makeTransparent(QLabel *label);
+// A button with a flat grey face and black text, like the design's
+// graphical-style buttons.
+void makeGreyButton(QAbstractButton *button, const QColor &face = QColor(128, 128, 128));
+
+// A design caption for a label: "&&" stands for one literal ampersand.
+QString labelCaption(const QString &designCaption);
+
+// Promotional texts that more than one window shows.
+// The discussion forum's banner: three short sentences naming its web site.
+QString forumPromotion();
+// The co-branding offer as a label shows it: the design's "&&" already stands
+// as one ampersand.
+QString coBrandCaption();
+// The full-branding offer with its invitation to click.
+QString fullBrandCaption();
+
+inline const QColor magenta{255, 0, 255};
+inline const QColor panelPink{255, 128, 255};
+inline const QColor dialogPink{255, 192, 255};
+
+} // namespace Design

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "ui/symbol_pictures.h"
+
+#include <array>
+
+class LinkLabel;
+class PictureBox;
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QPushButton;
+class QWidget;
+
+namespace Ui {
+
+// The design of the main window: every control under its role.
+// Children are created so that Qt's stacking order matches the design's.
+// Every widget's objectName is its member's name; an element of an array
+// is named in the singular with its 0-based position, "beginnerChoice0",
+// "expertChoice9". Every menu and menu entry (and separator) carries its
+// member's name too. Buttons, symbol pictures and links take the keyboard
+// focus by Tab, in the design's tab order; screen readers name every symbol
+// picture after its symbol.
+struct MainWindow
+{
+    QWidget *clientArea = nullptr; // the central widget, 633 x 481 px
+
+    PictureBox *waitPanel = nullptr; // hidden at creation
+    QLabel *waitTitle = nullptr;
+    QLabel *waitMessage = nullptr;
+
+    QFrame *forumBanner = nullptr; // along the top
+    LinkLabel *forumLink = nullptr;
+
+    QFrame *bottomBar = nullptr;
+    QPushButton *backButton = nullptr;
+    QPushButton *exitButton = nullptr;
+    LinkLabel *coBrandLink = nullptr;
+    LinkLabel *fullBrandLink = nullptr;
+
+    QFrame *coverPanel = nullptr;
+    QFrame *beginnerPanel = nullptr;
+    QFrame *intermediatePanel = nullptr;
+    QFrame *expertPanel = nullptr;
+
+    QLabel *outcomeLabel = nullptr; // outcome carrier, never seen
+
+    // Beginner panel
+    QPushButton *beginnerScoreButton = nullptr;
+    QGroupBox *beginnerResultFrame = nullptr;
+    PictureBox *beginnerResult = nullptr;
+    QLabel *beginnerHint = nullptr;
+    std::array<PictureBox *, 5> beginnerChoices{};
+
+    // Intermediate panel
+    QPushButton *intermediateScoreButton = nullptr;
+    QGroupBox *intermediateResultFrame = nullptr;
+    PictureBox *intermediateResult = nullptr;
+    QLabel *intermediateHint = nullptr;
+    std::array<PictureBox *, 8> intermediateChoices{};
+
+    // Expert panel
+    QPushButton *expertScoreButton = nullptr;
+    QGroupBox *expertResultFrame = nullptr;
+    PictureBox *expertResult = nullptr;
+    QLabel *expertHint = nullptr;
+    std::array<PictureBox *, 10> expertChoices{};
+
+    // Picture lists (no visible presence)
+    SymbolPictures pictures;
+
+    // Menu
+    QMenu *fileMenu = nullptr;
+    QAction *scoreAction = nullptr;
+    QAction *levelAction = nullptr;
+    QAction *exitAction = nullptr;
+    QMenu *helpMenu = nullptr;
+    QAction *onlineHelpAction = nullptr;
+    QAction *visitSiteAction = nullptr;
+    QAction *pagesSeparator = nullptr;
+    QAction *updateAction = nullptr;
+    QAction *aboutSeparator = nullptr;
+    QAction *aboutAction = nullptr;
+    QAction *donateAction = nullptr;
+    QAction *makeMoneyAction = nullptr;
+
+    // The level's choice picture at a 0-based position, and its result picture.
+    PictureBox *levelChoice(Level level, int position) const;
+    PictureBox *levelResult(Level level) const;
+
+    void setupUi(QMainWindow *window);
+
+private:
+    void setupMenu(QMainWindow *window);
+};
+
+} // namespace Ui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "symboltest/level.h"
+#include "ui/layouts/level_dialog_layout.h"
+
+#include <QDialog>
+
+struct AppContext;
+
+// The level selection dialog, which also hosts the score view. At most one
+// exists; the main window creates it on first use. OK on the level choice,
+// and closing the window, dismiss it; OK on the score view only hides it.
+class LevelDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit LevelDialog(AppContext &context, QWidget *parent = nullptr);
+
+    const Ui::LevelDialog &ui() const { return m_ui; }
+    // Dismissed dialogs are hidden and wait to be destroyed by their owner.
+    bool isDismissed() const { return m_dismissed; }
+
+signals:
+    // OK on the level choice with a level selected.
+    void levelChosen(Level level);
+
+public slots:
+    // OK on the level choice: the selected level counts as chosen.
+    void confirmLevel();
+    // OK on the score view.
+    void hideScore();
+    // Escape closes the window, as its close box does.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void dismiss();
+    void emptyClipboard();
+
+    AppContext &m_context;
+    Ui::LevelDialog m_ui;
+    bool m_dismissed = false;
+};

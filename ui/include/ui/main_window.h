@@ -1,0 +1,73 @@
+#pragma once
+
+#include "symboltest/level.h"
+#include "ui/layouts/main_window_layout.h"
+#include "ui/level_dialog.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <cstdint>
+
+struct AppContext;
+class ExitScreen;
+
+// The main window: the three level panels on which the test is played, the
+// banner, the bottom bar and the menu. It asks for a level on every
+// activation until one has been confirmed, and leads to the exit screen
+// when it closes.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(AppContext &context, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    const Ui::MainWindow &ui() const { return m_ui; }
+    AppContext &context() const { return m_context; }
+
+    // The level selection dialog, created from its design on first use.
+    LevelDialog *levelDialog();
+    // The dialog if it exists, without creating it.
+    LevelDialog *existingLevelDialog() const { return m_levelDialog; }
+
+public slots:
+    // Asks for a level, unless one has been confirmed once already.
+    void askForLevelIfNoneChosen();
+    // A click on the choice picture at the 0-based position of a level.
+    void guess(Level level, int position);
+    // The score report of all levels in the level dialog's score view.
+    void showScore();
+    // Rests all result pictures and asks for a level.
+    void chooseLevel();
+    void showAbout();
+    // Brings the level's panel forward, so that the test is played on it.
+    void showLevel(Level level);
+    // Brings forward the promotional label that the run's banner number
+    // picks: 1, 3, 5 the co-branding offer, 2, 4, 6 the full-branding one;
+    // any other number leaves the design's order.
+    void showBanner(std::int16_t number);
+
+signals:
+    // The exit screen has been made and is about to be shown; whoever runs
+    // the program connects its request to end.
+    void exitScreenOpened(ExitScreen *screen);
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void connectControls();
+    // Shows the level dialog modally; destroys it afterwards if it was dismissed.
+    void execLevelDialog();
+    void showExitScreen();
+
+    AppContext &m_context;
+    Ui::MainWindow m_ui;
+    QPointer<LevelDialog> m_levelDialog;
+    bool m_activating = false;
+    bool m_firstShowSeen = false;
+};

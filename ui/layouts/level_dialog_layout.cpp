@@ -1,0 +1,179 @@
+#include "ui/layouts/level_dialog_layout.h"
+
+#include "services/app_info.h"
+#include "ui/layouts/design.h"
+#include "ui/layouts/placement.h"
+#include "ui/widgets/link_label.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using Design::place;
+
+QColor buttonFace()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+// A frame without caption; flat ones have a plain single-line border.
+QFrame *makeFrame(QWidget *parent, const char *name, bool flat)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(flat ? QFrame::Plain : QFrame::Sunken);
+    frame->setLineWidth(1);
+    return frame;
+}
+
+// One of the two promotional labels that share their place in brandBar.
+LinkLabel *makeBrandLabel(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *label = new LinkLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setText(caption);
+    label->setFont(Design::font(8.25, true, true));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    Design::setBackground(label, buttonFace());
+    Design::setForeground(label, QColor(0, 0, 255));
+    place(label, 120, 120, 4785, 855);
+    return label;
+}
+
+QRadioButton *makeOption(QWidget *parent, const char *name, const QString &caption, int top)
+{
+    auto *option = new QRadioButton(caption, parent);
+    option->setObjectName(QLatin1String(name));
+    option->setFont(Design::font(8.25, true));
+    Design::setBackground(option, Design::panelPink);
+    // A button fills its background from the button role.
+    QPalette palette = option->palette();
+    palette.setColor(QPalette::Button, Design::panelPink);
+    option->setPalette(palette);
+    place(option, 1320, top, 1935, 375);
+    return option;
+}
+
+QPushButton *makeOkButton(QWidget *parent, const char *name)
+{
+    auto *button = new QPushButton(QStringLiteral("&OK"), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(Design::font(8.25, true));
+    Design::makeGreyButton(button);
+    return button;
+}
+
+} // namespace
+
+namespace Ui {
+
+void LevelDialog::setupUi(QDialog *dialog)
+{
+    dialog->setObjectName(QStringLiteral("levelDialog"));
+    dialog->setWindowTitle(AppInfo::title());
+    // Fixed single border: a close box, but neither minimise nor maximise.
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    dialog->setFixedSize(Design::px(5070), Design::px(4935));
+    dialog->setFont(Design::font(8.25));
+    Design::setBackground(dialog, Design::dialogPink);
+
+    // The promotional band at the bottom.
+    brandBar = makeFrame(dialog, "brandBar", false);
+    Design::setBackground(brandBar, buttonFace());
+    place(brandBar, 0, 3840, 5055, 1095);
+    fullBrandLink = makeBrandLabel(brandBar, "fullBrandLink", Design::fullBrandCaption());
+    coBrandLink = makeBrandLabel(brandBar, "coBrandLink", Design::coBrandCaption());
+
+    // The forum banner at the top.
+    forumBanner = makeFrame(dialog, "forumBanner", true);
+    Design::setBackground(forumBanner, Qt::black);
+    place(forumBanner, 0, 0, 5055, 855);
+    forumLink = new LinkLabel(forumBanner);
+    forumLink->setObjectName(QStringLiteral("forumLink"));
+    forumLink->setText(Design::forumPromotion());
+    forumLink->setFont(Design::font(8.25, true, true));
+    forumLink->setAlignment(Qt::AlignCenter);
+    forumLink->setWordWrap(true);
+    Design::setForeground(forumLink, Design::magenta);
+    Design::makeTransparent(forumLink);
+    place(forumLink, 120, 135, 4920, 585);
+
+    // The level choice; it lies over the score view, which has the same place.
+    levelPanel = makeFrame(dialog, "levelPanel", true);
+    Design::setBackground(levelPanel, Design::dialogPink);
+    place(levelPanel, 0, 840, 5055, 2895);
+
+    levelGroup = new QGroupBox(QStringLiteral("Select an Option"), levelPanel);
+    levelGroup->setObjectName(QStringLiteral("levelGroup"));
+    levelGroup->setFont(Design::font(8.25, true));
+    Design::setBackground(levelGroup, Design::panelPink);
+    place(levelGroup, 360, 720, 4335, 1455);
+    // Siblings in one group box: Qt makes them one exclusive group.
+    expertOption = makeOption(levelGroup, "expertOption", QStringLiteral("Expert"), 960);
+    intermediateOption = makeOption(levelGroup, "intermediateOption", QStringLiteral("Intermediate"), 600);
+    beginnerOption = makeOption(levelGroup, "beginnerOption", QStringLiteral("Beginner"), 240);
+    beginnerOption->setChecked(true);
+
+    okButton = makeOkButton(levelPanel, "okButton");
+    place(okButton, 360, 2280, 4335, 495);
+
+    invitationLabel = new QLabel(
+        QStringLiteral("Improve your Psychic Abilities by taking the ") + AppInfo::name() + QStringLiteral(" Software"),
+        levelPanel);
+    invitationLabel->setObjectName(QStringLiteral("invitationLabel"));
+    invitationLabel->setFont(Design::font(8.25, true));
+    invitationLabel->setAlignment(Qt::AlignCenter);
+    invitationLabel->setWordWrap(true);
+    Design::makeTransparent(invitationLabel);
+    place(invitationLabel, 360, 240, 4335, 375);
+
+    // The score view.
+    scorePanel = new QGroupBox(QStringLiteral("Score"), dialog);
+    scorePanel->setObjectName(QStringLiteral("scorePanel"));
+    scorePanel->setFont(Design::font(8.25, true));
+    Design::setBackground(scorePanel, Design::dialogPink);
+    // Flat: a plain single-line border that the caption interrupts.
+    scorePanel->setStyleSheet(QStringLiteral(
+        "QGroupBox#scorePanel { border: 1px solid black; margin-top: 6px; }"
+        "QGroupBox#scorePanel::title { subcontrol-origin: margin; left: 6px; padding: 0 1px;"
+        " background-color: %1; }")
+                                .arg(Design::dialogPink.name()));
+    place(scorePanel, 0, 840, 5055, 2895);
+
+    scoreOkButton = makeOkButton(scorePanel, "scoreOkButton");
+    place(scoreOkButton, 40, 2280, 4935, 495);
+
+    scoreBox = new QPlainTextEdit(scorePanel);
+    scoreBox->setObjectName(QStringLiteral("scoreBox"));
+    scoreBox->setFont(Design::font(8.25, true));
+    // Tab moves on to the next control, as in any text box of the program.
+    scoreBox->setTabChangesFocus(true);
+    scoreBox->setFrameStyle(QFrame::Box | QFrame::Plain);
+    scoreBox->setLineWidth(1);
+    scoreBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Design::setBackground(scoreBox, Design::panelPink);
+    place(scoreBox, 0, 240, 5055, 1935);
+
+    Design::stackTopDown({brandBar, forumBanner, levelPanel, scorePanel});
+    Design::stackTopDown({fullBrandLink, coBrandLink});
+    Design::stackTopDown({levelGroup, okButton, invitationLabel});
+    Design::stackTopDown({expertOption, intermediateOption, beginnerOption});
+    Design::stackTopDown({scoreOkButton, scoreBox});
+
+    Design::chainTabOrder(
+        {okButton, beginnerOption, intermediateOption, expertOption, scoreBox, scoreOkButton});
+
+    Design::centreOnScreen(dialog);
+}
+
+} // namespace Ui
