@@ -66,21 +66,21 @@ void AboutBox::setupUi(QDialog *dialog)
     place(okButton, 4650, 3600, 1260, 345);
 
     homePageLink = makeLabel<LinkLabel>(dialog, "homePageLink",
-                                       QStringLiteral("Click here to visit www.quendrel.example today"),
-                                       Design::font(8.25, true, true));
+                                        QStringLiteral("Click here to visit www.quendrel.example today"),
+                                        Design::font(8.25, true, true));
     place(homePageLink, 1320, 2160, 4650, 195);
 
     // Wider than the window: its right edge is clipped.
     fullBrandOffer = makeLabel<QLabel>(dialog, "fullBrandOffer",
-                               QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                              "business and make money online. Get this software "
-                                              "fully branded for your website."),
-                               Design::font(8.25, true));
+                                       QStringLiteral("Home Business Opportunity. Start your own Internet "
+                                                      "business and make money online. Get this software "
+                                                      "fully branded for your website."),
+                                       Design::font(8.25, true));
     place(fullBrandOffer, 150, 2520, 6165, 675);
 
     fullBrandLink = makeLabel<LinkLabel>(dialog, "fullBrandLink",
-                                      QStringLiteral(" Click here for more details."),
-                                      Design::font(8.25, true, true));
+                                         QStringLiteral(" Click here for more details."),
+                                         Design::font(8.25, true, true));
     place(fullBrandLink, 3240, 3180, 2730, 195);
 
     // The rule just above the OK button, one pixel in window-text colour,
@@ -91,10 +91,10 @@ void AboutBox::setupUi(QDialog *dialog)
     separatorLine->setFrameShadow(QFrame::Plain);
     separatorLine->setLineWidth(1);
     separatorLine->setGeometry(Design::px(-60), Design::px(3510),
-                       Design::px(6090) - Design::px(-60) + 1, 1);
+                               Design::px(6090) - Design::px(-60) + 1, 1);
 
     titleLabel = makeLabel<QLabel>(dialog, "titleLabel", AppInfo::title(),
-                               Design::font(9.75, true));
+                                   Design::font(9.75, true));
     place(titleLabel, 960, 240, 3285, 240);
 
     descriptionLabel = makeLabel<QLabel>(

@@ -302,7 +302,7 @@ void MainWindow::setupUi(QMainWindow *window)
     Design::place(waitTitle, 60, 60, 5175, 465);
     // 30 twips wider than the panel: its magenta band fills the panel's lower part.
     waitMessage = label<QLabel>(waitPanel, "waitMessage",
-                           AppInfo::name() + QStringLiteral(" is generating the Result for You......."));
+                                AppInfo::name() + QStringLiteral(" is generating the Result for You......."));
     waitMessage->setFont(Design::font(9.75));
     Design::setBackground(waitMessage, Design::magenta);
     Design::setForeground(waitMessage, Qt::black);
@@ -360,7 +360,7 @@ void MainWindow::setupMenu(QMainWindow *window)
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
     scoreAction = entry(fileMenu, "scoreAction", QStringLiteral("Score..."), QKeySequence(Qt::CTRL | Qt::Key_S));
     levelAction = entry(fileMenu, "levelAction", QStringLiteral("Level of Difficulty..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_D));
+                        QKeySequence(Qt::CTRL | Qt::Key_D));
     exitAction = entry(fileMenu, "exitAction", QStringLiteral("E&xit"));
 
     helpMenu = bar->addMenu(QStringLiteral("&Help"));
