@@ -145,11 +145,16 @@ e2e_step() {
     echo "-- $*"
 }
 
-# Saves a screenshot of the whole screen as $shots/NAME.png.
+# Saves a screenshot of the whole screen as $shots/NAME.png. A window that
+# goes away while import reads the screen can fail it (or hold it for ever):
+# it tries again, and says why at the end.
 e2e_grab() {
     mkdir -p "$shots"
-    # import can wait for ever on a window that goes away while it reads.
-    timeout 20 import -window root "$shots/$1.png"
+    for _ in 1 2 3; do
+        timeout 20 import -window root "$shots/$1.png" 2>"$e2e_work/import-errors" && return 0
+    done
+    cat "$e2e_work/import-errors" >&2
+    return 1
 }
 
 e2e_shot() {
@@ -290,17 +295,27 @@ e2e_click() {
     xdotool mousemove --window "$window" "$x" "$y" click 1
 }
 
-# Types keys into whatever window has the focus after activating $1.
+# Asks the window manager to activate a window and waits until it has.
+e2e_activate() {
+    xdotool windowactivate "$1" >/dev/null 2>&1
+    e2e_wait_for "window $1 to become the active window" 10 e2e_is_active "$1"
+}
+
+e2e_is_active() {
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
+}
+
+# Presses keys in window $1, which is activated first.
 e2e_keys() {
     local window=$1
     shift
-    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    e2e_activate "$window"
     xdotool key --delay 40 "$@"
 }
 
 e2e_type() {
     local window=$1 text=$2
-    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    e2e_activate "$window"
     xdotool type --delay 30 -- "$text"
 }
 
