@@ -18,14 +18,14 @@ title="Corvella v1.50"
 e2e_step "first start asks for a level"
 e2e_start first "$program"
 first=$e2e_pid
-e2e_wait_for "a level dialog after start-up on a bare X server" 20 e2e_dialog "$first" "$title"
+e2e_wait_for "a level dialog after start-up on a bare X server" "$e2e_patience" e2e_dialog "$first" "$title"
 first_dialog=$e2e_found
 e2e_shot "bare-level-dialog"
 
 e2e_step "second start is refused"
 e2e_start second "$program"
 second=$e2e_pid
-e2e_wait_for "the second start's message" 20 e2e_dialog "$second" Corvella
+e2e_wait_for "the second start's message" "$e2e_patience" e2e_dialog "$second" Corvella
 refusal=$e2e_found
 e2e_shot "already-running"
 # Without a window manager nothing gives the message the keyboard: a click
@@ -35,7 +35,7 @@ xdotool windowfocus --sync "$refusal" 2>/dev/null || true
 has_focus() {
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
 }
-e2e_wait_for "the message to take the keyboard focus" 10 has_focus "$refusal"
+e2e_wait_for "the message to take the keyboard focus" "$e2e_patience" has_focus "$refusal"
 xdotool key Return
 e2e_expect_clean_exit "$second" "Return on the refusal"
 kill -0 "$first" 2>/dev/null || e2e_fail "the first instance ended"
@@ -50,14 +50,14 @@ all_gone() {
     for id in "$@"; do e2e_gone "$id" || return 1; done
 }
 # shellcheck disable=SC2086 # one argument for each window
-e2e_wait_for "the killed instance's windows to go" 10 all_gone $first_windows
+e2e_wait_for "the killed instance's windows to go" "$e2e_patience" all_gone $first_windows
 e2e_start third "$program"
 third=$e2e_pid
 third_window() {
     e2e_dialog "$third" Corvella >/dev/null && e2e_fail "the start after a killed instance showed a message"
     e2e_dialog "$third" "$title"
 }
-e2e_wait_for "a level dialog after the start that follows a killed instance" 20 third_window
+e2e_wait_for "a level dialog after the start that follows a killed instance" "$e2e_patience" third_window
 e2e_dialog "$third" Corvella >/dev/null && e2e_fail "the start after a killed instance showed a message"
 kill -0 "$third" 2>/dev/null || e2e_fail "the start after a killed instance ended"
 

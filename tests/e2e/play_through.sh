@@ -28,7 +28,7 @@ e2e_start corvella LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 "$program"
 program_pid=$e2e_pid
 
 e2e_step "update question"
-e2e_wait_for "the update question" 20 e2e_dialog "$program_pid" Corvella
+e2e_wait_for "the update question" "$e2e_patience" e2e_dialog "$program_pid" Corvella
 question=$e2e_found
 e2e_shot "update-question"
 e2e_keys "$question" alt+y
@@ -40,17 +40,17 @@ grep -q "^Duration=\($day_before_start\|$(date +%-m/%-d/%Y)\)$" "$e2e_work/confi
 # The level dialog: its option buttons lie one under the other; OK closes it.
 choose_level() {
     local option_y=$1 what=$2 dialog
-    e2e_wait_for "the level dialog $what" 10 e2e_dialog "$program_pid" "$title"
+    e2e_wait_for "the level dialog $what" "$e2e_patience" e2e_dialog "$program_pid" "$title"
     dialog=$e2e_found
     e2e_click "$dialog" 140 "$option_y"
     e2e_click "$dialog" 168 224
-    e2e_wait_for "OK to close the level dialog" 10 e2e_gone "$dialog"
+    e2e_wait_for "OK to close the level dialog" "$e2e_patience" e2e_gone "$dialog"
 }
 
 e2e_step "level dialog after start"
-e2e_wait_for "the level dialog after start-up" 10 e2e_dialog "$program_pid" "$title"
+e2e_wait_for "the level dialog after start-up" "$e2e_patience" e2e_dialog "$program_pid" "$title"
 e2e_shot "level-dialog"
-e2e_wait_for "the main window" 10 e2e_top_level "$program_pid"
+e2e_wait_for "the main window" "$e2e_patience" e2e_top_level "$program_pid"
 main=$e2e_found
 choose_level 132 "after start-up" # Beginner
 # Points of the main window are given below its menu bar: the client area is
@@ -64,60 +64,75 @@ guess() { # x y in the client area below the menu bar
 
 close_result() {
     local shot=$1 result
-    e2e_wait_for "the result dialog after the pause" 10 e2e_untitled_modal "$program_pid"
+    e2e_wait_for "the result dialog after the pause" "$e2e_patience" e2e_untitled_modal "$program_pid"
     result=$e2e_found
     e2e_shot "$shot"
     e2e_click "$result" 156 88
-    e2e_wait_for "TRY AGAIN to close the result dialog" 10 e2e_gone "$result"
+    e2e_wait_for "TRY AGAIN to close the result dialog" "$e2e_patience" e2e_gone "$result"
 }
 
 wait_panel_colour() {
     e2e_pixel "$main" 300 $((menu_height + 96 + 47))
 }
 
-# Succeeds once the wait panel is on the screen; fails (code 255) if the
-# pause has ended before it was seen there.
-wait_panel_on_screen() {
-    [ "$(wait_panel_colour)" = "255,0,255" ] && return 0
-    if e2e_untitled_modal "$program_pid" >/dev/null; then
-        e2e_fail "the wait panel was not seen on the screen during the pause (pixel $(wait_panel_colour))"
-    fi
+# "seen" once the wait panel is on the screen, "missed COLOUR" when the
+# result dialog is up before the wait panel was seen.
+wait_panel_or_result() {
+    local colour
+    colour=$(wait_panel_colour)
+    [ "$colour" = "255,0,255" ] && echo seen && return 0
+    e2e_untitled_modal "$program_pid" >/dev/null && echo "missed $colour" && return 0
     return 1
 }
 
+# The windows the window manager manages, in one quick look: a window the
+# program asks to show is in the list before it is on the screen.
+managed_windows() {
+    xprop -root _NET_CLIENT_LIST
+}
+
 e2e_step "a guess at Beginner, with a click on another symbol during the pause"
-# The click during the pause has to reach the X server while the pause is on,
-# that is before the result dialog is up. A slow machine can make it late,
-# and then the guess is made again, up to three times.
-for attempt in 1 2 3; do
+# The wait panel has to be seen and the second click has to reach the X
+# server while the pause is on, that is before the result dialog is asked
+# for. A slow machine can be late for either, and then the guess is made
+# again, up to five times.
+for attempt in 1 2 3 4 5; do
+    windows_before=$(managed_windows)
     guess 74 322 # the first symbol
-    e2e_wait_for "the wait panel after a click on a symbol" 10 wait_panel_on_screen
-    # Writing a screenshot takes longer than the pause may leave: it is
-    # taken meanwhile.
-    e2e_grab "wait-panel" &
-    grab_pid=$!
-    guess 434 258 # the fourth symbol, during the pause
-    in_pause=yes
-    e2e_untitled_modal "$program_pid" >/dev/null && in_pause=no
-    wait "$grab_pid" || e2e_fail "no screenshot 'wait-panel' could be taken"
-    [ "$in_pause" = no ] || break
-    [ "$attempt" -lt 3 ] || e2e_fail "three times the click meant for the pause came after it"
-    echo "the click meant for the pause came after it; guessing again"
+    e2e_wait_for "the wait panel or the result dialog after a click on a symbol" "$e2e_patience" wait_panel_or_result
+    if [ "$e2e_found" = seen ]; then
+        # Writing a screenshot takes longer than the pause may leave: it is
+        # taken meanwhile.
+        e2e_grab "wait-panel" &
+        grab_pid=$!
+        guess 434 258 # the fourth symbol, during the pause
+        late=
+        [ "$(managed_windows)" = "$windows_before" ] || late="the click meant for the pause came after it"
+        wait "$grab_pid" || e2e_fail "no screenshot 'wait-panel' could be taken"
+        [ -n "$late" ] || break
+    else
+        late="the wait panel was not seen on the screen during the pause (pixel ${e2e_found#missed })"
+    fi
+    [ "$attempt" -lt 5 ] || e2e_fail "five times $late"
+    echo "$late; guessing again"
     close_result "result-beginner"
 done
 close_result "result-beginner"
 
 e2e_step "Intermediate"
-# Had the click during the pause started a second guess, that guess's pause
-# would swallow Ctrl+D and its result dialog would come instead of the level
-# dialog: the keys queue behind the click.
-e2e_keys "$main" ctrl+d
-level_dialog_or_result() {
+# Had the click during the pause started a second guess, its result dialog
+# would come up now: at once, or after that guess's own pause, which would
+# swallow Ctrl+D (the keys queue behind the click) so that the result dialog
+# comes instead of the level dialog.
+no_second_result() {
     e2e_untitled_modal "$program_pid" >/dev/null \
         && e2e_fail "a click made during the pause started a second guess"
-    e2e_dialog "$program_pid" "$title"
+    "$@"
 }
-e2e_wait_for "the level dialog after Ctrl+D" 10 level_dialog_or_result
+xdotool windowactivate "$main"
+e2e_wait_for "the main window to become active" "$e2e_patience" no_second_result e2e_is_active "$main"
+e2e_keys "$main" ctrl+d
+e2e_wait_for "the level dialog after Ctrl+D" "$e2e_patience" no_second_result e2e_dialog "$program_pid" "$title"
 choose_level 156 "after Ctrl+D"
 e2e_shot "main-intermediate"
 guess 58 242 # the first symbol
@@ -132,19 +147,19 @@ close_result "result-expert"
 
 e2e_step "score"
 e2e_keys "$main" ctrl+s
-e2e_wait_for "Ctrl+S to show the score" 10 e2e_dialog "$program_pid" "$title"
+e2e_wait_for "Ctrl+S to show the score" "$e2e_patience" e2e_dialog "$program_pid" "$title"
 score=$e2e_found
 e2e_shot "score"
 e2e_click "$score" 168 224
-e2e_wait_for "OK to close the score" 10 e2e_gone "$score"
+e2e_wait_for "OK to close the score" "$e2e_patience" e2e_gone "$score"
 
 e2e_step "about box"
 e2e_keys "$main" alt+h a
-e2e_wait_for "the about box to open" 10 e2e_dialog "$program_pid" "$title"
+e2e_wait_for "the about box to open" "$e2e_patience" e2e_dialog "$program_pid" "$title"
 about=$e2e_found
 e2e_shot "about-box"
 e2e_keys "$about" Escape
-e2e_wait_for "Escape to close the about box" 10 e2e_gone "$about"
+e2e_wait_for "Escape to close the about box" "$e2e_patience" e2e_gone "$about"
 
 e2e_step "menu links"
 e2e_keys "$main" alt+h o
@@ -158,9 +173,9 @@ e2e_expect_opened 5 "/donate.html" "Donate in the menu bar"
 
 e2e_step "close the main window with its close box"
 e2e_keys "$main" alt+F4
-e2e_wait_for "the exit screen" 10 e2e_top_level "$program_pid" "$main"
+e2e_wait_for "the exit screen" "$e2e_patience" e2e_top_level "$program_pid" "$main"
 nag=$e2e_found
-e2e_wait_for "the main window to close" 10 e2e_gone "$main"
+e2e_wait_for "the main window to close" "$e2e_patience" e2e_gone "$main"
 e2e_shot "exit-screen"
 
 e2e_step "refer a friend"

@@ -8,6 +8,10 @@
 # with what did not happen, the program's own output and the windows present.
 
 e2e_poll_seconds=0.05
+# How long a window or an address may take to come. Waits end as soon as it
+# has come, so a generous deadline costs nothing on a fast machine and keeps
+# a loaded or sanitized one from failing.
+e2e_patience=${CORVELLA_E2E_PATIENCE:-20}
 e2e_pids=()      # programs started by e2e_start, ended when the script ends
 e2e_logs=()      # their output files, printed when a check fails
 
@@ -298,7 +302,7 @@ e2e_click() {
 # Asks the window manager to activate a window and waits until it has.
 e2e_activate() {
     xdotool windowactivate "$1" >/dev/null 2>&1
-    e2e_wait_for "window $1 to become the active window" 10 e2e_is_active "$1"
+    e2e_wait_for "window $1 to become the active window" "$e2e_patience" e2e_is_active "$1"
 }
 
 e2e_is_active() {
@@ -350,7 +354,7 @@ e2e_has_opened() {
 # address came after it.
 e2e_expect_opened() {
     local count=$1 pattern=$2 what=$3 address
-    e2e_wait_for "$what to open an address" 10 e2e_has_opened "$count"
+    e2e_wait_for "$what to open an address" "$e2e_patience" e2e_has_opened "$count"
     address=$(e2e_opened | sed -n "${count}p")
     grep -q -- "$pattern" <<<"$address" \
         || e2e_fail "$what opened '$address', not an address matching '$pattern'"
