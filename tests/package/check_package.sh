@@ -38,7 +38,11 @@ if [ "${1:-}" = "--launch" ]; then
     chmod 700 "$work/runtime"
     printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s/opened.txt"\n' "$work" >"$work/bin/xdg-open"
     chmod +x "$work/bin/xdg-open"
-    PATH="$work/bin:$PATH" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+    # The program's environment is set here, not inherited: a shell that runs
+    # the widget tests exports QT_QPA_PLATFORM=offscreen, which would keep
+    # every window off this X server.
+    env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb DISPLAY="$DISPLAY" \
+        PATH="$work/bin:$PATH" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
         "$root/usr/bin/corvella" >"$work/program.log" 2>&1 </dev/null &
     program_pid=$!
 
@@ -168,6 +172,11 @@ for size in "${icon_sizes[@]}"; do
     [ -f "$png" ] || fail "no ${size}x${size} icon named $icon (the desktop entry's Icon)"
     file -b "$png" | grep -q "^PNG image data, $size x $size," \
         || fail "the ${size}x${size} icon is $(file -b "$png")"
+    # HiDPI desktops take the icon drawn at twice the size from the @2 folder.
+    png2="$root/usr/share/icons/hicolor/${size}x${size}@2/apps/$icon.png"
+    [ -f "$png2" ] || fail "no ${size}x${size}@2 icon named $icon"
+    file -b "$png2" | grep -q "^PNG image data, $((size * 2)) x $((size * 2))," \
+        || fail "the ${size}x${size}@2 icon is $(file -b "$png2")"
 done
 
 step "metainfo"
