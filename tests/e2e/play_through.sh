@@ -54,7 +54,7 @@ question=$(e2e_wait_title "Corvella" 15) || e2e_fail "the update question did no
 e2e_shot "update-question"
 e2e_keys "$question" alt+y
 wait_opened "/corvella/download-corvella.html"
-grep -q "Duration=12/8/2026\|Duration=$(date +%-m/%-d/%Y)" "$work/config/corvella/corvella.conf" \
+grep -q "Duration=$(date +%F)" "$work/config/corvella/corvella.conf" \
     || e2e_fail "today was not stored: $(cat "$work/config/corvella/corvella.conf")"
 
 # Level dialog: 338 x 329; main window: 633 wide.
