@@ -5,7 +5,6 @@
 #include "ui/layouts/placement.h"
 #include "ui/widgets/link_label.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -20,7 +19,7 @@ using Design::place;
 
 QColor buttonFace()
 {
-    return QApplication::palette().color(QPalette::Button);
+    return Design::designPalette().color(QPalette::Button);
 }
 
 // A frame without caption; flat ones have a plain single-line border.
@@ -79,6 +78,8 @@ namespace Ui {
 void LevelDialog::setupUi(QDialog *dialog)
 {
     dialog->setObjectName(QStringLiteral("levelDialog"));
+    // Designed colours, whatever palette the desktop gives the program.
+    Design::useDesignPalette(dialog);
     dialog->setWindowTitle(AppInfo::title());
     // Fixed single border: a close box, but neither minimise nor maximise.
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
