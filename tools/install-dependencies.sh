@@ -9,6 +9,8 @@ packages=(
     fonts-dejavu-core
     # for the tests in a real X server and the screenshots they take
     xvfb xauth xfonts-base xdotool openbox imagemagick x11-utils
+    # for looking at the windows under a dark desktop colour scheme
+    qt6ct
     # for checking the installed desktop entry, metainfo and package
     desktop-file-utils appstream dpkg-dev file
 )
