@@ -156,6 +156,8 @@ Figures measureEveryWindow()
         ui.setupUi(&dialog);
         ui.levelPanel->setVisible(!score);
         ui.scorePanel->setVisible(score);
+        // The score as the dialog fills it in, so the text box has text to measure.
+        ui.scoreBox->setPlainText(QStringLiteral("Beginner\nRight 1 of 2"));
         measure(score ? QStringLiteral("level dialog score") : QStringLiteral("level dialog choice"),
                 &dialog, figures);
     }
