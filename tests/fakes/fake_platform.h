@@ -62,7 +62,7 @@ public:
         return true;
     }
     bool otherInstanceRunning() override { return anotherInstance; }
-    void exitProcess(int code) override { exitCodes.append(code); }
+    void quit(int exitCode) override { quitCodes.append(exitCode); }
 
     // Script
     std::deque<Answer> answers;
@@ -80,6 +80,6 @@ public:
     QList<Message> messages;
     QStringList openedAddresses;
     QList<int> sleeps;
-    QList<int> exitCodes;
+    QList<int> quitCodes;
     int clipboardClears = 0;
 };

@@ -38,7 +38,7 @@ class tst_QtPlatform : public QObject
 private slots:
     void initTestCase();
     void writtenSettingIsReadByAFreshStore();
-    void writtenSettingSurvivesTheImmediateEnd();
+    void writtenSettingSurvivesTheEnd();
     void unwritableStoreReportsTheFailure();
     void openUrlDoesNotEncodeTwice_data();
     void openUrlDoesNotEncodeTwice();
@@ -90,10 +90,10 @@ QProcess *tst_QtPlatform::probe(const QString &configHome, const QStringList &ar
     return process;
 }
 
-void tst_QtPlatform::writtenSettingSurvivesTheImmediateEnd()
+void tst_QtPlatform::writtenSettingSurvivesTheEnd()
 {
-    // The probe stores the value and ends at once through exitProcess, as the
-    // shutdown does; another run must find it.
+    // The probe stores the value and ends through the event loop, as the
+    // shutdown makes the program end; another run must find it.
     QTemporaryDir home;
     QProcess *writer = probe(home.path(), {QStringLiteral("write"), QStringLiteral("08.12.2026")});
     QVERIFY(writer->waitForFinished(waitMs));

@@ -38,6 +38,7 @@ public:
 
     // True when another instance of the program already runs for this user.
     virtual bool otherInstanceRunning() = 0;
-    // Ends the process at once. Does not return in the real program.
-    virtual void exitProcess(int code) = 0;
+    // Makes the event loop end, so that main() returns `exitCode`. Returns at
+    // once; the windows still open are destroyed as main() unwinds.
+    virtual void quit(int exitCode) = 0;
 };

@@ -7,7 +7,8 @@
 class QLockFile;
 
 // The real desktop: QMessageBox, QDesktopServices, QSettings, QClipboard,
-// QLockFile and a blocking sleep.
+// QLockFile, a blocking sleep and the application's event loop. Destroying
+// it releases the single-instance lock.
 class QtPlatform final : public Platform
 {
 public:
@@ -23,7 +24,7 @@ public:
     QString readSetting(const QString &section, const QString &key) override;
     bool writeSetting(const QString &section, const QString &key, const QString &value) override;
     bool otherInstanceRunning() override;
-    void exitProcess(int code) override;
+    void quit(int exitCode) override;
 
 private:
     std::unique_ptr<QLockFile> m_instanceLock;
