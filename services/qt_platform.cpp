@@ -11,7 +11,7 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -82,10 +82,10 @@ void QtPlatform::openUrl(const QString &address)
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
-void QtPlatform::sleep(int milliseconds)
+void QtPlatform::singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout)
 {
-    // A real blocking pause: no events are handled meanwhile.
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
+    // Precise: a pause that the user is told lasts 1.5 s must not end early.
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, receiver, std::move(timeout));
 }
 
 QDate QtPlatform::today() const

@@ -7,8 +7,8 @@
 class QLockFile;
 
 // The real desktop: QMessageBox, QDesktopServices, QSettings, QClipboard,
-// QLockFile, a blocking sleep and the application's event loop. Destroying
-// it releases the single-instance lock.
+// QLockFile, QTimer and the application's event loop. Destroying it releases
+// the single-instance lock.
 class QtPlatform final : public Platform
 {
 public:
@@ -17,7 +17,7 @@ public:
 
     Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) override;
     void openUrl(const QString &address) override;
-    void sleep(int milliseconds) override;
+    void singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout) override;
     QDate today() const override;
     QLocale locale() const override;
     void clearClipboard() override;
