@@ -43,8 +43,8 @@ void GuessFlow::judge()
     const Ui::MainWindow &ui = m_main.ui();
     const Level level = m_level;
 
-    context.test.drawSymbol(level, context.random);
-    const int symbol = context.test.lastDraw(level);
+    const std::int16_t symbol = context.test.drawSymbol(level, context.random);
+    // A picture that did not load leaves the result picture as it was.
     const QPixmap drawn = ui.pictures.forLevel(level).picture(symbol);
     if (!drawn.isNull())
         ui.levelResult(level)->setPicture(drawn, symbolName(level, symbol));
@@ -56,8 +56,7 @@ void GuessFlow::judge()
     // The result dialog is modal from here on and takes the input over.
     m_inputBlocker.reset();
     ResultDialog result(context);
-    const bool right = ui.outcomeLabel->text() == QLatin1String(outcomeText(Outcome::Right));
-    result.setMessage(right ? Outcome::Right : Outcome::Wrong);
+    result.setMessage(outcome);
     const QPointer<GuessFlow> alive = this;
     result.exec();
     // The main window, and this flow with it, may have gone meanwhile.

@@ -37,11 +37,12 @@ public:
         }
         return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     }
-    void openUrl(const QString &address) override
+    bool openUrl(const QString &address) override
     {
         openedAddresses.append(address);
         if (onOpen)
             onOpen(address);
+        return browserStarts;
     }
     void singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout) override
     {
@@ -90,6 +91,7 @@ public:
     QDate fakeToday{2026, 12, 8};
     QLocale fakeLocale{QLocale::C};
     bool anotherInstance = false;
+    bool browserStarts = true;
     bool settingsUnreadable = false;
     bool settingsReadOnly = false;
     QHash<QString, QString> settings;

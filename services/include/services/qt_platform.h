@@ -16,7 +16,7 @@ public:
     ~QtPlatform() override;
 
     Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) override;
-    void openUrl(const QString &address) override;
+    bool openUrl(const QString &address) override;
     void singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout) override;
     QDate today() const override;
     QLocale locale() const override;
