@@ -231,7 +231,7 @@ void tst_Accessibility::hiddenPagesCannotBePressed()
         QVERIFY(accessible(picture)->state().invisible);
         QVERIFY(pressAnsweringNewResults(picture));
     }
-    QVERIFY(m_run->platform.sleeps.isEmpty());
+    QVERIFY(m_run->platform.timers.isEmpty());
 
     m_main->showBanner(1); // the co-branding offer in front
     QVERIFY(accessible(m_main->ui().fullBrandLink)->state().invisible);
@@ -241,7 +241,7 @@ void tst_Accessibility::hiddenPagesCannotBePressed()
     QVERIFY(m_run->chooseLevel(Level::Intermediate));
     QVERIFY(pressAnsweringNewResults(m_main->ui().levelChoice(Level::Beginner, 0)));
     QVERIFY(pressAnsweringNewResults(m_main->ui().levelChoice(Level::Expert, 0)));
-    QVERIFY(m_run->platform.sleeps.isEmpty());
+    QVERIFY(m_run->platform.timers.isEmpty());
 }
 
 void tst_Accessibility::pressBehindAModalDialogStartsNoGuess_data()
@@ -276,7 +276,7 @@ void tst_Accessibility::pressBehindAModalDialogStartsNoGuess()
     }
     QVERIFY(pressed);
     const int guesses = resultDialog ? 1 : 0;
-    QCOMPARE(m_run->platform.sleeps.size(), guesses);
+    QCOMPARE(m_run->platform.timers.size(), guesses);
     QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), guesses);
 }
 

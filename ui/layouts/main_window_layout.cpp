@@ -1,5 +1,6 @@
 #include "ui/layouts/main_window_layout.h"
 
+#include "services/app_info.h"
 #include "ui/layouts/design.h"
 #include "ui/layouts/placement.h"
 #include "ui/symbol_names.h"
@@ -34,12 +35,12 @@ constexpr int panelHeight = 5655;
 
 QColor buttonFace()
 {
-    return QGuiApplication::palette().color(QPalette::Button);
+    return Design::designPalette().color(QPalette::Button);
 }
 
 QColor windowBackground()
 {
-    return QGuiApplication::palette().color(QPalette::Base);
+    return Design::designPalette().color(QPalette::Base);
 }
 
 // A flat frame: plain single-line border, no caption.
@@ -62,11 +63,14 @@ QGroupBox *resultFrame(QWidget *parent, const char *name)
     Design::setBackground(frame, Design::panelPink);
     // An etched line with the caption set into it at the top left; the
     // style's own group box would tint the pink inside.
+    // A style sheet takes its text colour from the desktop's palette, not the
+    // window's, so the caption's colour is named here too.
     frame->setStyleSheet(QStringLiteral(
-        "QGroupBox { background-color: %1; border: 2px groove #a0a0a0; margin-top: 6px; }"
+        "QGroupBox { background-color: %1; color: %2; border: 2px groove #a0a0a0; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
         " padding: 0px 2px; background-color: %1; }")
-                             .arg(Design::panelPink.name()));
+                             .arg(Design::panelPink.name(),
+                                  Design::designPalette().color(QPalette::WindowText).name()));
     return frame;
 }
 
@@ -207,7 +211,9 @@ void MainWindow::setupUi(QMainWindow *window)
     const QPixmap resting = pictures.restingPicture();
 
     window->setObjectName(QStringLiteral("mainWindow"));
-    window->setWindowTitle(QStringLiteral("Corvella v1.50"));
+    // Designed colours, whatever palette the desktop gives the program.
+    Design::useDesignPalette(window);
+    window->setWindowTitle(AppInfo::title());
     window->setWindowIcon(programIcon());
     // Fixed single border: close box and system menu, no minimise or maximise.
     // X11 window managers heed the button hints only on a customised frame.
@@ -333,7 +339,7 @@ void MainWindow::setupUi(QMainWindow *window)
     Design::place(waitTitle, 60, 60, 5175, 465);
     // 30 twips wider than the panel: its magenta band fills the panel's lower part.
     waitMessage = label(waitPanel, "waitMessage",
-                           QStringLiteral("Corvella is generating the Result for You......."));
+                        AppInfo::name() + QStringLiteral(" is generating the Result for You......."));
     waitMessage->setFont(Design::font(9.75));
     Design::setBackground(waitMessage, Design::magenta);
     Design::setForeground(waitMessage, Qt::black);
@@ -391,7 +397,7 @@ void MainWindow::setupMenu(QMainWindow *window)
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
     scoreAction = entry(fileMenu, "scoreAction", QStringLiteral("Score..."), QKeySequence(Qt::CTRL | Qt::Key_S));
     levelAction = entry(fileMenu, "levelAction", QStringLiteral("Level of Difficulty..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_D));
+                        QKeySequence(Qt::CTRL | Qt::Key_D));
     exitAction = entry(fileMenu, "exitAction", QStringLiteral("E&xit"));
 
     helpMenu = bar->addMenu(QStringLiteral("&Help"));

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "services/app_info.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
 
-class QWidget;
+#include <functional>
+
+class QObject;
 
 // Everything the program asks of the desktop goes through this seam, so that
 // a test can answer message boxes, record opened addresses, fake today's date
-// and skip the real pause without changing what the program does.
+// and hold or skip the time of a timer without changing what the program does.
 class Platform
 {
 public:
@@ -18,13 +22,15 @@ public:
 
     virtual ~Platform() = default;
 
-    // A modal message box; the caption defaults to the application title.
+    // A modal message box; the caption defaults to the program's name.
     virtual Answer showMessage(const QString &text, Buttons buttons, Icon icon,
-                               const QString &caption = QStringLiteral("Corvella")) = 0;
-    // Hands a web address to the desktop to open in the user's browser.
-    virtual void openUrl(const QString &address) = 0;
-    // Blocks the user-interface thread.
-    virtual void sleep(int milliseconds) = 0;
+                               const QString &caption = AppInfo::name()) = 0;
+    // Hands a web address to the desktop to open in the user's browser;
+    // false when no browser could be started for it.
+    virtual bool openUrl(const QString &address) = 0;
+    // Calls `timeout` once, `milliseconds` from now, from the event loop;
+    // never if `receiver` is destroyed before then. Returns at once.
+    virtual void singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout) = 0;
     virtual QDate today() const = 0;
     // The user's conventions for dates written as text.
     virtual QLocale locale() const = 0;
@@ -38,6 +44,7 @@ public:
 
     // True when another instance of the program already runs for this user.
     virtual bool otherInstanceRunning() = 0;
-    // Ends the process at once. Does not return in the real program.
-    virtual void exitProcess(int code) = 0;
+    // Makes the event loop end, so that main() returns `exitCode`. Returns at
+    // once; the windows still open are destroyed as main() unwinds.
+    virtual void quit(int exitCode) = 0;
 };
