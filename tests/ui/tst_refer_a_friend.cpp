@@ -145,6 +145,8 @@ void tst_ReferAFriend::submitChecks_data()
                                     << "Friend's Email Address" << proper;
     row("same address twice", name, email, design, friendName, email, distinct);
     row("same address, blanks around one", name, email, design, friendName, "  " + email + " ", distinct);
+    // Two empty addresses are the same address: that check comes before the "@".
+    row("both e-mail boxes empty", name, "", design, friendName, "", distinct);
     row("addresses differing in case only are distinct", name, email, design, friendName, "Ann@example.org", sent);
     row("own address without @", name, "ann.example.org", design, friendName, friendEmail, proper);
     row("friend's address without @", name, email, design, friendName, "bo.example.net", proper);
