@@ -79,8 +79,6 @@ class tst_ReferAFriend : public QObject
 
 private slots:
     void cleanup();
-    void trimmingRemovesBlanksOnly_data();
-    void trimmingRemovesBlanksOnly();
     void submitChecks_data();
     void submitChecks();
     void valuesArriveExactlyAsTyped_data();
@@ -91,25 +89,6 @@ private slots:
 void tst_ReferAFriend::cleanup()
 {
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-void tst_ReferAFriend::trimmingRemovesBlanksOnly_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("trimmed");
-    QTest::newRow("blanks around") << QStringLiteral("  Ann Lee  ") << QStringLiteral("Ann Lee");
-    QTest::newRow("only blanks") << QStringLiteral("   ") << QString();
-    QTest::newRow("empty") << QString() << QString();
-    QTest::newRow("tab stays") << QStringLiteral("\tAnn ") << QStringLiteral("\tAnn");
-    QTest::newRow("line break stays") << QStringLiteral(" Your Message\r\n") << QStringLiteral("Your Message\r\n");
-    QTest::newRow("no-break space stays") << QStringLiteral("Ann\u00a0") << QStringLiteral("Ann\u00a0");
-}
-
-void tst_ReferAFriend::trimmingRemovesBlanksOnly()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, trimmed);
-    QCOMPARE(ReferAFriend::trimBlanks(text), trimmed);
 }
 
 // One row per outcome of "Refer A Friend Now": the texts in the five boxes
