@@ -83,10 +83,10 @@ Platform::Answer QtPlatform::showMessage(const QString &text, Buttons buttons, I
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-void QtPlatform::openUrl(const QString &address)
+bool QtPlatform::openUrl(const QString &address)
 {
     // Tolerant parsing keeps an already percent-encoded query as it is.
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
 void QtPlatform::sleep(int milliseconds)

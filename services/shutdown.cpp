@@ -18,30 +18,21 @@ const char closedByShutdown[] = "corvellaClosedByShutdown";
 
 void shutdownApplication(AppContext &context)
 {
-    try {
-        const QList<QWidget *> windows = context.windows.openWindows();
-        for (QWidget *window : windows) {
-            // A shutdown entered again from a closing step has already ended.
-            if (context.ended)
-                return;
-            try {
-                // A closing step may have destroyed a later window of the list.
-                if (!context.windows.openWindows().contains(window))
-                    continue;
-                if (window->property(closedByShutdown).toBool())
-                    continue;
-                window->setProperty(closedByShutdown, true);
-                window->close();
-            } catch (...) {
-            }
-        }
-    } catch (...) {
+    const QList<QWidget *> windows = context.windows.openWindows();
+    for (QWidget *window : windows) {
+        // A shutdown entered again from a closing step has already ended.
+        if (context.ended)
+            return;
+        // A closing step may have destroyed a later window of the list.
+        if (!context.windows.openWindows().contains(window))
+            continue;
+        if (window->property(closedByShutdown).toBool())
+            continue;
+        window->setProperty(closedByShutdown, true);
+        window->close();
     }
     if (context.ended)
         return;
     context.ended = true;
-    try {
-        context.platform.exitProcess(0);
-    } catch (...) {
-    }
+    context.platform.exitProcess(0);
 }

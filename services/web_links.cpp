@@ -50,16 +50,12 @@ QString programPageAddress()
 
 WebLinks::WebLinks(Platform &platform) : m_platform(platform) {}
 
-void WebLinks::open(PageRole page)
+bool WebLinks::open(PageRole page)
 {
-    openAddress(pageAddress(page));
+    return openAddress(pageAddress(page));
 }
 
-void WebLinks::openAddress(const QString &address)
+bool WebLinks::openAddress(const QString &address)
 {
-    // Whether the desktop could open it is not looked at.
-    try {
-        m_platform.openUrl(address);
-    } catch (...) {
-    }
+    return m_platform.openUrl(address);
 }

@@ -1,7 +1,6 @@
 #include "ui/guess_flow.h"
 
 #include "services/app_context.h"
-#include "services/ignoring_failures.h"
 #include "services/platform.h"
 #include "symboltest/symbol_test.h"
 #include "ui/input_drain.h"
@@ -26,23 +25,17 @@ void runGuess(MainWindow &main, Level level, std::int16_t position)
     context.platform.sleep(guessPauseMilliseconds);
     dropInputQueuedDuringPause();
 
-    // From the draw on, a step that fails is skipped and the flow goes on.
-    IgnoringFailures([&] { context.test.drawSymbol(level, context.random); });
-    IgnoringFailures([&] {
-        const int symbol = context.test.lastDraw(level);
-        const QPixmap drawn = ui.pictures.forLevel(level).picture(symbol);
-        if (!drawn.isNull())
-            ui.levelResult(level)->setPicture(drawn, symbolName(level, symbol));
-    });
+    const std::int16_t symbol = context.test.drawSymbol(level, context.random);
+    // A picture that did not load leaves the result picture as it was.
+    const QPixmap drawn = ui.pictures.forLevel(level).picture(symbol);
+    if (!drawn.isNull())
+        ui.levelResult(level)->setPicture(drawn, symbolName(level, symbol));
     const Outcome outcome = context.test.judgeGuess(level, position);
-    IgnoringFailures([&] { ui.outcomeLabel->setText(QString::fromUtf8(outcomeText(outcome))); });
-    IgnoringFailures([&] { context.test.recordGuess(level, outcome); });
-    IgnoringFailures([&] { ui.waitPanel->setVisible(false); });
+    ui.outcomeLabel->setText(QString::fromUtf8(outcomeText(outcome)));
+    context.test.recordGuess(level, outcome);
+    ui.waitPanel->setVisible(false);
 
     ResultDialog result(context);
-    IgnoringFailures([&] {
-        const bool right = ui.outcomeLabel->text() == QLatin1String(outcomeText(Outcome::Right));
-        result.setMessage(right ? Outcome::Right : Outcome::Wrong);
-    });
+    result.setMessage(outcome);
     result.exec();
 }

@@ -1,7 +1,6 @@
 #include "ui/level_dialog.h"
 
 #include "services/app_context.h"
-#include "services/ignoring_failures.h"
 #include "services/platform.h"
 #include "services/web_links.h"
 #include "services/window_registry.h"
@@ -100,5 +99,5 @@ void LevelDialog::dismiss()
 
 void LevelDialog::emptyClipboard()
 {
-    IgnoringFailures([this] { m_context.platform.clearClipboard(); });
+    m_context.platform.clearClipboard();
 }

@@ -33,11 +33,12 @@ public:
         }
         return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     }
-    void openUrl(const QString &address) override
+    bool openUrl(const QString &address) override
     {
         openedAddresses.append(address);
         if (onOpen)
             onOpen(address);
+        return browserStarts;
     }
     void sleep(int milliseconds) override
     {
@@ -72,6 +73,7 @@ public:
     QDate fakeToday{2026, 12, 8};
     QLocale fakeLocale{QLocale::C};
     bool anotherInstance = false;
+    bool browserStarts = true;
     bool settingsUnreadable = false;
     bool settingsReadOnly = false;
     QHash<QString, QString> settings;

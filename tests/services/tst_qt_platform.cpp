@@ -137,9 +137,10 @@ void tst_QtPlatform::openUrlDoesNotEncodeTwice()
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "take");
     QtPlatform platform;
-    platform.openUrl(address);
+    const bool taken = platform.openUrl(address);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 
+    QVERIFY(taken);
     QCOMPARE(catcher.urls.size(), 1);
     QCOMPARE(catcher.urls.first().toString(QUrl::FullyEncoded), expected);
 }

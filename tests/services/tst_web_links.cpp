@@ -22,6 +22,7 @@ private slots:
     void everyRoleHasItsPageOnItsSite_data();
     void everyRoleHasItsPageOnItsSite();
     void openingARoleOpensItsPageAndNothingElse();
+    void browserThatDoesNotStartIsReportedButNotShown();
     void formAndProgramAddressesAreOnTheMainSite();
 };
 
@@ -68,6 +69,17 @@ void tst_WebLinks::openingARoleOpensItsPageAndNothingElse()
         QVERIFY(platform.settings.isEmpty());
         QVERIFY(platform.exitCodes.isEmpty());
     }
+}
+
+void tst_WebLinks::browserThatDoesNotStartIsReportedButNotShown()
+{
+    FakePlatform platform;
+    QVERIFY(WebLinks(platform).open(PageRole::HomePage));
+    platform.browserStarts = false;
+    QVERIFY(!WebLinks(platform).open(PageRole::DownloadPage));
+    QVERIFY(!WebLinks(platform).openAddress(programPageAddress()));
+    QCOMPARE(platform.openedAddresses.size(), 3);
+    QVERIFY(platform.messages.isEmpty());
 }
 
 void tst_WebLinks::formAndProgramAddressesAreOnTheMainSite()

@@ -1,5 +1,6 @@
 #include "fakes/test_run.h"
 
+#include "services/app_info.h"
 #include "ui/about_box.h"
 #include "ui/exit_screen.h"
 #include "ui/level_dialog.h"
@@ -259,7 +260,7 @@ void tst_WindowLooks::windowHasAFixedSizeAndOpensCentred()
              qPrintable(QStringLiteral("%1 px off the centre").arg(offset.manhattanLength())));
     // Every title bar names the program and this version.
     if (!shown->windowFlags().testFlag(Qt::FramelessWindowHint))
-        QCOMPARE(shown->windowTitle(), QStringLiteral("Corvella v" CORVELLA_VERSION));
+        QCOMPARE(shown->windowTitle(), AppInfo::title());
     if (icon)
         QVERIFY(!shown->windowIcon().isNull());
 }

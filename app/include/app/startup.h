@@ -4,5 +4,6 @@ struct AppContext;
 
 // Runs once before any window is visible: refuses a second instance, seeds
 // the random generator, runs the update reminder, shows the main window and
-// picks the banner. Each step's failure is swallowed.
+// picks the banner. A reminder that cannot read or write its date stays
+// silent; the main window comes up regardless.
 void startApplication(AppContext &context);

@@ -15,7 +15,7 @@ public:
     ~QtPlatform() override;
 
     Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) override;
-    void openUrl(const QString &address) override;
+    bool openUrl(const QString &address) override;
     void sleep(int milliseconds) override;
     QDate today() const override;
     QLocale locale() const override;

@@ -20,15 +20,16 @@ QString pageAddress(PageRole role);
 QString referAFriendScriptAddress();
 QString programPageAddress();
 
-// Opens the maker's pages in the user's browser.
+// Opens the maker's pages in the user's browser. Both return whether the
+// desktop took the address; the program tells the user nothing either way,
+// as a browser that does not start shows the user as much.
 class WebLinks
 {
 public:
     explicit WebLinks(Platform &platform);
 
-    void open(PageRole page);
-    // Hands any address to the desktop shell; reports nothing.
-    void openAddress(const QString &address);
+    bool open(PageRole page);
+    bool openAddress(const QString &address);
 
 private:
     Platform &m_platform;
