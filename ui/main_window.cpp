@@ -27,6 +27,7 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     , m_context(context)
 {
     m_ui.setupUi(this);
+    m_guessFlow = new GuessFlow(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     context.windows.add(this);
     connectControls();
@@ -141,7 +142,7 @@ void MainWindow::askForLevelIfNoneChosen()
 
 void MainWindow::guess(Level level, int position)
 {
-    runGuess(*this, level, std::int16_t(position));
+    m_guessFlow->start(level, std::int16_t(position));
 }
 
 void MainWindow::showScore()

@@ -63,7 +63,7 @@ void tst_Startup::secondInstanceIsRefusedAndEnds()
     QCOMPARE(message.buttons, Platform::Buttons::Ok);
     QCOMPARE(message.icon, Platform::Icon::Information);
     QCOMPARE(message.caption, QStringLiteral("Corvella"));
-    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    QCOMPARE(run.platform.quitCodes, QList<int>{0});
     // None of the later steps ran: no seeding, no reminder, no window, no pick.
     QCOMPARE(run.random.seeds, 0);
     QCOMPARE(run.random.draws, 0);
@@ -97,7 +97,7 @@ void tst_Startup::startShowsTheMainWindowAfterTheReminder()
     QVERIFY(window->isVisible());
     QVERIFY(!window->isModal());
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    QVERIFY(run.platform.exitCodes.isEmpty());
+    QVERIFY(run.platform.quitCodes.isEmpty());
 }
 
 void tst_Startup::bannerPickComesFromTheClockSeededGenerator_data()
@@ -179,11 +179,11 @@ void tst_Startup::closingTheExitScreenEndsTheProgram()
             screen = exitScreen;
     }
     QVERIFY(screen);
-    QVERIFY(run.platform.exitCodes.isEmpty());
+    QVERIFY(run.platform.quitCodes.isEmpty());
     QPointer<ExitScreen> screenGuard = screen;
     QVERIFY(screen->close());
 
-    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    QCOMPARE(run.platform.quitCodes, QList<int>{0});
     QVERIFY(run.context.ended);
     QTRY_VERIFY(window.isNull() && screenGuard.isNull());
 }

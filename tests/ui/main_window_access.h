@@ -15,7 +15,7 @@
 // already made, driven as a keyboard or screen-reader user drives it.
 struct MainWindowRun : TestRun
 {
-    MainWindow *main = nullptr;
+    QPointer<MainWindow> main;
 
     ~MainWindowRun() { delete main; }
 
@@ -38,7 +38,7 @@ struct MainWindowRun : TestRun
     // Chooses the level in the level dialog, as the user does.
     bool chooseLevel(Level level)
     {
-        whenModal<LevelDialog>([level](LevelDialog *dialog) {
+        whenModal<LevelDialog>("OK with a level chosen", [level](LevelDialog *dialog) {
             QRadioButton *options[] = {dialog->ui().beginnerOption, dialog->ui().intermediateOption,
                                        dialog->ui().expertOption};
             options[levelIndex(level)]->setChecked(true);
@@ -51,7 +51,7 @@ struct MainWindowRun : TestRun
     // Answers the next result dialog with TRY AGAIN, keeping its message.
     static void answerResult(QString *message = nullptr)
     {
-        whenModal<ResultDialog>([message](ResultDialog *dialog) {
+        whenModal<ResultDialog>("TRY AGAIN", [message](ResultDialog *dialog) {
             if (message)
                 *message = dialog->ui().messageLabel->text();
             dialog->accept();

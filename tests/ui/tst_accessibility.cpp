@@ -167,7 +167,7 @@ void tst_Accessibility::unseenControlsCannotBePressed()
         QVERIFY(!offersPress(picture));
         press(picture);
     }
-    QVERIFY(m_run->platform.sleeps.isEmpty());
+    QVERIFY(m_run->platform.timers.isEmpty());
 
     m_main->ui().coBrandLink->raise();
     QVERIFY(!offersPress(m_main->ui().fullBrandLink));

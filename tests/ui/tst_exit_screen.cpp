@@ -313,7 +313,7 @@ void tst_ExitScreen::exitButtonAndCloseBoxBothEndTheProgram()
     else
         QVERIFY(run.screen->close());
 
-    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    QCOMPARE(run.platform.quitCodes, QList<int>{0});
     QVERIFY(run.context.ended);
     QTRY_VERIFY(run.screen.isNull());
     QTRY_VERIFY(earlierGuard.isNull());

@@ -147,7 +147,7 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
         QTRY_VERIFY(picture->hasFocus());
         QTest::keyClick(picture, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     }
-    QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
+    QCOMPARE(m_run->platform.timers, QList<int>{1500});
     QCOMPARE(int(m_run->test.attemptsCount(level)), 1);
     const QPixmap afterKey = shown->pixmap();
     const int correctAfterKey = m_run->test.correctCount(level);
@@ -162,7 +162,7 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
     QCOMPARE(byKey, QString::fromUtf8(resultMessage(drawn == position + 1 ? Outcome::Right : Outcome::Wrong)));
     QVERIFY(samePicture(afterKey, shown->pixmap()));
     QCOMPARE(int(m_run->test.correctCount(level)), 2 * correctAfterKey);
-    QCOMPARE(m_run->platform.sleeps, QList<int>({1500, 1500}));
+    QCOMPARE(m_run->platform.timers, QList<int>({1500, 1500}));
 }
 
 // Holding Space or Enter down repeats the key; the picture still makes one guess.
@@ -185,12 +185,12 @@ void tst_KeyboardAccess::heldKeyMakesOneGuess()
             send(QEvent::KeyRelease, true);
             send(QEvent::KeyPress, true);
         }
-        QVERIFY(m_run->platform.sleeps.size() < 2); // nothing while the key is held
+        QVERIFY(m_run->platform.timers.size() < 2); // nothing while the key is held
         send(QEvent::KeyRelease, false);
         QVERIFY(m_run->reactivate());
         QTRY_VERIFY(picture->hasFocus());
     }
-    QCOMPARE(m_run->platform.sleeps, QList<int>({1500, 1500}));
+    QCOMPARE(m_run->platform.timers, QList<int>({1500, 1500}));
     QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 2);
 }
 
@@ -216,7 +216,7 @@ void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
     QVERIFY(m_run->reactivate());
     QTRY_VERIFY(picture->hasFocus());
     QTest::keyRelease(picture, Qt::Key_Return);
-    QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
+    QCOMPARE(m_run->platform.timers, QList<int>{1500});
     QCOMPARE(int(m_run->test.attemptsCount(Level::Expert)), 1);
 }
 
@@ -230,7 +230,7 @@ void tst_KeyboardAccess::resultPictureTakesTheFocusButGuessesNothing()
     QTest::keyClick(shown, Qt::Key_Space);
     QTest::keyClick(shown, Qt::Key_Return);
     QTest::mouseClick(shown, Qt::LeftButton);
-    QVERIFY(m_run->platform.sleeps.isEmpty());
+    QVERIFY(m_run->platform.timers.isEmpty());
 }
 
 // The focus frame is for the keyboard: a click leaves the picture as it
@@ -245,7 +245,7 @@ void tst_KeyboardAccess::focusFrameShowsOnlyForTheKeyboard()
     m_run->random.push(ScriptedRandom::forSymbol(4, 5));
     MainWindowRun::answerResult();
     QTest::mouseClick(picture, Qt::LeftButton);
-    QCOMPARE(m_run->platform.sleeps.size(), 1);
+    QCOMPARE(m_run->platform.timers.size(), 1);
     QVERIFY(!picture->hasFocus());
     QCOMPARE(picture->grab().toImage(), plain);
     QVERIFY(m_run->reactivate());

@@ -101,7 +101,7 @@ void tst_LevelDialog::okBringsTheChosenPanelForward()
 
 void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
 {
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+    whenModal<LevelDialog>("OK with no level chosen", [&](LevelDialog *dialog) {
         dialog->ui().beginnerOption->setAutoExclusive(false);
         dialog->ui().beginnerOption->setChecked(false);
         dialog->confirmLevel();

@@ -4,9 +4,15 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QUrl>
 #include <QWidget>
 
+#include "services/web_links.h"
+
 #include <cmath>
+#include <memory>
 
 namespace Design {
 
@@ -40,6 +46,22 @@ QFont font(double points, bool bold, bool underline)
     result.setBold(bold);
     result.setUnderline(underline);
     return result;
+}
+
+QPalette designPalette()
+{
+    // Fusion's standard palette is the light one Qt itself falls back on when
+    // the desktop names none; it is built into Qt Widgets, so always there.
+    static const QPalette palette = [] {
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        return fusion ? fusion->standardPalette() : QPalette(QColor(0xef, 0xef, 0xef));
+    }();
+    return palette;
+}
+
+void useDesignPalette(QWidget *window)
+{
+    window->setPalette(designPalette());
 }
 
 void setBackground(QWidget *widget, const QColor &colour)
@@ -82,10 +104,16 @@ QString labelCaption(const QString &designCaption)
     return caption;
 }
 
+QString siteCaption()
+{
+    return QUrl(pageAddress(PageRole::HomePage)).host();
+}
+
 QString forumPromotion()
 {
     return QStringLiteral("Join the friendly Quendrel forum! Share your psychic experiences. "
-                          "Visit www.quendrel.example/forum today.");
+                          "Visit %1/forum today.")
+        .arg(siteCaption());
 }
 
 QString coBrandCaption()

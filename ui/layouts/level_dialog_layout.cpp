@@ -5,7 +5,6 @@
 #include "ui/layouts/placement.h"
 #include "ui/widgets/link_label.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -20,7 +19,7 @@ using Design::place;
 
 QColor buttonFace()
 {
-    return QApplication::palette().color(QPalette::Button);
+    return Design::designPalette().color(QPalette::Button);
 }
 
 // A frame without caption; flat ones have a plain single-line border.
@@ -79,6 +78,8 @@ namespace Ui {
 void LevelDialog::setupUi(QDialog *dialog)
 {
     dialog->setObjectName(QStringLiteral("levelDialog"));
+    // Designed colours, whatever palette the desktop gives the program.
+    Design::useDesignPalette(dialog);
     dialog->setWindowTitle(AppInfo::title());
     // Fixed single border: a close box, but neither minimise nor maximise.
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -142,12 +143,16 @@ void LevelDialog::setupUi(QDialog *dialog)
     scorePanel->setObjectName(QStringLiteral("scorePanel"));
     scorePanel->setFont(Design::font(8.25, true));
     Design::setBackground(scorePanel, Design::dialogPink);
-    // Flat: a plain single-line border that the caption interrupts.
+    // Flat: a plain single-line border that the caption interrupts. A style
+    // sheet takes its text colour from the desktop, so the caption's and the
+    // score's (the text box inside takes the sheet too) are named.
     scorePanel->setStyleSheet(QStringLiteral(
-        "QGroupBox#scorePanel { border: 1px solid black; margin-top: 6px; }"
+        "QGroupBox#scorePanel { color: %2; border: 1px solid black; margin-top: 6px; }"
         "QGroupBox#scorePanel::title { subcontrol-origin: margin; left: 6px; padding: 0 1px;"
-        " background-color: %1; }")
-                                .arg(Design::dialogPink.name()));
+        " background-color: %1; }"
+        "QPlainTextEdit#scoreBox { color: %2; }")
+                                .arg(Design::dialogPink.name(),
+                                     Design::designPalette().color(QPalette::WindowText).name()));
     place(scorePanel, 0, 840, 5055, 2895);
 
     scoreOkButton = makeOkButton(scorePanel, "scoreOkButton");

@@ -32,12 +32,12 @@ constexpr int panelHeight = 5655;
 
 QColor buttonFace()
 {
-    return QGuiApplication::palette().color(QPalette::Button);
+    return Design::designPalette().color(QPalette::Button);
 }
 
 QColor windowBackground()
 {
-    return QGuiApplication::palette().color(QPalette::Base);
+    return Design::designPalette().color(QPalette::Base);
 }
 
 // A flat frame: plain single-line border, no caption.
@@ -60,11 +60,14 @@ QGroupBox *resultFrame(QWidget *parent, const char *name)
     Design::setBackground(frame, Design::panelPink);
     // An etched line with the caption set into it at the top left; the
     // style's own group box would tint the pink inside.
+    // A style sheet takes its text colour from the desktop's palette, not the
+    // window's, so the caption's colour is named here too.
     frame->setStyleSheet(QStringLiteral(
-        "QGroupBox { background-color: %1; border: 2px groove #a0a0a0; margin-top: 6px; }"
+        "QGroupBox { background-color: %1; color: %2; border: 2px groove #a0a0a0; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
         " padding: 0px 2px; background-color: %1; }")
-                             .arg(Design::panelPink.name()));
+                             .arg(Design::panelPink.name(),
+                                  Design::designPalette().color(QPalette::WindowText).name()));
     return frame;
 }
 
@@ -183,6 +186,8 @@ void MainWindow::setupUi(QMainWindow *window)
     const QPixmap resting = pictures.restingPicture();
 
     window->setObjectName(QStringLiteral("mainWindow"));
+    // Designed colours, whatever palette the desktop gives the program.
+    Design::useDesignPalette(window);
     window->setWindowTitle(AppInfo::title());
     window->setWindowIcon(programIcon());
     // Fixed single border: close box and system menu, no minimise or maximise.

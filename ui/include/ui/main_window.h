@@ -11,6 +11,7 @@
 
 struct AppContext;
 class ExitScreen;
+class GuessFlow;
 
 // The main window: the three level panels on which the test is played, the
 // banner, the bottom bar and the menu. It asks for a level on every
@@ -68,6 +69,7 @@ private:
     AppContext &m_context;
     Ui::MainWindow m_ui;
     QPointer<LevelDialog> m_levelDialog;
+    GuessFlow *m_guessFlow = nullptr;
     bool m_activating = false;
     bool m_firstShowSeen = false;
 };
