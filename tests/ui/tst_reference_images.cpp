@@ -137,7 +137,7 @@ QImage pictureOfModal(const std::function<void()> &open)
 enum class MainState { Cover, FullBrandBanner, Beginner, Intermediate, Expert, WaitPanel, FileMenu, HelpMenu };
 
 // One run with the main window shown and active, a level chosen once.
-struct MainWindowRun : TestRun
+struct ShownMainWindow : TestRun
 {
     std::unique_ptr<MainWindow> main;
 
@@ -226,7 +226,7 @@ void tst_ReferenceImages::mainWindowLooksAsDesigned_data()
 void tst_ReferenceImages::mainWindowLooksAsDesigned()
 {
     QFETCH(MainState, state);
-    MainWindowRun run;
+    ShownMainWindow run;
     QVERIFY(run.show());
     MainWindow &main = *run.main;
     switch (state) {
@@ -264,7 +264,7 @@ void tst_ReferenceImages::mainWindowLooksAsDesigned()
 // second. The main window keeps the last drawn symbol in its result picture.
 void tst_ReferenceImages::guessShowsTheDrawnSymbolAndItsResult()
 {
-    MainWindowRun run;
+    ShownMainWindow run;
     QVERIFY(run.show());
     run.main->showLevel(Level::Expert);
     run.random.push(ScriptedRandom::forSymbol(9, 10));
@@ -288,7 +288,7 @@ void tst_ReferenceImages::levelDialogLooksAsDesigned_data()
 void tst_ReferenceImages::levelDialogLooksAsDesigned()
 {
     QFETCH(bool, score);
-    MainWindowRun run;
+    ShownMainWindow run;
     QVERIFY(run.show());
     recordTally(run.test, Level::Beginner, 1, 3);
     recordTally(run.test, Level::Intermediate, 4, 12);
