@@ -40,6 +40,11 @@ public:
             onOpen(address);
         return browserStarts;
     }
+    QString askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter) override
+    {
+        saveQuestions.append({caption, suggestedName, filter});
+        return saveFileName;
+    }
     void sleep(int milliseconds) override
     {
         sleeps.append(milliseconds);
@@ -70,6 +75,7 @@ public:
     std::function<void(const QString &)> onMessage;
     std::function<void(const QString &)> onOpen;
     std::function<void()> duringSleep;
+    QString saveFileName; // the answer to every save question; empty: cancelled
     QDate fakeToday{2026, 12, 8};
     QLocale fakeLocale{QLocale::C};
     bool anotherInstance = false;
@@ -81,6 +87,7 @@ public:
     // Record
     QList<Message> messages;
     QStringList openedAddresses;
+    QList<QStringList> saveQuestions; // caption, suggested name, filter
     QList<int> sleeps;
     QList<int> exitCodes;
     int clipboardClears = 0;

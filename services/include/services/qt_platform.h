@@ -6,7 +6,7 @@
 
 class QLockFile;
 
-// The real desktop: QMessageBox, QDesktopServices, QSettings, QClipboard,
+// The real desktop: QMessageBox, QFileDialog, QDesktopServices, QSettings, QClipboard,
 // QLockFile and a blocking sleep.
 class QtPlatform final : public Platform
 {
@@ -16,6 +16,7 @@ public:
 
     Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) override;
     bool openUrl(const QString &address) override;
+    QString askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter) override;
     void sleep(int milliseconds) override;
     QDate today() const override;
     QLocale locale() const override;
