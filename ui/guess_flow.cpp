@@ -3,6 +3,7 @@
 #include "services/app_context.h"
 #include "services/platform.h"
 #include "symboltest/symbol_test.h"
+#include "ui/history_recording.h"
 #include "ui/input_drain.h"
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
@@ -33,6 +34,7 @@ void runGuess(MainWindow &main, Level level, std::int16_t position)
     const Outcome outcome = context.test.judgeGuess(level, position);
     ui.outcomeLabel->setText(QString::fromUtf8(outcomeText(outcome)));
     context.test.recordGuess(level, outcome);
+    recordInHistory(context, level, position, symbol, outcome);
     ui.waitPanel->setVisible(false);
 
     ResultDialog result(context);

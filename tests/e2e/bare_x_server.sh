@@ -25,7 +25,7 @@ mkdir -p "$work/bin" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
 printf '#!/bin/sh\nexit 0\n' >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
-export PATH="$work/bin:$PATH" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export PATH="$work/bin:$PATH" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 
 e2e_step "first start asks for a level"
 "$program" &

@@ -30,7 +30,7 @@ cat >"$work/bin/xdg-open" <<STANDIN
 printf '%s\n' "\$1" >>"$opened"
 STANDIN
 chmod +x "$work/bin/xdg-open"
-export PATH="$work/bin:$PATH" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export PATH="$work/bin:$PATH" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 unset DESKTOP_SESSION XDG_CURRENT_DESKTOP KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
 
 # The last reminder lies long ago, so the update question comes first.
