@@ -1,4 +1,5 @@
 #include "services/app_context.h"
+#include "services/app_info.h"
 #include "services/qt_platform.h"
 #include "app/startup.h"
 #include "services/window_registry.h"
@@ -10,8 +11,8 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Corvella"));
-    QApplication::setApplicationVersion(QStringLiteral("1.50"));
+    QApplication::setApplicationName(AppInfo::name());
+    QApplication::setApplicationVersion(AppInfo::version());
     // Ties the windows to the desktop entry, also on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quendrel.Corvella"));
     // The program ends only through its shutdown, never because its last

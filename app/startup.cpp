@@ -17,8 +17,7 @@ void startApplication(AppContext &context)
     // A second instance is refused and ends; the first one is left alone.
     if (context.platform.otherInstanceRunning()) {
         context.platform.showMessage(QStringLiteral("Application is already running"),
-                                     Platform::Buttons::Ok, Platform::Icon::Information,
-                                     QStringLiteral("Corvella"));
+                                     Platform::Buttons::Ok, Platform::Icon::Information);
         shutdownApplication(context);
         return;
     }

@@ -1,12 +1,13 @@
 // Times one run of a program from outside, through the X server:
 //   1. from the fork until two windows of the program are viewable (the main
 //      window and the dialog it opens over itself at start-up);
-//   2. the peak resident memory (VmHWM) half a second later;
-//   3. OK at (168, 224) of the 338x329 dialog, then a click at (74, 322) of
+//   2. the CPU time (user + system) the program has used at that moment;
+//   3. the peak resident memory (VmHWM) half a second later;
+//   4. OK at (168, 224) of the 338x329 dialog, then a click at (74, 322) of
 //      the main window's client area below its menu bar (menu bar height =
 //      main window height - 481), and the time from that click until a
 //      313x113 window of the program is viewable.
-// Prints "startup_ms peak_kib click_ms" and ends the program.
+// Prints "startup_ms peak_kib click_ms cpu_ms" and ends the program.
 // Usage: corvella_bench_stopwatch INSTANCE_NAME PROGRAM
 //
 // Windows are found by their WM_CLASS instance name. The X server reports
@@ -16,17 +17,21 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <dirent.h>
 #include <dlfcn.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -180,6 +185,49 @@ long peakKib(pid_t pid)
     return -1;
 }
 
+// The CPU time (user + system) the process has used so far, in ms. The run
+// time of its threads from /proc/PID/task/*/schedstat has nanoseconds; the
+// process's utime + stime in /proc/PID/stat only 10 ms ticks, but it keeps
+// the time of threads that have already ended. The larger of the two is the
+// better lower bound (they agree within a tick unless a thread has ended).
+double cpuMs(pid_t pid)
+{
+    const std::string process = "/proc/" + std::to_string(pid);
+    double threadsNs = 0;
+    if (DIR *tasks = opendir((process + "/task").c_str())) {
+        while (const dirent *task = readdir(tasks)) {
+            if (task->d_name[0] == '.')
+                continue;
+            std::ifstream schedstat(process + "/task/" + task->d_name + "/schedstat");
+            double runNs = 0;
+            if (schedstat >> runNs)
+                threadsNs += runNs;
+        }
+        closedir(tasks);
+    }
+
+    double ticksMs = 0;
+    std::ifstream statFile(process + "/stat");
+    std::string stat((std::istreambuf_iterator<char>(statFile)), std::istreambuf_iterator<char>());
+    // The command name in parentheses may hold spaces: fields are counted
+    // from the last ')', after which come field 3 (state) onwards.
+    const std::size_t nameEnd = stat.rfind(')');
+    if (nameEnd != std::string::npos) {
+        std::istringstream fields(stat.substr(nameEnd + 1));
+        std::string field;
+        long utime = 0;
+        long stime = 0;
+        for (int number = 3; number <= 15 && fields >> field; ++number) {
+            if (number == 14)
+                utime = std::stol(field);
+            else if (number == 15)
+                stime = std::stol(field);
+        }
+        ticksMs = double(utime + stime) * 1000.0 / double(sysconf(_SC_CLK_TCK));
+    }
+    return std::max(threadsNs / 1e6, ticksMs);
+}
+
 // Asks the program to end, and kills it if it is still there after 5 s.
 void endProgram(pid_t child)
 {
@@ -232,6 +280,7 @@ int main(int argc, char *argv[])
     if (!watcher.waitFor([](const std::vector<Found> &found) { return found.size() >= 2; }))
         return fail(child, "the main window and the dialog did not both appear");
     const double startupMs = millisecondsSince(started);
+    const double startupCpuMs = cpuMs(child);
 
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     const long peak = peakKib(child);
@@ -258,6 +307,6 @@ int main(int argc, char *argv[])
 
     endProgram(child);
     XCloseDisplay(display);
-    std::printf("%.1f %ld %.1f\n", startupMs, peak, clickMs);
+    std::printf("%.1f %ld %.1f %.1f\n", startupMs, peak, clickMs, startupCpuMs);
     return 0;
 }

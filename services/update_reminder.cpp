@@ -102,7 +102,7 @@ void runUpdateReminder(Platform &platform)
     const Platform::Answer answer = platform.showMessage(
         QStringLiteral("There maybe an update to this software available") + QLatin1Char('\r')
             + QStringLiteral("Do you want to check for an update?"),
-        Platform::Buttons::YesNo, Platform::Icon::Information, QStringLiteral("Corvella"));
+        Platform::Buttons::YesNo, Platform::Icon::Information);
 
     // Today is stored whatever the answer; the page opens only once it is.
     if (!platform.writeSetting(settingsSection, durationKey, dateToSettingText(today, locale)))

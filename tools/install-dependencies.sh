@@ -11,8 +11,9 @@ packages=(
     fonts-dejavu-core
     # for the tests in a real X server and the screenshots they take
     xvfb xauth xfonts-base xdotool openbox imagemagick x11-utils
-    # for checking the installed desktop entry, metainfo and package
-    desktop-file-utils appstream dpkg-dev file
+    # for checking the installed desktop entry, metainfo and package, and the
+    # manual page in it
+    desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Rebuilds the drawing program and regenerates the shipped symbol pictures
-# and program icons in assets/.
+# and program icons in assets/, each at 1x and in its @2x and @3x variants.
 #   tools/render_artwork.sh [build directory]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)

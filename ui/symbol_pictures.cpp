@@ -38,10 +38,10 @@ SymbolPictures SymbolPictures::load()
     SymbolPictures lists;
     lists.beginner = PictureList(loadAll(shared + QStringList{QStringLiteral("waves"), QStringLiteral("question_cube")}));
     lists.intermediate = PictureList(loadAll(shared + QStringList{QStringLiteral("triskele"), QStringLiteral("knotwork"),
-                                                                   QStringLiteral("hexagram"), QStringLiteral("pyramid")}));
+                                                                  QStringLiteral("hexagram"), QStringLiteral("pyramid")}));
     lists.expert = PictureList(loadAll(shared + QStringList{QStringLiteral("compass_wheel"), QStringLiteral("knotwork"),
-                                                             QStringLiteral("triquetra"), QStringLiteral("ring"),
-                                                             QStringLiteral("hexagram"), QStringLiteral("pyramid")}));
+                                                            QStringLiteral("triquetra"), QStringLiteral("ring"),
+                                                            QStringLiteral("hexagram"), QStringLiteral("pyramid")}));
     return lists;
 }
 

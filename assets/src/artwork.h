@@ -26,11 +26,13 @@ QList<Artwork> zenerSymbols();
 // The emblems of the two harder levels.
 QList<Artwork> emblems();
 
-// Renders one picture onto an opaque image of its size.
-QImage renderArtwork(const Artwork &artwork);
+// Renders one picture onto an opaque image of scale times its size; the
+// drawing is made at that resolution, in the picture's own units.
+QImage renderArtwork(const Artwork &artwork, int scale = 1);
 
-// The program icon at the given edge length, on a transparent ground.
-QImage renderProgramIcon(int size);
+// The program icon at the given edge length, on a transparent ground, with
+// scale times as many pixels along each edge for scaled displays.
+QImage renderProgramIcon(int size, int scale = 1);
 
 // A question mark drawn in the unit square (0..1 on both axes); the caller
 // maps it onto a face or a region with the painter's transform.

@@ -1,6 +1,7 @@
 // Draws the symbol pictures and the program icon into a directory:
 //   corvella_draw_artwork <output directory>
-// writes symbols/<name>.jpg and icons/corvella-<size>.png beneath it.
+// writes symbols/<name>.jpg and icons/corvella-<size>.png beneath it, each
+// with its <name>@2x and <name>@3x variants for scaled displays.
 
 #include "artwork.h"
 
@@ -10,17 +11,29 @@
 #include <QPainter>
 #include <QTextStream>
 
-QImage renderArtwork(const Artwork &artwork)
+QImage renderArtwork(const Artwork &artwork, int scale)
 {
-    QImage image(artwork.size, QImage::Format_RGB32);
+    QImage image(artwork.size * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    // The window, not a world scale, maps the picture's units onto the
+    // pixels: painter.window() then still answers the picture's own area.
+    painter.setWindow(QRect(QPoint(0, 0), artwork.size));
     artwork.paint(painter);
     return image;
 }
 
 namespace {
+
+// The scales drawn for every picture; Qt's convention names the variants
+// name@2x.ext and name@3x.ext.
+constexpr int Scales[] = {1, 2, 3};
+
+QString variantName(const QString &stem, int scale)
+{
+    return scale == 1 ? stem : QStringLiteral("%1@%2x").arg(stem).arg(scale);
+}
 
 bool save(const QImage &image, const QString &path, const QByteArray &format, int quality)
 {
@@ -50,9 +63,15 @@ int main(int argc, char *argv[])
     }
 
     bool ok = true;
-    for (const Artwork &artwork : zenerSymbols() + emblems())
-        ok &= save(renderArtwork(artwork), out.filePath(QStringLiteral("symbols/%1.jpg").arg(artwork.name)), "jpg", 92);
-    for (int size : {16, 32, 48, 64, 128, 256})
-        ok &= save(renderProgramIcon(size), out.filePath(QStringLiteral("icons/corvella-%1.png").arg(size)), "png", -1);
+    for (int scale : Scales) {
+        for (const Artwork &artwork : zenerSymbols() + emblems()) {
+            const QString file = variantName(QStringLiteral("symbols/") + artwork.name, scale) + QStringLiteral(".jpg");
+            ok &= save(renderArtwork(artwork, scale), out.filePath(file), "jpg", 92);
+        }
+        for (int size : {16, 32, 48, 64, 128, 256}) {
+            const QString file = variantName(QStringLiteral("icons/corvella-%1").arg(size), scale) + QStringLiteral(".png");
+            ok &= save(renderProgramIcon(size, scale), out.filePath(file), "png", -1);
+        }
+    }
     return ok ? 0 : 1;
 }

@@ -11,7 +11,8 @@
 namespace {
 
 // The icon is designed on a 256-unit square; outlines never get thinner
-// than about one device pixel so that small sizes keep their shapes.
+// than about one pixel of the unscaled icon so that small sizes keep their
+// shapes.
 struct IconPens
 {
     qreal unitsPerPixel;
@@ -144,13 +145,17 @@ void paintQuestionMark(QPainter &painter, const IconPens &pens, bool detailed)
 
 } // namespace
 
-QImage renderProgramIcon(int size)
+QImage renderProgramIcon(int size, int scale)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    const int pixels = size * scale;
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 256.0, size / 256.0);
+    painter.scale(pixels / 256.0, pixels / 256.0);
+    // A scaled display shows the icon at the same size on the screen, only
+    // finer: the outlines' least widths and the features left out of a small
+    // icon follow its size, not its pixel count.
     const IconPens pens{256.0 / size};
     const bool detailed = size >= 32;
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package with cpack into a temporary folder, unpacks it
-# with dpkg-deb (nothing is installed into the system), checks what a user's
-# desktop needs from it, and starts the unpacked program in an X server.
-# Usage: check_package.sh CPACK CPACK_CONFIG
+# Builds the Debian package with cpack into a temporary folder, has lintian
+# check it against Debian's policy, unpacks it with dpkg-deb (nothing is
+# installed into the system), checks its documents and what a user's desktop
+# needs from it, and starts the unpacked program in an X server.
+# Usage: check_package.sh CPACK CPACK_CONFIG LICENSE
 set -euo pipefail
 export LC_ALL=C.UTF-8
 
@@ -37,7 +38,11 @@ if [ "${1:-}" = "--launch" ]; then
     chmod 700 "$work/runtime"
     printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s/opened.txt"\n' "$work" >"$work/bin/xdg-open"
     chmod +x "$work/bin/xdg-open"
-    PATH="$work/bin:$PATH" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
+    # The program's environment is set here, not inherited: a shell that runs
+    # the widget tests exports QT_QPA_PLATFORM=offscreen, which would keep
+    # every window off this X server.
+    env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb DISPLAY="$DISPLAY" \
+        PATH="$work/bin:$PATH" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
         "$root/usr/bin/corvella" >"$work/program.log" 2>&1 </dev/null &
     program_pid=$!
 
@@ -67,8 +72,9 @@ fi
 
 cpack=$1
 cpack_config=$2
-for tool in "$cpack" dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli file readelf \
-            xvfb-run xdotool xprop openbox; do
+license=$3
+for tool in "$cpack" dpkg-deb dpkg-shlibdeps dpkg-parsechangelog lintian man lexgrog \
+            desktop-file-validate appstreamcli file readelf xvfb-run xdotool xprop openbox; do
     command -v "$tool" >/dev/null || fail "$tool is missing (tools/install-dependencies.sh installs it)"
 done
 
@@ -94,6 +100,12 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6-sqlite; do
     grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends does not name $library"
 done
 
+step "lintian"
+# Errors and warnings fail the check; the informational tags are only shown.
+lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1 \
+    || { cat "$work/lintian.log"; fail "lintian reports errors or warnings"; }
+cat "$work/lintian.log"
+
 step "unpack"
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
@@ -106,6 +118,44 @@ file -b "$binary" | grep -q '^ELF' || fail "usr/bin/corvella is not an ELF progr
 if readelf -d "$binary" | grep -Eq '\((RPATH|RUNPATH)\)'; then
     fail "usr/bin/corvella carries a run-time search path: $(readelf -d "$binary" | grep -E 'RPATH|RUNPATH')"
 fi
+
+step "copyright"
+copyright="$root/usr/share/doc/corvella/copyright"
+[ -f "$copyright" ] || fail "usr/share/doc/corvella/copyright is missing"
+head -n 1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    || fail "the copyright file is not in Debian's machine-readable format: $(head -n 1 "$copyright")"
+holder=$(sed -n 's/^Copyright (c) //p' "$license")
+grep -qxF "Copyright: $holder" "$copyright" || fail "the copyright file does not name \"$holder\" as LICENSE does"
+# The terms are LICENSE's, in the stand-alone License paragraph (the one that
+# begins after a blank line) as indented lines with " ." for a blank line.
+awk 'on { print } previous == "" && $0 == "License: Expat" { on = 1 } { previous = $0 }' "$copyright" \
+    | sed 's/^ \.$//; s/^ //' >"$work/terms"
+sed -n '/^Permission is hereby granted/,$p' "$license" >"$work/license-terms"
+diff -u "$work/license-terms" "$work/terms" || fail "the copyright file's Expat terms differ from LICENSE"
+
+step "changelog"
+changelog="$root/usr/share/doc/corvella/changelog.gz"
+[ -f "$changelog" ] || fail "usr/share/doc/corvella/changelog.gz is missing"
+gzip -t "$changelog" || fail "changelog.gz is not a gzip file"
+changelog_version=$(zcat "$changelog" | dpkg-parsechangelog -l - -S Version) \
+    || fail "changelog.gz is not a Debian changelog"
+[ "$changelog_version" = "$(dpkg-deb -f "$deb" Version)" ] \
+    || fail "the changelog's newest entry is $changelog_version, the package $(dpkg-deb -f "$deb" Version)"
+
+step "manual page"
+# The program is in bin, so its page is in section 1.
+page="$root/usr/share/man/man1/corvella.1.gz"
+[ -f "$page" ] || fail "usr/share/man/man1/corvella.1.gz is missing"
+whatis=$(lexgrog "$page") || fail "lexgrog finds no NAME line in the manual page: $whatis"
+echo "$whatis"
+grep -q '"corvella - .' <<<"$whatis" || fail "the manual page's NAME line does not describe corvella: $whatis"
+MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" >"$work/page.out" 2>"$work/page.err" \
+    || fail "man cannot format the manual page: $(cat "$work/page.err")"
+[ ! -s "$work/page.err" ] || fail "groff warns about the manual page: $(cat "$work/page.err")"
+MANWIDTH=80 man -l "$page" >"$work/page.txt" 2>/dev/null || fail "man cannot show the manual page"
+for heading in NAME SYNOPSIS DESCRIPTION OPTIONS FILES AUTHOR "SEE ALSO"; do
+    grep -qx "$heading" "$work/page.txt" || fail "the manual page has no $heading section"
+done
 
 step "desktop entry"
 desktop="$root/usr/share/applications/$app_id.desktop"
@@ -123,6 +173,11 @@ for size in "${icon_sizes[@]}"; do
     [ -f "$png" ] || fail "no ${size}x${size} icon named $icon (the desktop entry's Icon)"
     file -b "$png" | grep -q "^PNG image data, $size x $size," \
         || fail "the ${size}x${size} icon is $(file -b "$png")"
+    # HiDPI desktops take the icon drawn at twice the size from the @2 folder.
+    png2="$root/usr/share/icons/hicolor/${size}x${size}@2/apps/$icon.png"
+    [ -f "$png2" ] || fail "no ${size}x${size}@2 icon named $icon"
+    file -b "$png2" | grep -q "^PNG image data, $((size * 2)) x $((size * 2))," \
+        || fail "the ${size}x${size}@2 icon is $(file -b "$png2")"
 done
 
 step "metainfo"

@@ -177,7 +177,7 @@ void tst_ReferAFriend::submitChecks()
 
     using ReferAFriend::trimBlanks;
     const ReferAFriend::Fields kept{trimBlanks(name), trimBlanks(email), trimBlanks(message),
-                                   trimBlanks(friendName), trimBlanks(friendEmail)};
+                                    trimBlanks(friendName), trimBlanks(friendEmail)};
     // Through the exit screen's form and its submit button.
     TestRun run;
     const std::unique_ptr<ExitScreen> screen = std::make_unique<ExitScreen>(run.context);
@@ -233,23 +233,23 @@ void tst_ReferAFriend::valuesArriveExactlyAsTyped_data()
     QTest::newRow("another parameter in the name")
         << ReferAFriend::Fields{QStringLiteral("a&taf5=evil@x.y"), email, message, QStringLiteral("Bo"), friendEmail};
     QTest::newRow("equals sign") << ReferAFriend::Fields{QStringLiteral("="), email, message, QStringLiteral("a=b"),
-                                                        friendEmail};
+                                                         friendEmail};
     QTest::newRow("hash") << ReferAFriend::Fields{QStringLiteral("#1 fan"), email, message, QStringLiteral("Bo#"),
-                                                 friendEmail};
+                                                  friendEmail};
     QTest::newRow("plus and percent")
         << ReferAFriend::Fields{QStringLiteral("A+B 100%"), QStringLiteral("a+tag@example.org"),
-                               QStringLiteral("%41 %zz"), QStringLiteral("Bo"), friendEmail};
+                                QStringLiteral("%41 %zz"), QStringLiteral("Bo"), friendEmail};
     QTest::newRow("blanks inside") << ReferAFriend::Fields{QStringLiteral("Ann   Lee"), email, message,
-                                                          QStringLiteral("Bo Chan"), friendEmail};
+                                                           QStringLiteral("Bo Chan"), friendEmail};
     QTest::newRow("line breaks") << ReferAFriend::Fields{QStringLiteral("Ann"), email,
-                                                        QStringLiteral("line one\r\nline two\r\n\r\n"),
-                                                        QStringLiteral("Bo\nChan"), friendEmail};
+                                                         QStringLiteral("line one\r\nline two\r\n\r\n"),
+                                                         QStringLiteral("Bo\nChan"), friendEmail};
     QTest::newRow("non-ASCII") << ReferAFriend::Fields{QStringLiteral("Zoë Ångström"), QStringLiteral("zoë@exämple.org"),
-                                                      QStringLiteral("Привет, 李 😀"), QStringLiteral("Bø"),
-                                                      friendEmail};
+                                                       QStringLiteral("Привет, 李 😀"), QStringLiteral("Bø"),
+                                                       friendEmail};
     QTest::newRow("question mark and slash")
         << ReferAFriend::Fields{QStringLiteral("?taf1=x"), email, QStringLiteral("a/b?c"), QStringLiteral("Bo"),
-                               friendEmail};
+                                friendEmail};
 }
 
 void tst_ReferAFriend::valuesArriveExactlyAsTyped()

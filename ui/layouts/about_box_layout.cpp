@@ -1,5 +1,6 @@
 #include "ui/layouts/about_box_layout.h"
 
+#include "services/app_info.h"
 #include "ui/layouts/design.h"
 #include "ui/layouts/placement.h"
 #include "ui/symbol_pictures.h"
@@ -37,7 +38,7 @@ namespace Ui {
 void AboutBox::setupUi(QDialog *dialog)
 {
     dialog->setObjectName(QStringLiteral("aboutBox"));
-    dialog->setWindowTitle(QStringLiteral("Corvella v1.50"));
+    dialog->setWindowTitle(AppInfo::title());
     // Fixed dialog frame: a close box only. A dialog window is transient, so
     // it has no taskbar entry of its own.
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -65,21 +66,21 @@ void AboutBox::setupUi(QDialog *dialog)
     place(okButton, 4650, 3600, 1260, 345);
 
     homePageLink = makeLabel<LinkLabel>(dialog, "homePageLink",
-                                       QStringLiteral("Click here to visit www.quendrel.example today"),
-                                       Design::font(8.25, true, true));
+                                        QStringLiteral("Click here to visit www.quendrel.example today"),
+                                        Design::font(8.25, true, true));
     place(homePageLink, 1320, 2160, 4650, 195);
 
     // Wider than the window: its right edge is clipped.
     fullBrandOffer = makeLabel<QLabel>(dialog, "fullBrandOffer",
-                               QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                              "business and make money online. Get this software "
-                                              "fully branded for your website."),
-                               Design::font(8.25, true));
+                                       QStringLiteral("Home Business Opportunity. Start your own Internet "
+                                                      "business and make money online. Get this software "
+                                                      "fully branded for your website."),
+                                       Design::font(8.25, true));
     place(fullBrandOffer, 150, 2520, 6165, 675);
 
     fullBrandLink = makeLabel<LinkLabel>(dialog, "fullBrandLink",
-                                      QStringLiteral(" Click here for more details."),
-                                      Design::font(8.25, true, true));
+                                         QStringLiteral(" Click here for more details."),
+                                         Design::font(8.25, true, true));
     place(fullBrandLink, 3240, 3180, 2730, 195);
 
     // The rule just above the OK button, one pixel in window-text colour,
@@ -90,24 +91,26 @@ void AboutBox::setupUi(QDialog *dialog)
     separatorLine->setFrameShadow(QFrame::Plain);
     separatorLine->setLineWidth(1);
     separatorLine->setGeometry(Design::px(-60), Design::px(3510),
-                       Design::px(6090) - Design::px(-60) + 1, 1);
+                               Design::px(6090) - Design::px(-60) + 1, 1);
 
-    titleLabel = makeLabel<QLabel>(dialog, "titleLabel", QStringLiteral("Corvella v1.50"),
-                               Design::font(9.75, true));
+    titleLabel = makeLabel<QLabel>(dialog, "titleLabel", AppInfo::title(),
+                                   Design::font(9.75, true));
     place(titleLabel, 960, 240, 3285, 240);
 
     descriptionLabel = makeLabel<QLabel>(
         dialog, "descriptionLabel",
-        QStringLiteral("Corvella is a simple and effective software that aims to help people "
-                       "improve their psychic abilities. Everyone is born with intuition but may "
-                       "not be aware of it to be able to exercise this ability. Using this "
-                       "software will help a person know his inner self better and help people. "
-                       "It comes to you from Quendrel Softwares."),
+        AppInfo::name()
+            + QStringLiteral(" is a simple and effective software that aims to help people "
+                             "improve their psychic abilities. Everyone is born with intuition but "
+                             "may not be aware of it to be able to exercise this ability. Using "
+                             "this software will help a person know his inner self better and "
+                             "help people. It comes to you from Quendrel Softwares."),
         Design::font(8.25));
     place(descriptionLabel, 210, 840, 5745, 1215);
 
     // Labels lie beneath the picture box and the button.
-    Design::stackTopDown({iconBox, okButton, homePageLink, fullBrandOffer, fullBrandLink, separatorLine, titleLabel, descriptionLabel});
+    Design::stackTopDown({iconBox, okButton, homePageLink, fullBrandOffer, fullBrandLink, separatorLine,
+                          titleLabel, descriptionLabel});
 
     Design::centreOnScreen(dialog);
 }

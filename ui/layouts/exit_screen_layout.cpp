@@ -1,5 +1,6 @@
 #include "ui/layouts/exit_screen_layout.h"
 
+#include "services/app_info.h"
 #include "ui/layouts/design.h"
 #include "ui/layouts/placement.h"
 #include "ui/symbol_pictures.h"
@@ -82,7 +83,7 @@ namespace Ui {
 void ExitScreen::setupUi(QWidget *window)
 {
     window->setObjectName(QStringLiteral("exitScreen"));
-    window->setWindowTitle(QStringLiteral("Corvella v1.50"));
+    window->setWindowTitle(AppInfo::title());
     // Fixed single border: a close box, but neither minimise nor maximise.
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -179,7 +180,7 @@ void ExitScreen::setupUi(QWidget *window)
     Design::makeTransparent(appealLabel);
     place(appealLabel, 120, 840, 6975, 1095);
 
-    titleLabel = new QLabel(QStringLiteral("Corvella v1.50"), window);
+    titleLabel = new QLabel(AppInfo::title(), window);
     titleLabel->setObjectName(QStringLiteral("titleLabel"));
     titleLabel->setFont(Design::font(18));
     titleLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);

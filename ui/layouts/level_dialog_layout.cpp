@@ -1,5 +1,6 @@
 #include "ui/layouts/level_dialog_layout.h"
 
+#include "services/app_info.h"
 #include "ui/layouts/design.h"
 #include "ui/layouts/placement.h"
 #include "ui/widgets/link_label.h"
@@ -78,7 +79,7 @@ namespace Ui {
 void LevelDialog::setupUi(QDialog *dialog)
 {
     dialog->setObjectName(QStringLiteral("levelDialog"));
-    dialog->setWindowTitle(QStringLiteral("Corvella v1.50"));
+    dialog->setWindowTitle(AppInfo::title());
     // Fixed single border: a close box, but neither minimise nor maximise.
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -127,7 +128,7 @@ void LevelDialog::setupUi(QDialog *dialog)
     place(okButton, 360, 2280, 4335, 495);
 
     invitationLabel = new QLabel(
-        QStringLiteral("Improve your Psychic Abilities by taking the Corvella Software"),
+        QStringLiteral("Improve your Psychic Abilities by taking the ") + AppInfo::name() + QStringLiteral(" Software"),
         levelPanel);
     invitationLabel->setObjectName(QStringLiteral("invitationLabel"));
     invitationLabel->setFont(Design::font(8.25, true));

@@ -1,5 +1,6 @@
 #include "ui/layouts/main_window_layout.h"
 
+#include "services/app_info.h"
 #include "ui/layouts/design.h"
 #include "ui/symbol_names.h"
 #include "ui/widgets/link_label.h"
@@ -183,7 +184,7 @@ void MainWindow::setupUi(QMainWindow *window)
     const QPixmap resting = pictures.restingPicture();
 
     window->setObjectName(QStringLiteral("mainWindow"));
-    window->setWindowTitle(QStringLiteral("Corvella v1.50"));
+    window->setWindowTitle(AppInfo::title());
     window->setWindowIcon(programIcon());
     // Fixed single border: close box and system menu, no minimise or maximise.
     // X11 window managers heed the button hints only on a customised frame.
@@ -302,7 +303,7 @@ void MainWindow::setupUi(QMainWindow *window)
     Design::place(waitTitle, 60, 60, 5175, 465);
     // 30 twips wider than the panel: its magenta band fills the panel's lower part.
     waitMessage = label<QLabel>(waitPanel, "waitMessage",
-                           QStringLiteral("Corvella is generating the Result for You......."));
+                                AppInfo::name() + QStringLiteral(" is generating the Result for You......."));
     waitMessage->setFont(Design::font(9.75));
     Design::setBackground(waitMessage, Design::magenta);
     Design::setForeground(waitMessage, Qt::black);
@@ -362,7 +363,7 @@ void MainWindow::setupMenu(QMainWindow *window)
     statisticsAction = entry(fileMenu, "statisticsAction", QCoreApplication::translate("MainWindow", "S&tatistics..."),
                              QKeySequence(Qt::CTRL | Qt::Key_T));
     levelAction = entry(fileMenu, "levelAction", QStringLiteral("Level of Difficulty..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_D));
+                        QKeySequence(Qt::CTRL | Qt::Key_D));
     exitAction = entry(fileMenu, "exitAction", QStringLiteral("E&xit"));
 
     helpMenu = bar->addMenu(QStringLiteral("&Help"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services/app_info.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -18,9 +20,9 @@ public:
 
     virtual ~Platform() = default;
 
-    // A modal message box; the caption defaults to the application title.
+    // A modal message box; the caption defaults to the program's name.
     virtual Answer showMessage(const QString &text, Buttons buttons, Icon icon,
-                               const QString &caption = QStringLiteral("Corvella")) = 0;
+                               const QString &caption = AppInfo::name()) = 0;
     // Hands a web address to the desktop to open in the user's browser;
     // false when no browser could be started for it.
     virtual bool openUrl(const QString &address) = 0;

@@ -1,1 +1,0 @@
-// Gives the resource library a translation unit of its own.
