@@ -3,14 +3,14 @@
 //   caption_fit GLOSSARY.tsv           checks every row; exits 1 if a German text
 //                                      does not fit or breaks a rule of its row
 //   caption_fit --write GLOSSARY.tsv   also writes the verdicts into the fits column
-//   caption_fit --try 'SPEC' TEXT...   measures texts against one control (SPEC as
+//   caption_fit --try 'SHAPE' TEXT...   measures texts against one control (SHAPE as
 //                                      in the control column), to try out wordings
 //
 // Runs headless (QT_QPA_PLATFORM=offscreen is set unless given) with the
 // design's font, so the numbers are those of the program's own controls.
 
 #include "caption_measure.h"
-#include "control_spec.h"
+#include "control_shape.h"
 #include "glossary_file.h"
 
 #include <QApplication>
@@ -61,7 +61,7 @@ QChar accessKey(const QString &caption)
 
 // Rules of a row that hold whatever the control: the same %N markers, the same
 // number of line breaks, an access key exactly where the English has one.
-QStringList ruleBreaks(const GlossaryRow &row, const ControlSpec &spec)
+QStringList ruleBreaks(const GlossaryRow &row, const ControlShape &shape)
 {
     QStringList problems;
     if (row.german.trimmed().isEmpty())
@@ -71,8 +71,8 @@ QStringList ruleBreaks(const GlossaryRow &row, const ControlSpec &spec)
     if (row.english.count(QLatin1Char('\n')) != row.german.count(QLatin1Char('\n'))
         || row.english.count(QLatin1Char('\r')) != row.german.count(QLatin1Char('\r')))
         problems << QStringLiteral("line breaks differ");
-    const bool mnemonics = spec.kind != ControlSpec::Kind::Label && spec.kind != ControlSpec::Kind::LineEdit
-        && spec.kind != ControlSpec::Kind::ScoreLine;
+    const bool mnemonics = shape.kind != ControlShape::Kind::Label && shape.kind != ControlShape::Kind::LineEdit
+        && shape.kind != ControlShape::Kind::ScoreLine;
     if (mnemonics && accessKey(row.english).isNull() != accessKey(row.german).isNull())
         problems << QStringLiteral("access key only in one language");
     return problems;
@@ -80,14 +80,14 @@ QStringList ruleBreaks(const GlossaryRow &row, const ControlSpec &spec)
 
 // The group whose access keys must differ: a menu ("fileMenu.score" is in
 // "fileMenu"), or else the window.
-QString keyGroup(const GlossaryRow &row, const ControlSpec &spec)
+QString keyGroup(const GlossaryRow &row, const ControlShape &shape)
 {
-    return spec.role.contains(QLatin1Char('.')) ? spec.role.section(QLatin1Char('.'), 0, 0) : row.context;
+    return shape.role.contains(QLatin1Char('.')) ? shape.role.section(QLatin1Char('.'), 0, 0) : row.context;
 }
 
 // The widest line of a score report that a piece takes part in: level label,
 // count, " Correct Out Of ", count, " Attempts", with five-digit counts.
-Extent scoreLineExtent(const QList<GlossaryRow> &rows, const QList<ControlSpec> &specs, qsizetype index,
+Extent scoreLineExtent(const QList<GlossaryRow> &rows, const QList<ControlShape> &shapes, qsizetype index,
                        bool german)
 {
     const GlossaryRow &row = rows.at(index);
@@ -95,20 +95,20 @@ Extent scoreLineExtent(const QList<GlossaryRow> &rows, const QList<ControlSpec> 
     QString correct;
     QString attempts;
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        if (rows.at(i).context != row.context || specs.at(i).kind != ControlSpec::Kind::ScoreLine)
+        if (rows.at(i).context != row.context || shapes.at(i).kind != ControlShape::Kind::ScoreLine)
             continue;
         const QString &text = german ? rows.at(i).german : rows.at(i).english;
-        if (specs.at(i).role == QLatin1String("correctOutOf"))
+        if (shapes.at(i).role == QLatin1String("correctOutOf"))
             correct = text;
-        else if (specs.at(i).role == QLatin1String("attempts"))
+        else if (shapes.at(i).role == QLatin1String("attempts"))
             attempts = text;
-        else if (i == index || !specs.at(index).role.endsWith(QLatin1String("Label")))
+        else if (i == index || !shapes.at(index).role.endsWith(QLatin1String("Label")))
             labels << text;
     }
     Extent widest;
     for (const QString &label : labels) {
         const QString line = label + QStringLiteral("32767") + correct + QStringLiteral("32767") + attempts;
-        const Extent extent = measure(specs.at(index), line);
+        const Extent extent = measure(shapes.at(index), line);
         if (extent.need > widest.need)
             widest = extent;
     }
@@ -117,14 +117,14 @@ Extent scoreLineExtent(const QList<GlossaryRow> &rows, const QList<ControlSpec> 
 
 int tryWordings(const QStringList &arguments)
 {
-    ControlSpec spec;
+    ControlShape shape;
     QString error;
-    if (!parseControlSpec(arguments.value(0), spec, error)) {
+    if (!parseControlShape(arguments.value(0), shape, error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 2;
     }
     for (const QString &text : arguments.mid(1)) {
-        const Extent extent = measure(spec, unescapeCell(text));
+        const Extent extent = measure(shape, unescapeCell(text));
         QString detail;
         if (extent.byHeight)
             detail = QStringLiteral(" high, %1 lines").arg(extent.lines);
@@ -132,9 +132,9 @@ int tryWordings(const QStringList &arguments)
             detail += QStringLiteral(", widest %1 of %2 px shown").arg(extent.widest).arg(extent.visible);
         std::printf("%-4s %4d of %4d px%s  %s\n", extent.fits() ? "yes" : "NO", extent.need, extent.capacity,
                     qPrintable(detail), qPrintable(text));
-        if (spec.kind == ControlSpec::Kind::Label && spec.wrap) {
+        if (shape.kind == ControlShape::Kind::Label && shape.wrap) {
             QStringList lines;
-            wrappedLines(spec.font(), shownText(spec, unescapeCell(text)), spec.width, &lines);
+            wrappedLines(shape.font(), shownText(shape, unescapeCell(text)), shape.width, &lines);
             for (const QString &line : std::as_const(lines))
                 std::printf("       %s\n", qPrintable(line));
         }
@@ -150,9 +150,9 @@ int checkGlossary(const QString &path, bool write)
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 2;
     }
-    QList<ControlSpec> specs(rows.size());
+    QList<ControlShape> shapes(rows.size());
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        if (!parseControlSpec(rows.at(i).control, specs[i], error)) {
+        if (!parseControlShape(rows.at(i).control, shapes[i], error)) {
             std::fprintf(stderr, "row %lld (%s): %s\n", qlonglong(i + 2), qPrintable(rows.at(i).english),
                          qPrintable(error));
             return 2;
@@ -164,28 +164,28 @@ int checkGlossary(const QString &path, bool write)
     QHash<QString, QHash<QChar, QString>> keysInGroup;
     for (qsizetype i = 0; i < rows.size(); ++i) {
         GlossaryRow &row = rows[i];
-        const ControlSpec &spec = specs.at(i);
-        Extent de = measure(spec, row.german);
-        Extent en = measure(spec, row.english);
-        if (spec.kind == ControlSpec::Kind::ScoreLine) {
-            de = scoreLineExtent(rows, specs, i, true);
-            en = scoreLineExtent(rows, specs, i, false);
-        } else if (spec.kind == ControlSpec::Kind::MenuBar) {
+        const ControlShape &shape = shapes.at(i);
+        Extent de = measure(shape, row.german);
+        Extent en = measure(shape, row.english);
+        if (shape.kind == ControlShape::Kind::ScoreLine) {
+            de = scoreLineExtent(rows, shapes, i, true);
+            en = scoreLineExtent(rows, shapes, i, false);
+        } else if (shape.kind == ControlShape::Kind::MenuBar) {
             QStringList germanBar;
             QStringList englishBar;
             for (qsizetype j = 0; j < rows.size(); ++j) {
-                if (rows.at(j).context == row.context && specs.at(j).kind == ControlSpec::Kind::MenuBar) {
+                if (rows.at(j).context == row.context && shapes.at(j).kind == ControlShape::Kind::MenuBar) {
                     germanBar << rows.at(j).german;
                     englishBar << rows.at(j).english;
                 }
             }
-            de = {menuBarNeed(spec, germanBar), spec.width};
-            en = {menuBarNeed(spec, englishBar), spec.width};
+            de = {menuBarNeed(shape, germanBar), shape.width};
+            en = {menuBarNeed(shape, englishBar), shape.width};
         }
-        QStringList problems = ruleBreaks(row, spec);
+        QStringList problems = ruleBreaks(row, shape);
         const QChar key = accessKey(row.german);
         if (!key.isNull()) {
-            QHash<QChar, QString> &keys = keysInGroup[keyGroup(row, spec)];
+            QHash<QChar, QString> &keys = keysInGroup[keyGroup(row, shape)];
             if (keys.contains(key) && keys.value(key) != row.german)
                 problems << QStringLiteral("access key '%1' also in \"%2\"").arg(key).arg(keys.value(key));
             keys.insert(key, row.german);
@@ -197,7 +197,7 @@ int checkGlossary(const QString &path, bool write)
         else if (!de.fits())
             ++asEnglish;
         row.fits = verdict;
-        std::printf("%-13s %-22s %s%s\n   %s\n", qPrintable(row.context), qPrintable(spec.role), qPrintable(verdict),
+        std::printf("%-13s %-22s %s%s\n   %s\n", qPrintable(row.context), qPrintable(shape.role), qPrintable(verdict),
                     problems.isEmpty() ? "" : qPrintable(QStringLiteral("  !! ") + problems.join(QStringLiteral("; "))),
                     qPrintable(escapeCell(row.german)));
     }
@@ -223,7 +223,7 @@ int main(int argc, char *argv[])
         return tryWordings(arguments.mid(1));
     const bool write = arguments.removeAll(QStringLiteral("--write")) > 0;
     if (arguments.size() != 1) {
-        std::fprintf(stderr, "usage: caption_fit [--write] GLOSSARY.tsv | caption_fit --try SPEC TEXT...\n");
+        std::fprintf(stderr, "usage: caption_fit [--write] GLOSSARY.tsv | caption_fit --try SHAPE TEXT...\n");
         return 2;
     }
     return checkGlossary(arguments.first(), write);

@@ -28,13 +28,13 @@ QString withoutMnemonic(const QString &caption)
 }
 
 // A label on one line needs its width; a wrapping one the height of its lines.
-Extent measureLabel(const ControlSpec &spec, const QString &text)
+Extent measureLabel(const ControlShape &shape, const QString &text)
 {
     Extent extent;
-    const QFont font = spec.font();
-    if (!spec.wrap) {
+    const QFont font = shape.font();
+    if (!shape.wrap) {
         extent.need = advance(font, text);
-        extent.capacity = spec.visibleWidth > 0 ? qMin(spec.width, spec.visibleWidth) : spec.width;
+        extent.capacity = shape.visibleWidth > 0 ? qMin(shape.width, shape.visibleWidth) : shape.width;
         return extent;
     }
     QLabel label;
@@ -43,25 +43,25 @@ Extent measureLabel(const ControlSpec &spec, const QString &text)
     label.setFont(font);
     label.setText(text);
     extent.byHeight = true;
-    extent.need = label.heightForWidth(spec.width);
-    extent.capacity = spec.height;
-    const auto [lines, widest] = wrappedLines(font, text, spec.width);
+    extent.need = label.heightForWidth(shape.width);
+    extent.capacity = shape.height;
+    const auto [lines, widest] = wrappedLines(font, text, shape.width);
     extent.lines = lines;
     // A label wider than its window is clipped: a line may not reach past what shows.
     extent.widest = widest;
-    extent.visible = spec.visibleWidth;
+    extent.visible = shape.visibleWidth;
     return extent;
 }
 
 } // namespace
 
-QString shownText(const ControlSpec &spec, const QString &text)
+QString shownText(const ControlShape &shape, const QString &text)
 {
-    switch (spec.kind) {
-    case ControlSpec::Kind::Label:
-    case ControlSpec::Kind::LineEdit:
-    case ControlSpec::Kind::ScoreLine:
-        return spec.designAmpersands ? QString(text).replace(QStringLiteral("&&"), QStringLiteral("&")) : text;
+    switch (shape.kind) {
+    case ControlShape::Kind::Label:
+    case ControlShape::Kind::LineEdit:
+    case ControlShape::Kind::ScoreLine:
+        return shape.designAmpersands ? QString(text).replace(QStringLiteral("&&"), QStringLiteral("&")) : text;
     default:
         return withoutMnemonic(text);
     }
@@ -100,35 +100,35 @@ std::pair<int, int> wrappedLines(const QFont &font, const QString &text, int wid
     return {lines, widest};
 }
 
-Extent measure(const ControlSpec &spec, const QString &caption)
+Extent measure(const ControlShape &shape, const QString &caption)
 {
-    const QString text = shownText(spec, caption);
-    const QFont font = spec.font();
+    const QString text = shownText(shape, caption);
+    const QFont font = shape.font();
     Extent extent;
-    extent.capacity = spec.width;
-    switch (spec.kind) {
-    case ControlSpec::Kind::GreyButton:
+    extent.capacity = shape.width;
+    switch (shape.kind) {
+    case ControlShape::Kind::GreyButton:
         extent.need = advance(font, text) + 2 * 2; // the stylesheet's 2 px border
         break;
-    case ControlSpec::Kind::Button: {
+    case ControlShape::Kind::Button: {
         QStyleOptionButton option;
         const QStyle *style = QApplication::style();
         extent.need = advance(font, text) + style->pixelMetric(QStyle::PM_ButtonMargin, &option)
             + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option);
         break;
     }
-    case ControlSpec::Kind::Radio: {
+    case ControlShape::Kind::Radio: {
         QRadioButton radio(caption);
         radio.setFont(font);
         extent.need = radio.sizeHint().width();
         break;
     }
-    case ControlSpec::Kind::GroupBox: {
+    case ControlShape::Kind::GroupBox: {
         // Where the style puts the caption in a box of the control's width;
         // the caption may reach up to the box's right border line.
         QGroupBox box(caption);
         box.setFont(font);
-        box.resize(spec.width, 100);
+        box.resize(shape.width, 100);
         QStyleOptionGroupBox option;
         option.initFrom(&box);
         option.text = caption;
@@ -138,18 +138,18 @@ Extent measure(const ControlSpec &spec, const QString &caption)
         extent.need = label.left() + advance(font, text) + 1;
         break;
     }
-    case ControlSpec::Kind::Label:
-        return measureLabel(spec, text);
-    case ControlSpec::Kind::LineEdit:
+    case ControlShape::Kind::Label:
+        return measureLabel(shape, text);
+    case ControlShape::Kind::LineEdit:
         // 1 px border and 1 px padding each side, and the line edit's own 2 px margin.
         extent.need = advance(font, text) + 2 * (1 + 1 + 2);
         break;
-    case ControlSpec::Kind::ScoreLine:
+    case ControlShape::Kind::ScoreLine:
         // 1 px frame and the document's 4 px margin each side, and the cursor.
         extent.need = advance(font, text) + 2 * (1 + 4) + 1;
         break;
-    case ControlSpec::Kind::MenuBar:
-    case ControlSpec::Kind::Unbound:
+    case ControlShape::Kind::MenuBar:
+    case ControlShape::Kind::Unbound:
         extent.need = advance(font, text);
         extent.bounded = false;
         break;
@@ -159,19 +159,19 @@ Extent measure(const ControlSpec &spec, const QString &caption)
 
 // The right edge of the last of a menu bar's entries, or more than the width
 // when the entries do not all fit on the bar.
-int menuBarNeed(const ControlSpec &spec, const QStringList &captions)
+int menuBarNeed(const ControlShape &shape, const QStringList &captions)
 {
     QMenuBar bar;
-    bar.setFont(spec.font());
+    bar.setFont(shape.font());
     QList<QAction *> actions;
     for (const QString &caption : captions)
         actions.append(bar.addAction(caption));
-    bar.resize(spec.width, bar.sizeHint().height());
+    bar.resize(shape.width, bar.sizeHint().height());
     int right = 0;
     for (QAction *action : actions) {
         const QRect geometry = bar.actionGeometry(action);
         if (!geometry.isValid())
-            return spec.width + 1;
+            return shape.width + 1;
         right = qMax(right, geometry.right() + 1);
     }
     return right;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control_spec.h"
+#include "control_shape.h"
 
 #include <QStringList>
 
@@ -27,7 +27,7 @@ struct Extent
 
 // A caption as the control shows it: without its access-key marker, or with a
 // design caption's "&&" as one "&".
-QString shownText(const ControlSpec &spec, const QString &text);
+QString shownText(const ControlShape &shape, const QString &text);
 
 // The widest line of a text, in whole pixels as a label lays it out.
 int advance(const QFont &font, const QString &text);
@@ -37,8 +37,8 @@ int advance(const QFont &font, const QString &text);
 std::pair<int, int> wrappedLines(const QFont &font, const QString &text, int width, QStringList *shown = nullptr);
 
 // What a caption needs in its control, and what the control offers.
-Extent measure(const ControlSpec &spec, const QString &caption);
+Extent measure(const ControlShape &shape, const QString &caption);
 
 // The right edge of the last of a menu bar's entries, or more than the width
 // when the entries do not all fit on the bar.
-int menuBarNeed(const ControlSpec &spec, const QStringList &captions);
+int menuBarNeed(const ControlShape &shape, const QStringList &captions);

@@ -13,7 +13,7 @@
 // Score-report pieces (scoreLine) are checked as whole lines: the level labels
 // have roles ending in "Label", the two other pieces are "correctOutOf" and
 // "attempts".
-struct ControlSpec
+struct ControlShape
 {
     enum class Kind {
         GreyButton,  // push button with the design's 2 px stylesheet border
@@ -45,7 +45,7 @@ struct ControlSpec
 };
 
 // Parses a control column; on failure returns false with a reason.
-bool parseControlSpec(const QString &column, ControlSpec &spec, QString &error);
+bool parseControlShape(const QString &column, ControlShape &shape, QString &error);
 
 // The family the program's design uses: Verdana where installed, else DejaVu Sans.
 QString designFamily();

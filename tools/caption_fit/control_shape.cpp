@@ -1,4 +1,4 @@
-#include "control_spec.h"
+#include "control_shape.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -9,19 +9,19 @@ namespace {
 struct KindName
 {
     const char *name;
-    ControlSpec::Kind kind;
+    ControlShape::Kind kind;
 };
 
 constexpr KindName kinds[] = {
-    {"greyButton", ControlSpec::Kind::GreyButton},
-    {"button", ControlSpec::Kind::Button},
-    {"toggleButton", ControlSpec::Kind::Button},
-    {"radio", ControlSpec::Kind::Radio},
-    {"groupBox", ControlSpec::Kind::GroupBox},
-    {"label", ControlSpec::Kind::Label},
-    {"lineEdit", ControlSpec::Kind::LineEdit},
-    {"scoreLine", ControlSpec::Kind::ScoreLine},
-    {"menuBar", ControlSpec::Kind::MenuBar},
+    {"greyButton", ControlShape::Kind::GreyButton},
+    {"button", ControlShape::Kind::Button},
+    {"toggleButton", ControlShape::Kind::Button},
+    {"radio", ControlShape::Kind::Radio},
+    {"groupBox", ControlShape::Kind::GroupBox},
+    {"label", ControlShape::Kind::Label},
+    {"lineEdit", ControlShape::Kind::LineEdit},
+    {"scoreLine", ControlShape::Kind::ScoreLine},
+    {"menuBar", ControlShape::Kind::MenuBar},
 };
 
 } // namespace
@@ -39,7 +39,7 @@ QString designFamily()
     return family;
 }
 
-QFont ControlSpec::font() const
+QFont ControlShape::font() const
 {
     QFont result = appFont ? QApplication::font() : QFont(designFamily());
     if (!appFont)
@@ -49,7 +49,7 @@ QFont ControlSpec::font() const
     return result;
 }
 
-bool parseControlSpec(const QString &column, ControlSpec &spec, QString &error)
+bool parseControlShape(const QString &column, ControlShape &shape, QString &error)
 {
     QString text = column;
     const qsizetype note = text.indexOf(QLatin1Char('('));
@@ -60,16 +60,16 @@ bool parseControlSpec(const QString &column, ControlSpec &spec, QString &error)
         error = QStringLiteral("no role before ':'");
         return false;
     }
-    spec.role = text.left(colon).trimmed();
+    shape.role = text.left(colon).trimmed();
     const QStringList tokens = text.mid(colon + 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (tokens.isEmpty()) {
         error = QStringLiteral("no kind");
         return false;
     }
-    spec.kindName = tokens.first();
+    shape.kindName = tokens.first();
     for (const KindName &kind : kinds) {
-        if (spec.kindName == QLatin1String(kind.name))
-            spec.kind = kind.kind;
+        if (shape.kindName == QLatin1String(kind.name))
+            shape.kind = kind.kind;
     }
 
     static const QRegularExpression size(QStringLiteral("^(\\d+)(?:x(\\d+))?px$"));
@@ -78,36 +78,36 @@ bool parseControlSpec(const QString &column, ControlSpec &spec, QString &error)
         const QString &token = tokens.at(i);
         const QString next = i + 1 < tokens.size() ? tokens.at(i + 1) : QString();
         if (token == QLatin1String("font") && next == QLatin1String("app")) {
-            spec.appFont = true;
+            shape.appFont = true;
             ++i;
         } else if (token == QLatin1String("font") && pixels.match(next).hasMatch()) {
-            spec.fontPixels = pixels.match(next).captured(1).toInt();
+            shape.fontPixels = pixels.match(next).captured(1).toInt();
             ++i;
         } else if (token == QLatin1String("visible") && pixels.match(next).hasMatch()) {
-            spec.visibleWidth = pixels.match(next).captured(1).toInt();
+            shape.visibleWidth = pixels.match(next).captured(1).toInt();
             ++i;
         } else if (token == QLatin1String("bold")) {
-            spec.bold = true;
+            shape.bold = true;
         } else if (token == QLatin1String("underline")) {
-            spec.underline = true;
+            shape.underline = true;
         } else if (token == QLatin1String("wrap")) {
-            spec.wrap = true;
+            shape.wrap = true;
         } else if (token == QLatin1String("ampersands")) {
-            spec.designAmpersands = true;
+            shape.designAmpersands = true;
         } else if (const auto match = size.match(token); match.hasMatch()) {
-            spec.width = match.captured(1).toInt();
-            spec.height = match.captured(2).toInt();
+            shape.width = match.captured(1).toInt();
+            shape.height = match.captured(2).toInt();
         } else {
             error = QStringLiteral("unknown word '%1'").arg(token);
             return false;
         }
     }
-    const bool needsWidth = spec.kind != ControlSpec::Kind::Unbound;
-    if (needsWidth && spec.width <= 0) {
-        error = QStringLiteral("%1 needs a width").arg(spec.kindName);
+    const bool needsWidth = shape.kind != ControlShape::Kind::Unbound;
+    if (needsWidth && shape.width <= 0) {
+        error = QStringLiteral("%1 needs a width").arg(shape.kindName);
         return false;
     }
-    if (spec.kind == ControlSpec::Kind::Label && spec.wrap && spec.height <= 0) {
+    if (shape.kind == ControlShape::Kind::Label && shape.wrap && shape.height <= 0) {
         error = QStringLiteral("a wrapping label needs a height");
         return false;
     }
