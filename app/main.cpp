@@ -26,5 +26,10 @@ int main(int argc, char *argv[])
     AppContext context{test, random, platform, windows};
 
     startApplication(context);
+    // A refused second instance has ended before there was a loop to end.
+    if (context.ended)
+        return 0;
+    // Ends through the shutdown; every window it closed has been deleted by
+    // the time exec() returns, and the rest go with the window registry.
     return QApplication::exec();
 }

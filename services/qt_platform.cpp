@@ -12,15 +12,8 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTimer>
 #include <QUrl>
-
-#include <cstdio>
-#include <cstdlib>
-
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
 
 namespace {
 
@@ -99,10 +92,10 @@ QString QtPlatform::askSaveFileName(const QString &caption, const QString &sugge
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, start, filter);
 }
 
-void QtPlatform::sleep(int milliseconds)
+void QtPlatform::singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout)
 {
-    // A real blocking pause: no events are handled meanwhile.
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
+    // Precise: a pause that the user is told lasts 1.5 s must not end early.
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, receiver, std::move(timeout));
 }
 
 QDate QtPlatform::today() const
@@ -131,8 +124,7 @@ bool QtPlatform::writeSetting(const QString &section, const QString &key, const 
 {
     QSettings settings = openSettings();
     settings.setValue(settingKey(section, key), value);
-    // On disk before the program can end: the shutdown ends the process
-    // without running destructors.
+    // Only a write to the file tells whether the value reached the store.
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
@@ -158,21 +150,9 @@ bool QtPlatform::otherInstanceRunning()
     return m_instanceLock->error() == QLockFile::LockFailedError;
 }
 
-void QtPlatform::exitProcess(int code)
+void QtPlatform::quit(int exitCode)
 {
-    // Ends at once, from wherever it is called (usually inside an event
-    // handler, with QApplication still alive on main()'s stack). std::exit
-    // would run static destructors, Qt's among them, under that live
-    // application; std::_Exit runs none. Nothing is lost: settings are
-    // synced when written, the lock is released here, and the standard
-    // streams are flushed by hand since _Exit does not flush them.
-    if (m_instanceLock)
-        m_instanceLock->unlock();
-    std::fflush(stdout);
-    std::fflush(stderr);
-#if defined(__SANITIZE_ADDRESS__)
-    // _Exit skips the leak check that would run at a normal exit.
-    __lsan_do_leak_check();
-#endif
-    std::_Exit(code);
+    // Ends every event loop, nested ones included: a shutdown asked for
+    // from inside a modal dialog still ends the program.
+    QCoreApplication::exit(exitCode);
 }

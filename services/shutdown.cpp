@@ -34,5 +34,5 @@ void shutdownApplication(AppContext &context)
     if (context.ended)
         return;
     context.ended = true;
-    context.platform.exitProcess(0);
+    context.platform.quit(0);
 }

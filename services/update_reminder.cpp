@@ -55,13 +55,33 @@ QDate inCenturyNear(const QDate &parsed, const QDate &reference)
     return {};
 }
 
+// A date in the locale's short format, with a two-digit year first (as
+// many locales write it) and then with four digits.
+QDate fromShortFormat(const QString &text, const QLocale &locale, const QDate &reference)
+{
+    const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
+    const QDate twoDigitYear = locale.toDate(text, withYearWidth(shortFormat, 2));
+    if (twoDigitYear.isValid())
+        return inCenturyNear(twoDigitYear, reference);
+    return locale.toDate(text, withYearWidth(shortFormat, 4));
+}
+
+// Locales whose short formats earlier versions most often wrote.
+QList<QLocale> formerLocales()
+{
+    return {QLocale(QLocale::German, QLocale::Germany),
+            QLocale(QLocale::English, QLocale::UnitedStates),
+            QLocale(QLocale::English, QLocale::UnitedKingdom),
+            QLocale(QLocale::French, QLocale::France),
+            QLocale(QLocale::Japanese, QLocale::Japan)};
+}
+
 } // namespace
 
-QString dateToSettingText(const QDate &date, const QLocale &locale)
+QString dateToSettingText(const QDate &date)
 {
-    // The short format with its year written in full: a two-digit year would
-    // read back in the wrong century.
-    return locale.toString(date, withYearWidth(locale.dateFormat(QLocale::ShortFormat), 4));
+    // ISO 8601 reads back the same under every locale the user may switch to.
+    return date.toString(Qt::ISODate);
 }
 
 QDate dateFromSettingText(const QString &text, const QLocale &locale, const QDate &reference)
@@ -69,14 +89,32 @@ QDate dateFromSettingText(const QString &text, const QLocale &locale, const QDat
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return {};
-    const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
 
-    // A two-digit year, as the short format of many locales writes it.
-    const QDate twoDigitYear = locale.toDate(trimmed, withYearWidth(shortFormat, 2));
-    if (twoDigitYear.isValid())
-        return inCenturyNear(twoDigitYear, reference);
+    const QDate iso = QDate::fromString(trimmed, Qt::ISODate);
+    if (iso.isValid())
+        return iso;
 
-    return locale.toDate(trimmed, withYearWidth(shortFormat, 4));
+    // Earlier versions wrote the locale's short format, with a two- or
+    // four-digit year; the C locale's stands for a program run without one.
+    for (const QLocale &writer : {locale, QLocale::c()}) {
+        const QDate date = fromShortFormat(trimmed, writer, reference);
+        if (date.isValid())
+            return date;
+    }
+
+    // Written under a locale the user has since left: read it only when
+    // every common short format that reads it agrees on the day, so that
+    // "08/12/2024" (August or December) stays unread rather than guessed.
+    QDate agreed;
+    for (const QLocale &writer : formerLocales()) {
+        const QDate date = fromShortFormat(trimmed, writer, reference);
+        if (!date.isValid())
+            continue;
+        if (agreed.isValid() && agreed != date)
+            return {};
+        agreed = date;
+    }
+    return agreed;
 }
 
 void runUpdateReminder(Platform &platform)
@@ -86,7 +124,7 @@ void runUpdateReminder(Platform &platform)
     const QLocale locale = platform.locale();
 
     if (stored.isEmpty()) {
-        platform.writeSetting(settingsSection, durationKey, dateToSettingText(today, locale));
+        platform.writeSetting(settingsSection, durationKey, dateToSettingText(today));
         return;
     }
 
@@ -105,7 +143,7 @@ void runUpdateReminder(Platform &platform)
         Platform::Buttons::YesNo, Platform::Icon::Information);
 
     // Today is stored whatever the answer; the page opens only once it is.
-    if (!platform.writeSetting(settingsSection, durationKey, dateToSettingText(today, locale)))
+    if (!platform.writeSetting(settingsSection, durationKey, dateToSettingText(today)))
         return;
     if (answer == Platform::Answer::Yes)
         WebLinks(platform).open(PageRole::DownloadPage);

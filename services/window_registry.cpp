@@ -1,5 +1,12 @@
 #include "services/window_registry.h"
 
+WindowRegistry::~WindowRegistry()
+{
+    // One at a time: a window may take others with it (those it owns).
+    for (QList<QWidget *> open = openWindows(); !open.isEmpty(); open = openWindows())
+        delete open.first();
+}
+
 void WindowRegistry::add(QWidget *window)
 {
     m_windows.removeAll(nullptr);

@@ -3,7 +3,7 @@
 #include "services/app_context.h"
 #include "services/web_links.h"
 #include "services/window_registry.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -20,10 +20,10 @@ AboutBox::AboutBox(AppContext &context, QWidget *parent)
     // OK is the default button; Escape reaches it through reject().
     m_ui.okButton->setDefault(true);
     connect(m_ui.okButton, &QPushButton::clicked, this, &AboutBox::accept);
-    connect(m_ui.homePageLink, &LinkLabel::clicked, this,
+    connect(m_ui.homePageLink, &LinkButton::clicked, this,
             [this] { WebLinks(m_context.platform).open(PageRole::HomePage); });
     // The about box offers the fully branded edition, not co-branding.
-    connect(m_ui.fullBrandLink, &LinkLabel::clicked, this,
+    connect(m_ui.fullBrandLink, &LinkButton::clicked, this,
             [this] { WebLinks(m_context.platform).open(PageRole::FullBrandInfoPage); });
 }
 

@@ -5,7 +5,7 @@
 #include "services/web_links.h"
 #include "services/window_registry.h"
 #include "symboltest/random_source.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -65,7 +65,7 @@ ExitScreen::ExitScreen(AppContext &context, QWidget *parent)
 
     connect(m_ui.referButton, &QPushButton::clicked, this, &ExitScreen::submitReferral);
     connect(m_ui.visitSiteButton, &QPushButton::toggled, this, &ExitScreen::visitHomePage);
-    connect(m_ui.catalogueLink, &LinkLabel::clicked, this,
+    connect(m_ui.catalogueLink, &LinkButton::clicked, this,
             [this] { WebLinks(m_context.platform).open(PageRole::SoftwareCataloguePage); });
     connect(m_ui.exitButton, &QPushButton::clicked, this, &ExitScreen::shutdownRequested);
 

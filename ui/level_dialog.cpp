@@ -5,8 +5,7 @@
 #include "services/web_links.h"
 #include "services/window_registry.h"
 #include "symboltest/symbol_test.h"
-#include "ui/widgets/front_only_focus.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -15,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 
 LevelDialog::LevelDialog(AppContext &context, QWidget *parent)
     : QDialog(parent)
@@ -30,17 +30,30 @@ LevelDialog::LevelDialog(AppContext &context, QWidget *parent)
     // emptied whenever the box changes or the mouse works in it.
     connect(m_ui.scoreBox, &QPlainTextEdit::textChanged, this, &LevelDialog::emptyClipboard);
     const auto opens = [this](PageRole page) { return [this, page] { WebLinks(m_context.platform).open(page); }; };
-    connect(m_ui.forumLink, &LinkLabel::clicked, this, opens(PageRole::HomePage));
-    connect(m_ui.coBrandLink, &LinkLabel::clicked, this, opens(PageRole::CoBrandInfoPage));
-    connect(m_ui.fullBrandLink, &LinkLabel::clicked, this, opens(PageRole::FullBrandInfoPage));
+    connect(m_ui.forumLink, &LinkButton::clicked, this, opens(PageRole::HomePage));
+    connect(m_ui.coBrandLink, &LinkButton::clicked, this, opens(PageRole::CoBrandInfoPage));
+    connect(m_ui.fullBrandLink, &LinkButton::clicked, this, opens(PageRole::FullBrandInfoPage));
 
-    // The level choice and the score view share one place: the keyboard
-    // reaches only the one in front.
-    new FrontOnlyFocus({m_ui.levelPanel, m_ui.scorePanel}, this);
+    // The keyboard starts on the level choice's OK; when the other page
+    // comes forward, the focus moves on to it.
+    showLevelChoice();
+    m_ui.okButton->setFocus();
 
     // Mouse movement over the score box is reported without a button held.
     m_ui.scoreBox->viewport()->setMouseTracking(true);
     m_ui.scoreBox->viewport()->installEventFilter(this);
+}
+
+void LevelDialog::showLevelChoice()
+{
+    m_ui.pageStack->setCurrentWidget(m_ui.levelPanel);
+    m_ui.okButton->setDefault(true);
+}
+
+void LevelDialog::showScoreView()
+{
+    m_ui.pageStack->setCurrentWidget(m_ui.scorePage);
+    m_ui.scoreOkButton->setDefault(true);
 }
 
 void LevelDialog::confirmLevel()

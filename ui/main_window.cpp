@@ -11,9 +11,9 @@
 #include "ui/level_dialog.h"
 #include "ui/statistics_window.h"
 #include "ui/symbol_names.h"
-#include "ui/widgets/front_only_focus.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTimer>
 
 MainWindow::MainWindow(AppContext &context, QWidget *parent)
@@ -28,16 +29,10 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     , m_context(context)
 {
     m_ui.setupUi(this);
+    m_guessFlow = new GuessFlow(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     context.windows.add(this);
     connectControls();
-    // Tab reaches only what lies in front: the chosen level's panel, the
-    // banner label on top.
-    new FrontOnlyFocus({m_ui.coverPanel, m_ui.beginnerPanel, m_ui.intermediatePanel, m_ui.expertPanel}, this);
-    new FrontOnlyFocus({m_ui.coBrandLink, m_ui.fullBrandLink}, this);
-    // The window has always started with the focus on the Beginner Score
-    // button, which shows it once the Beginner panel is in front.
-    m_ui.beginnerScoreButton->setFocus();
 }
 
 MainWindow::~MainWindow()
@@ -49,7 +44,7 @@ void MainWindow::connectControls()
 {
     for (Level level : AllLevels) {
         for (int position = 0; position < symbolCount(level); ++position)
-            connect(m_ui.levelChoice(level, position), &PictureBox::clicked, this,
+            connect(m_ui.levelChoice(level, position), &PictureButton::clicked, this,
                     [this, level, position] { guess(level, position); });
     }
 
@@ -69,9 +64,9 @@ void MainWindow::connectControls()
     connect(m_ui.updateAction, &QAction::triggered, this, opens(PageRole::DownloadPage));
     connect(m_ui.donateAction, &QAction::triggered, this, opens(PageRole::DonationPage));
     connect(m_ui.makeMoneyAction, &QAction::triggered, this, opens(PageRole::FullBrandInfoPage));
-    connect(m_ui.forumLink, &LinkLabel::clicked, this, opens(PageRole::HomePage));
-    connect(m_ui.coBrandLink, &LinkLabel::clicked, this, opens(PageRole::CoBrandInfoPage));
-    connect(m_ui.fullBrandLink, &LinkLabel::clicked, this, opens(PageRole::FullBrandInfoPage));
+    connect(m_ui.forumLink, &LinkButton::clicked, this, opens(PageRole::HomePage));
+    connect(m_ui.coBrandLink, &LinkButton::clicked, this, opens(PageRole::CoBrandInfoPage));
+    connect(m_ui.fullBrandLink, &LinkButton::clicked, this, opens(PageRole::FullBrandInfoPage));
 }
 
 LevelDialog *MainWindow::levelDialog()
@@ -87,17 +82,20 @@ LevelDialog *MainWindow::levelDialog()
 
 void MainWindow::showLevel(Level level)
 {
-    switch (level) {
-    case Level::Beginner:
-        m_ui.beginnerPanel->raise();
-        break;
-    case Level::Intermediate:
-        m_ui.intermediatePanel->raise();
-        break;
-    case Level::Expert:
-        m_ui.expertPanel->raise();
-        break;
-    }
+    QWidget *behind = m_ui.panelStack->currentWidget();
+    QWidget *panel = m_ui.levelPanel(level);
+    if (panel == behind)
+        return;
+    // The keyboard focus does not follow into the panel that comes forward:
+    // the window starts again from the first control in its tab order. The
+    // window has always started with the focus on the Beginner Score
+    // button, which it takes when the Beginner panel replaces the cover.
+    QWidget *focused = focusWidget();
+    if (focused && behind->isAncestorOf(focused))
+        focused->clearFocus();
+    m_ui.panelStack->setCurrentWidget(panel);
+    if (behind == m_ui.coverPanel && level == Level::Beginner)
+        m_ui.beginnerScoreButton->setFocus();
 }
 
 void MainWindow::showBanner(std::int16_t number)
@@ -106,12 +104,12 @@ void MainWindow::showBanner(std::int16_t number)
     case 1:
     case 3:
     case 5:
-        m_ui.coBrandLink->raise();
+        m_ui.brandStack->setCurrentWidget(m_ui.coBrandLink);
         break;
     case 2:
     case 4:
     case 6:
-        m_ui.fullBrandLink->raise();
+        m_ui.brandStack->setCurrentWidget(m_ui.fullBrandLink);
         break;
     default:
         // 7: the design's order stays.
@@ -136,14 +134,14 @@ void MainWindow::askForLevelIfNoneChosen()
     // A dialog kept hidden after a score view would otherwise come back
     // with the score in front and ask for nothing.
     if (m_levelDialog && !m_levelDialog->isDismissed())
-        m_levelDialog->ui().levelPanel->raise();
+        m_levelDialog->showLevelChoice();
     execLevelDialog();
     m_activating = false;
 }
 
 void MainWindow::guess(Level level, int position)
 {
-    runGuess(*this, level, std::int16_t(position));
+    m_guessFlow->start(level, std::int16_t(position));
 }
 
 void MainWindow::showScore()
@@ -157,13 +155,13 @@ void MainWindow::showScore()
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (box->toPlainText() != shown)
         box->setPlainText(report);
-    dialog->ui().scorePanel->raise();
+    dialog->showScoreView();
     execLevelDialog();
 }
 
 void MainWindow::chooseLevel()
 {
-    levelDialog()->ui().levelPanel->raise();
+    levelDialog()->showLevelChoice();
     const QPixmap resting = m_ui.pictures.restingPicture();
     for (Level level : AllLevels)
         m_ui.levelResult(level)->setPicture(resting, restingPictureName());

@@ -18,10 +18,10 @@ e2e_start_x_server
 title="Corvella v1.50"
 
 # The last reminder lies long ago, so the update question comes first. The
-# date is written as the en_US locale writes it.
+# date is written as an earlier version wrote it under en_US.
 mkdir -p "$e2e_work/config/corvella"
 printf '[Settings]\nDuration=1/2/2020\n' >"$e2e_work/config/corvella/corvella.conf"
-day_before_start=$(date +%-m/%-d/%Y)
+day_before_start=$(date +%F)
 
 e2e_step "start"
 e2e_start corvella LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 "$program"
@@ -34,7 +34,7 @@ e2e_shot "update-question"
 e2e_keys "$question" alt+y
 e2e_expect_opened 1 "/corvella/download-corvella.html" "Yes on the update question"
 # Today is stored before the page opens.
-grep -q "^Duration=\($day_before_start\|$(date +%-m/%-d/%Y)\)$" "$e2e_work/config/corvella/corvella.conf" \
+grep -q "^Duration=\($day_before_start\|$(date +%F)\)$" "$e2e_work/config/corvella/corvella.conf" \
     || e2e_fail "today was not stored: $(cat "$e2e_work/config/corvella/corvella.conf")"
 
 # The level dialog: its option buttons lie one under the other; OK closes it.

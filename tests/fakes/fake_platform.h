@@ -4,12 +4,16 @@
 
 #include <QHash>
 #include <QList>
+#include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <deque>
 #include <functional>
 
 // Records what the program asks of the desktop and answers from a script.
+// Its clock is the test's: a timer's time has passed at once, unless the
+// test holds the timers and lets them run out with fireTimers().
 class FakePlatform final : public Platform
 {
 public:
@@ -45,11 +49,25 @@ public:
         saveQuestions.append({caption, suggestedName, filter});
         return saveFileName;
     }
-    void sleep(int milliseconds) override
+    void singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout) override
     {
-        sleeps.append(milliseconds);
-        if (duringSleep)
-            duringSleep();
+        timers.append(milliseconds);
+        if (holdTimers)
+            heldTimers.push_back({receiver, std::move(timeout)});
+        else
+            timeout();
+    }
+    // Runs out the held timers, in the order they were started; those whose
+    // receiver is gone do nothing. Returns how many were held.
+    int fireTimers()
+    {
+        std::deque<HeldTimer> due;
+        due.swap(heldTimers);
+        for (HeldTimer &timer : due) {
+            if (timer.receiver)
+                timer.timeout();
+        }
+        return int(due.size());
     }
     QDate today() const override { return fakeToday; }
     QLocale locale() const override { return fakeLocale; }
@@ -68,13 +86,13 @@ public:
         return true;
     }
     bool otherInstanceRunning() override { return anotherInstance; }
-    void exitProcess(int code) override { exitCodes.append(code); }
+    void quit(int exitCode) override { quitCodes.append(exitCode); }
 
     // Script
     std::deque<Answer> answers;
     std::function<void(const QString &)> onMessage;
     std::function<void(const QString &)> onOpen;
-    std::function<void()> duringSleep;
+    bool holdTimers = false;
     QString saveFileName; // the answer to every save question; empty: cancelled
     QDate fakeToday{2026, 12, 8};
     QLocale fakeLocale{QLocale::C};
@@ -88,7 +106,15 @@ public:
     QList<Message> messages;
     QStringList openedAddresses;
     QList<QStringList> saveQuestions; // caption, suggested name, filter
-    QList<int> sleeps;
-    QList<int> exitCodes;
+    QList<int> timers; // the time of every timer started, in milliseconds
+    QList<int> quitCodes;
     int clipboardClears = 0;
+
+private:
+    struct HeldTimer
+    {
+        QPointer<QObject> receiver;
+        std::function<void()> timeout;
+    };
+    std::deque<HeldTimer> heldTimers;
 };

@@ -4,18 +4,32 @@
 //   instance_probe hold          take the lock, print "locked" (or "already
 //                                running", exit 3), then hold it until stdin
 //                                closes
-//   instance_probe exit          take the lock, then end through exitProcess
+//   instance_probe exit          take the lock, then end as the program does:
+//                                quit from the event loop and return from main
 //   instance_probe write VALUE   store VALUE under Settings/Duration, print
-//                                "written" or "failed", end through exitProcess
+//                                "written" or "failed", end the same way
 //   instance_probe read          print the stored Settings/Duration
 
 #include "services/qt_platform.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <iostream>
 #include <string>
+
+namespace {
+
+// The program's own way to end: the platform quits the running event loop,
+// and main() returns what exec() returns.
+int endThroughTheEventLoop(QtPlatform &platform)
+{
+    QTimer::singleShot(0, QCoreApplication::instance(), [&platform] { platform.quit(0); });
+    return QCoreApplication::exec();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -31,7 +45,7 @@ int main(int argc, char *argv[])
         }
         std::cout << "locked" << std::endl;
         if (mode == QLatin1String("exit"))
-            platform.exitProcess(0);
+            return endThroughTheEventLoop(platform);
         std::string line;
         while (std::getline(std::cin, line)) {
         }
@@ -41,7 +55,7 @@ int main(int argc, char *argv[])
         const bool written = platform.writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"),
                                                    arguments.value(2));
         std::cout << (written ? "written" : "failed") << std::endl;
-        platform.exitProcess(0);
+        return endThroughTheEventLoop(platform);
     }
     if (mode == QLatin1String("read")) {
         std::cout << platform.readSetting(QStringLiteral("Settings"), QStringLiteral("Duration")).toStdString()

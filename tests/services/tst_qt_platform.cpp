@@ -38,11 +38,12 @@ class tst_QtPlatform : public QObject
 private slots:
     void initTestCase();
     void writtenSettingIsReadByAFreshStore();
-    void writtenSettingSurvivesTheImmediateEnd();
+    void writtenSettingSurvivesTheEnd();
     void unwritableStoreReportsTheFailure();
     void openUrlDoesNotEncodeTwice_data();
     void openUrlDoesNotEncodeTwice();
-    void sleepBlocksWithoutHandlingEvents();
+    void timerLeavesTheEventLoopRunningAndFiresOnTime();
+    void timerOfADestroyedReceiverNeverFires();
     void messageBoxAnswersWithTheButtonPressed_data();
     void messageBoxAnswersWithTheButtonPressed();
     void clearClipboardEmptiesIt();
@@ -90,10 +91,10 @@ QProcess *tst_QtPlatform::probe(const QString &configHome, const QStringList &ar
     return process;
 }
 
-void tst_QtPlatform::writtenSettingSurvivesTheImmediateEnd()
+void tst_QtPlatform::writtenSettingSurvivesTheEnd()
 {
-    // The probe stores the value and ends at once through exitProcess, as the
-    // shutdown does; another run must find it.
+    // The probe stores the value and ends through the event loop, as the
+    // shutdown makes the program end; another run must find it.
     QTemporaryDir home;
     QProcess *writer = probe(home.path(), {QStringLiteral("write"), QStringLiteral("08.12.2026")});
     QVERIFY(writer->waitForFinished(waitMs));
@@ -145,17 +146,40 @@ void tst_QtPlatform::openUrlDoesNotEncodeTwice()
     QCOMPARE(catcher.urls.first().toString(QUrl::FullyEncoded), expected);
 }
 
-void tst_QtPlatform::sleepBlocksWithoutHandlingEvents()
+// The guess's pause: events go on being handled while it runs, and it does
+// not end before its time.
+void tst_QtPlatform::timerLeavesTheEventLoopRunningAndFiresOnTime()
 {
-    bool fired = false;
-    QTimer::singleShot(0, this, [&fired] { fired = true; });
-    QElapsedTimer clock;
-    clock.start();
     QtPlatform platform;
-    platform.sleep(300);
-    QVERIFY(clock.elapsed() >= 300);
+    QElapsedTimer clock;
+    qint64 firedAfter = -1;
+    int fired = 0;
+    clock.start();
+    platform.singleShot(300, this, [&] {
+        ++fired;
+        firedAfter = clock.elapsed();
+    });
+    QCOMPARE(fired, 0); // returned at once
+    bool otherEventHandled = false;
+    QTimer::singleShot(0, this, [&otherEventHandled] { otherEventHandled = true; });
+    QTRY_VERIFY(otherEventHandled);
+    QTRY_COMPARE(fired, 1);
+    QVERIFY2(firedAfter >= 300, qPrintable(QString::number(firedAfter)));
+}
+
+// A window that goes during the pause takes the rest of its guess with it.
+void tst_QtPlatform::timerOfADestroyedReceiverNeverFires()
+{
+    QtPlatform platform;
+    bool fired = false;
+    {
+        QObject receiver;
+        platform.singleShot(0, &receiver, [&fired] { fired = true; });
+    }
+    bool later = false;
+    platform.singleShot(20, this, [&later] { later = true; });
+    QTRY_VERIFY(later);
     QVERIFY(!fired);
-    QTRY_VERIFY(fired);
 }
 
 void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed_data()

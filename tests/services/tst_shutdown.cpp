@@ -73,6 +73,7 @@ private slots:
     void shutdownFromAClosingStepEndsOnceWithoutLooping();
     void windowDestroyedByAnEarlierClosingStepIsSkipped();
     void shutdownAfterTheEndDoesNothing();
+    void windowOpenedByAClosingStepGoesWithTheRun();
     void cleanup();
 };
 
@@ -90,7 +91,7 @@ void tst_Shutdown::closesEveryWindowInTheOrderOpened()
                                QStringLiteral("dialog"), QStringLiteral("dialog done"),
                                QStringLiteral("exit screen"), QStringLiteral("exit screen done")};
     QCOMPARE(run.log, expected);
-    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    QCOMPARE(run.platform.quitCodes, QList<int>{0});
     QVERIFY(run.context.ended);
     QTRY_VERIFY(!main && !dialog && !exitScreen);
 }
@@ -130,7 +131,7 @@ void tst_Shutdown::shutdownFromAClosingStepEndsOnceWithoutLooping()
                                QStringLiteral("about box done"), QStringLiteral("exit screen done")};
     QCOMPARE(run.log, expected);
     QCOMPARE(entries, 1);
-    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    QCOMPARE(run.platform.quitCodes, QList<int>{0});
 }
 
 void tst_Shutdown::windowDestroyedByAnEarlierClosingStepIsSkipped()
@@ -146,7 +147,7 @@ void tst_Shutdown::windowDestroyedByAnEarlierClosingStepIsSkipped()
     const QStringList expected{QStringLiteral("main"), QStringLiteral("main done"), QStringLiteral("exit screen"),
                                QStringLiteral("exit screen done")};
     QCOMPARE(run.log, expected);
-    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    QCOMPARE(run.platform.quitCodes, QList<int>{0});
 }
 
 // The refused second instance ends with no window open yet.
@@ -154,12 +155,30 @@ void tst_Shutdown::shutdownAfterTheEndDoesNothing()
 {
     Run run;
     shutdownApplication(run.context);
-    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    QCOMPARE(run.platform.quitCodes, QList<int>{0});
     run.open(QStringLiteral("late window"));
     shutdownApplication(run.context);
     QVERIFY(run.log.isEmpty());
-    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    QCOMPARE(run.platform.quitCodes, QList<int>{0});
     delete run.windows.openWindows().value(0);
+}
+
+// The main window's closing step opens the exit screen; opened during the
+// shutdown, that window is never closed, and must not outlive the run.
+void tst_Shutdown::windowOpenedByAClosingStepGoesWithTheRun()
+{
+    QPointer<LoggingWindow> late;
+    {
+        Run run;
+        LoggingWindow *main = run.open(QStringLiteral("main"));
+        main->duringClose = [&run, &late] { late = run.open(QStringLiteral("late window")); };
+
+        shutdownApplication(run.context);
+
+        QCOMPARE(run.platform.quitCodes, QList<int>{0});
+        QVERIFY(late && late->isVisible());
+    }
+    QVERIFY(late.isNull());
 }
 
 void tst_Shutdown::cleanup()

@@ -27,7 +27,7 @@ private slots:
     void secondStartIsRefusedWhileTheFirstRuns();
     void lockOfAKilledInstanceDoesNotRefuseTheNextStart();
     void longRunningInstanceIsNotTakenForStale();
-    void endingThroughExitProcessReleasesTheLock();
+    void endingThroughTheEventLoopReleasesTheLock();
     void simultaneousStartsLeaveExactlyOneRunning();
 
 private:
@@ -132,7 +132,7 @@ void tst_SingleInstance::longRunningInstanceIsNotTakenForStale()
     m_started.push_back(std::move(second));
 }
 
-void tst_SingleInstance::endingThroughExitProcessReleasesTheLock()
+void tst_SingleInstance::endingThroughTheEventLoopReleasesTheLock()
 {
     auto first = start(QStringLiteral("exit"));
     QCOMPARE(firstLine(*first), QStringLiteral("locked"));

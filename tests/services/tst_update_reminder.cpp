@@ -134,7 +134,7 @@ void tst_UpdateReminder::answerDecidesWhetherTheDownloadPageOpens()
 void tst_UpdateReminder::todayIsStoredBeforeThePageOpens()
 {
     FakePlatform platform;
-    const QString old = dateToSettingText(platform.fakeToday.addDays(-15), platform.fakeLocale);
+    const QString old = dateToSettingText(platform.fakeToday.addDays(-15));
     platform.settings.insert(durationKey, old);
     platform.answers.push_back(Platform::Answer::Yes);
     QString storedWhenAsked;
@@ -144,14 +144,14 @@ void tst_UpdateReminder::todayIsStoredBeforeThePageOpens()
     runUpdateReminder(platform);
 
     QCOMPARE(storedWhenAsked, old);
-    QCOMPARE(storedWhenOpened, dateToSettingText(platform.fakeToday, platform.fakeLocale));
+    QCOMPARE(storedWhenOpened, dateToSettingText(platform.fakeToday));
     QCOMPARE(platform.openedAddresses.size(), 1);
 }
 
 void tst_UpdateReminder::failedStoreOpensNoPage()
 {
     FakePlatform platform;
-    platform.settings.insert(durationKey, dateToSettingText(platform.fakeToday.addDays(-15), platform.fakeLocale));
+    platform.settings.insert(durationKey, dateToSettingText(platform.fakeToday.addDays(-15)));
     platform.settingsReadOnly = true;
     platform.answers.push_back(Platform::Answer::Yes);
     runUpdateReminder(platform);
@@ -166,7 +166,7 @@ void tst_UpdateReminder::textThatIsNotADateKeepsItSilent_data()
     QTest::newRow("words") << "not a date";
     QTest::newRow("no such month") << "13/45/2026";
     QTest::newRow("no such day") << "2/30/2026";
-    QTest::newRow("German date in an American locale") << "23.11.2026";
+    QTest::newRow("date with text after it") << "08/13/2026x";
     QTest::newRow("number") << "46000";
 }
 
@@ -208,7 +208,7 @@ void tst_UpdateReminder::storedDateReadsBackInEveryLocale()
     dates.append(QDate(2000, 2, 29));
 
     for (const QDate &date : std::as_const(dates)) {
-        const QString text = dateToSettingText(date, locale);
+        const QString text = dateToSettingText(date);
         const QDate back = dateFromSettingText(text, locale, today);
         QVERIFY2(back == date, qPrintable(QStringLiteral("%1 written as \"%2\" read back as %3")
                                               .arg(date.toString(Qt::ISODate), text, back.toString(Qt::ISODate))));

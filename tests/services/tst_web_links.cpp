@@ -67,7 +67,7 @@ void tst_WebLinks::openingARoleOpensItsPageAndNothingElse()
         QCOMPARE(platform.openedAddresses, QStringList{pageAddress(role)});
         QVERIFY(platform.messages.isEmpty());
         QVERIFY(platform.settings.isEmpty());
-        QVERIFY(platform.exitCodes.isEmpty());
+        QVERIFY(platform.quitCodes.isEmpty());
     }
 }
 

@@ -5,7 +5,7 @@
 #include "symboltest/symbol_test.h"
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
-#include "ui/widgets/picture_box.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -146,13 +146,13 @@ private:
 void tst_Soak::initTestCase()
 {
     m_test.setLevelChosen(true);
-    m_platform.sleeps.reserve(Guesses);
+    m_platform.timers.reserve(Guesses);
 
     m_main = std::make_unique<MainWindow>(m_context);
     m_main->setAttribute(Qt::WA_DeleteOnClose, false);
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    m_main->ui().beginnerPanel->raise();
+    m_main->showLevel(Level::Beginner);
 
     passedOn = qInstallMessageHandler(dropOffscreenRaiseWarning);
     qApp->installEventFilter(this);
@@ -248,8 +248,8 @@ void tst_Soak::correctCountStopsAtTheLimitToo()
 void tst_Soak::everyGuessPausedOnceAndDrewOnce()
 {
     QCOMPARE(m_random.draws, Guesses);
-    QCOMPARE(m_platform.sleeps.size(), qsizetype(Guesses));
-    QCOMPARE(m_platform.sleeps.count(1500), qsizetype(Guesses));
+    QCOMPARE(m_platform.timers.size(), qsizetype(Guesses));
+    QCOMPARE(m_platform.timers.count(1500), qsizetype(Guesses));
 }
 
 void tst_Soak::widgetsDoNotPileUp()

@@ -6,7 +6,9 @@
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
 #include "ui/widgets/picture_box.h"
+#include "ui/widgets/picture_button.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QRadioButton>
 #include <QTest>
@@ -15,7 +17,7 @@
 // already made, driven as a keyboard or screen-reader user drives it.
 struct MainWindowRun : TestRun
 {
-    MainWindow *main = nullptr;
+    QPointer<MainWindow> main;
 
     ~MainWindowRun() { delete main; }
 
@@ -38,7 +40,7 @@ struct MainWindowRun : TestRun
     // Chooses the level in the level dialog, as the user does.
     bool chooseLevel(Level level)
     {
-        whenModal<LevelDialog>([level](LevelDialog *dialog) {
+        whenModal<LevelDialog>("OK with a level chosen", [level](LevelDialog *dialog) {
             QRadioButton *options[] = {dialog->ui().beginnerOption, dialog->ui().intermediateOption,
                                        dialog->ui().expertOption};
             options[levelIndex(level)]->setChecked(true);
@@ -51,7 +53,7 @@ struct MainWindowRun : TestRun
     // Answers the next result dialog with TRY AGAIN, keeping its message.
     static void answerResult(QString *message = nullptr)
     {
-        whenModal<ResultDialog>([message](ResultDialog *dialog) {
+        whenModal<ResultDialog>("TRY AGAIN", [message](ResultDialog *dialog) {
             if (message)
                 *message = dialog->ui().messageLabel->text();
             dialog->accept();
@@ -70,9 +72,12 @@ inline bool offersPress(QWidget *widget)
     return actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
 }
 
-// What a screen reader does to press a control.
-inline void press(QWidget *widget)
+// What a screen reader does to press a button. Qt presses it a moment
+// later, down and up as a click; this waits until it is up again, whether
+// the press was taken or refused.
+[[nodiscard]] inline bool press(QAbstractButton *button)
 {
-    if (QAccessibleActionInterface *actions = accessible(widget)->actionInterface())
+    if (QAccessibleActionInterface *actions = accessible(button)->actionInterface())
         actions->doAction(QAccessibleActionInterface::pressAction());
+    return QTest::qWaitFor([button] { return !button->isDown(); });
 }

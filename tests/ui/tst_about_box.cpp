@@ -2,7 +2,7 @@
 
 #include "services/web_links.h"
 #include "ui/about_box.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -129,7 +129,7 @@ void tst_AboutBox::linksOpenTheirPagesAndLeaveTheBoxOpen()
     bool stayedOpen = false;
     whenAboutBoxOpens([&](AboutBox *about) {
         QVERIFY(QTest::qWaitForWindowExposed(about));
-        LinkLabel *link = homePageLink ? about->ui().homePageLink : about->ui().fullBrandLink;
+        LinkButton *link = homePageLink ? about->ui().homePageLink : about->ui().fullBrandLink;
         QTest::mouseClick(link, Qt::LeftButton);
         stayedOpen = about->isVisible() && QApplication::activeModalWidget() == about;
         QTest::mouseClick(about->ui().okButton, Qt::LeftButton);

@@ -1,7 +1,8 @@
 #include "main_window_access.h"
 
 #include "services/web_links.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
+
 
 Q_DECLARE_METATYPE(Level)
 Q_DECLARE_METATYPE(PageRole)
@@ -14,10 +15,65 @@ QString accessibleName(QWidget *widget)
 }
 
 const QString resting = QStringLiteral("no symbol drawn yet");
+const QString hint = QStringLiteral("Think Deeply and Click On a Symbol");
+
+// A screen reader presses the button. A guess started by the press would
+// open a result dialog over `shown`; that one is answered at once, so that
+// the test fails instead of waiting for it.
+bool pressAnsweringNewResults(QAbstractButton *button, QWidget *shown = nullptr)
+{
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [shown] {
+        auto *result = qobject_cast<ResultDialog *>(QApplication::activeModalWidget());
+        if (result && result != shown)
+            result->accept();
+    });
+    answer.start(5);
+    return press(button);
+}
+
+// The nodes of a window's accessibility tree that a screen reader reads
+// out: those not marked invisible, below a node that is read out.
+void collectReadable(QAccessibleInterface *node, QList<QAccessibleInterface *> &readable)
+{
+    if (!node || node->state().invisible)
+        return;
+    readable << node;
+    for (int i = 0; i < node->childCount(); ++i)
+        collectReadable(node->child(i), readable);
+}
+
+struct Heard
+{
+    QStringList names;    // every name read out
+    QStringList problems; // what is read out but not on the screen, or has no name of its own
+};
+
+Heard whatAScreenReaderHears(QWidget *window)
+{
+    QList<QAccessibleInterface *> readable;
+    collectReadable(accessible(window), readable);
+    Heard heard;
+    for (QAccessibleInterface *node : std::as_const(readable)) {
+        const QString name = node->text(QAccessible::Name);
+        heard.names << name;
+        auto *widget = qobject_cast<QWidget *>(node->object());
+        if (!widget || widget->isWindow())
+            continue;
+        if (!name.isEmpty() && widget->visibleRegion().isEmpty())
+            heard.problems << QStringLiteral("not on the screen: ") + name;
+        if (node->role() == QAccessible::StaticText && name.isEmpty())
+            heard.problems << QStringLiteral("nameless text: ") + widget->objectName();
+        if (!name.isEmpty() && name == widget->objectName())
+            heard.problems << QStringLiteral("internal name: ") + name;
+    }
+    return heard;
+}
 
 } // namespace
 
-// What screen readers get from the main window: names, roles and presses.
+// What screen readers get from the main window and the level dialog: names,
+// roles, presses, and nothing the user does not see.
 class tst_Accessibility : public QObject
 {
     Q_OBJECT
@@ -30,9 +86,15 @@ private slots:
     void choicePictureIsAButtonNamedAfterItsSymbol();
     void resultPictureIsNamedAfterWhatItShows_data();
     void resultPictureIsNamedAfterWhatItShows();
-    void linkLabelIsALinkThatOpensItsPage_data();
-    void linkLabelIsALinkThatOpensItsPage();
-    void unseenControlsCannotBePressed();
+    void linkIsALinkThatOpensItsPage_data();
+    void linkIsALinkThatOpensItsPage();
+    void hiddenPagesCannotBePressed();
+    void pressBehindAModalDialogStartsNoGuess_data();
+    void pressBehindAModalDialogStartsNoGuess();
+    void mainWindowIsReadAsItIsSeen_data();
+    void mainWindowIsReadAsItIsSeen();
+    void levelDialogIsReadAsItIsSeen_data();
+    void levelDialogIsReadAsItIsSeen();
 
 private:
     std::unique_ptr<MainWindowRun> m_run;
@@ -76,13 +138,13 @@ void tst_Accessibility::choicePictureIsAButtonNamedAfterItsSymbol()
     QFETCH(int, position);
     QFETCH(QString, name);
     QVERIFY(m_run->chooseLevel(level));
-    PictureBox *picture = m_main->ui().levelChoice(level, position);
+    PictureButton *picture = m_main->ui().levelChoice(level, position);
     QAccessibleInterface *face = accessible(picture);
     QVERIFY(face);
     QCOMPARE(face->role(), QAccessible::Button);
     QCOMPARE(face->text(QAccessible::Name), name);
     QVERIFY(face->state().focusable);
-    QVERIFY(!face->state().offscreen);
+    QVERIFY(!face->state().invisible);
     QVERIFY(offersPress(picture));
 }
 
@@ -109,6 +171,7 @@ void tst_Accessibility::resultPictureIsNamedAfterWhatItShows()
     QCOMPARE(accessible(shown)->role(), QAccessible::Graphic);
     QCOMPARE(accessibleName(shown), resting);
     QVERIFY(accessible(shown)->state().focusable);
+    QVERIFY(!offersPress(shown));
 
     m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     MainWindowRun::answerResult();
@@ -124,60 +187,153 @@ void tst_Accessibility::resultPictureIsNamedAfterWhatItShows()
         QCOMPARE(accessibleName(m_main->ui().levelResult(each)), resting);
 }
 
-void tst_Accessibility::linkLabelIsALinkThatOpensItsPage_data()
+void tst_Accessibility::linkIsALinkThatOpensItsPage_data()
 {
-    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("banner"); // the banner number that shows the link
     QTest::addColumn<PageRole>("page");
-    QTest::newRow("forumLink") << QStringLiteral("forumLink") << PageRole::HomePage;
-    QTest::newRow("coBrandLink") << QStringLiteral("coBrandLink") << PageRole::CoBrandInfoPage;
-    QTest::newRow("fullBrandLink") << QStringLiteral("fullBrandLink") << PageRole::FullBrandInfoPage;
+    QTest::newRow("forumLink") << QStringLiteral("forumLink") << 1 << PageRole::HomePage;
+    QTest::newRow("coBrandLink") << QStringLiteral("coBrandLink") << 1 << PageRole::CoBrandInfoPage;
+    QTest::newRow("fullBrandLink") << QStringLiteral("fullBrandLink") << 2 << PageRole::FullBrandInfoPage;
 }
 
-void tst_Accessibility::linkLabelIsALinkThatOpensItsPage()
+void tst_Accessibility::linkIsALinkThatOpensItsPage()
 {
-    QFETCH(QString, label);
+    QFETCH(QString, link);
+    QFETCH(int, banner);
     QFETCH(PageRole, page);
-    auto *link = m_main->findChild<LinkLabel *>(label);
-    QVERIFY(link);
-    link->raise(); // the banner pick may put either branding label in front
-    QAccessibleInterface *face = accessible(link);
+    m_main->showBanner(std::int16_t(banner));
+    auto *shown = m_main->findChild<LinkButton *>(link);
+    QVERIFY(shown);
+    QAccessibleInterface *face = accessible(shown);
     QCOMPARE(face->role(), QAccessible::Link);
-    QVERIFY(!link->text().isEmpty());
-    QCOMPARE(face->text(QAccessible::Name), link->text());
+    QVERIFY(!shown->text().isEmpty());
+    QCOMPARE(face->text(QAccessible::Name), shown->text());
 
-    QVERIFY(offersPress(link));
-    press(link);
+    QVERIFY(offersPress(shown));
+    QVERIFY(press(shown));
     QCOMPARE(m_run->platform.openedAddresses, QStringList{pageAddress(page)});
 
     // From the keyboard, Enter opens it too.
-    link->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(link->hasFocus());
-    QTest::keyClick(link, Qt::Key_Return);
+    shown->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(shown->hasFocus());
+    QTest::keyClick(shown, Qt::Key_Return);
     QCOMPARE(m_run->platform.openedAddresses, QStringList(2, pageAddress(page)));
 }
 
-// A control under another one that the user sees can't be pressed by a
-// screen reader either, just as the mouse can't reach it.
-void tst_Accessibility::unseenControlsCannotBePressed()
+// What lies on a page behind the one in front is hidden from screen readers
+// as from the eye, and pressing it does nothing.
+void tst_Accessibility::hiddenPagesCannotBePressed()
 {
-    // No level chosen yet: the cover lies over every panel.
+    // No level chosen yet: the cover is in front of every panel.
     for (Level level : AllLevels) {
-        PictureBox *picture = m_main->ui().levelChoice(level, 0);
-        QVERIFY(accessible(picture)->state().offscreen);
-        QVERIFY(!offersPress(picture));
-        press(picture);
+        PictureButton *picture = m_main->ui().levelChoice(level, 0);
+        QVERIFY(accessible(picture)->state().invisible);
+        QVERIFY(pressAnsweringNewResults(picture));
     }
-    QVERIFY(m_run->platform.sleeps.isEmpty());
+    QVERIFY(m_run->platform.timers.isEmpty());
 
-    m_main->ui().coBrandLink->raise();
-    QVERIFY(!offersPress(m_main->ui().fullBrandLink));
-    press(m_main->ui().fullBrandLink);
+    m_main->showBanner(1); // the co-branding offer in front
+    QVERIFY(accessible(m_main->ui().fullBrandLink)->state().invisible);
+    QVERIFY(press(m_main->ui().fullBrandLink));
     QVERIFY(m_run->platform.openedAddresses.isEmpty());
 
     QVERIFY(m_run->chooseLevel(Level::Intermediate));
-    QVERIFY(offersPress(m_main->ui().levelChoice(Level::Intermediate, 0)));
-    QVERIFY(!offersPress(m_main->ui().levelChoice(Level::Beginner, 0)));
-    QVERIFY(!offersPress(m_main->ui().levelChoice(Level::Expert, 0)));
+    QVERIFY(pressAnsweringNewResults(m_main->ui().levelChoice(Level::Beginner, 0)));
+    QVERIFY(pressAnsweringNewResults(m_main->ui().levelChoice(Level::Expert, 0)));
+    QVERIFY(m_run->platform.timers.isEmpty());
+}
+
+void tst_Accessibility::pressBehindAModalDialogStartsNoGuess_data()
+{
+    QTest::addColumn<bool>("resultDialog"); // or the level dialog
+    QTest::newRow("result dialog") << true;
+    QTest::newRow("level dialog") << false;
+}
+
+// A modal dialog keeps the mouse and the keys from the main window; a
+// screen reader's press on a choice picture behind it starts no guess
+// either, least of all a second guess inside the first.
+void tst_Accessibility::pressBehindAModalDialogStartsNoGuess()
+{
+    QFETCH(bool, resultDialog);
+    QVERIFY(m_run->chooseLevel(Level::Beginner));
+    PictureButton *behind = m_main->ui().beginnerChoices[2];
+    bool pressed = false;
+    if (resultDialog) {
+        m_run->random.push(ScriptedRandom::forSymbol(1, 5));
+        whenModal<ResultDialog>([&](ResultDialog *dialog) {
+            pressed = pressAnsweringNewResults(behind, dialog);
+            dialog->accept();
+        });
+        QTest::mouseClick(m_main->ui().beginnerChoices[0], Qt::LeftButton);
+    } else {
+        whenModal<LevelDialog>([&](LevelDialog *dialog) {
+            pressed = pressAnsweringNewResults(behind, dialog);
+            dialog->close();
+        });
+        m_main->chooseLevel();
+    }
+    QVERIFY(pressed);
+    const int guesses = resultDialog ? 1 : 0;
+    QCOMPARE(m_run->platform.timers.size(), guesses);
+    QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), guesses);
+}
+
+void tst_Accessibility::mainWindowIsReadAsItIsSeen_data()
+{
+    QTest::addColumn<int>("level"); // -1: none chosen yet
+    QTest::addColumn<QString>("heard");
+    QTest::addColumn<QString>("unheard");
+    QTest::newRow("no level chosen") << -1 << QStringLiteral("Back") << hint;
+    QTest::newRow("beginner") << int(Level::Beginner) << hint << QStringLiteral("triskele");
+    QTest::newRow("intermediate") << int(Level::Intermediate) << hint << QStringLiteral("waves");
+    QTest::newRow("expert") << int(Level::Expert) << hint << QStringLiteral("waves");
+}
+
+// A screen reader reads out what is on the screen, each thing once: not the
+// panels behind the one in front, not the branding offer behind the other,
+// not the outcome that the program keeps for itself.
+void tst_Accessibility::mainWindowIsReadAsItIsSeen()
+{
+    QFETCH(int, level);
+    QFETCH(QString, heard);
+    QFETCH(QString, unheard);
+    if (level >= 0)
+        QVERIFY(m_run->chooseLevel(Level(level)));
+    const Heard read = whatAScreenReaderHears(m_main);
+    QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.join(QStringLiteral(", "))));
+    QCOMPARE(read.names.count(heard), 1);
+    QCOMPARE(read.names.count(unheard), 0);
+    QCOMPARE(read.names.count(QStringLiteral("Score")), level >= 0 ? 1 : 0);
+    QCOMPARE(read.names.count(m_main->ui().coBrandLink->text()) + read.names.count(m_main->ui().fullBrandLink->text()), 1);
+}
+
+void tst_Accessibility::levelDialogIsReadAsItIsSeen_data()
+{
+    QTest::addColumn<bool>("score"); // or the level choice
+    QTest::addColumn<QString>("unheard");
+    QTest::newRow("level choice") << false << QStringLiteral("Score");
+    QTest::newRow("score view") << true << QStringLiteral("Select an Option");
+}
+
+void tst_Accessibility::levelDialogIsReadAsItIsSeen()
+{
+    QFETCH(bool, score);
+    QFETCH(QString, unheard);
+    Heard read;
+    whenModal<LevelDialog>([&read](LevelDialog *dialog) {
+        read = whatAScreenReaderHears(dialog);
+        dialog->close();
+    });
+    if (score)
+        m_main->showScore();
+    else
+        m_main->chooseLevel();
+    QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.join(QStringLiteral(", "))));
+    QVERIFY(!read.names.isEmpty());
+    QCOMPARE(read.names.count(QStringLiteral("OK")), 1);
+    QCOMPARE(read.names.count(unheard), 0);
 }
 
 QTEST_MAIN(tst_Accessibility)

@@ -3,7 +3,7 @@
 #include "services/shutdown.h"
 #include "services/web_links.h"
 #include "ui/exit_screen.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -312,7 +312,7 @@ void tst_ExitScreen::exitButtonAndCloseBoxBothEndTheProgram()
     else
         QVERIFY(run.screen->close());
 
-    QCOMPARE(run.platform.exitCodes, QList<int>{0});
+    QCOMPARE(run.platform.quitCodes, QList<int>{0});
     QVERIFY(run.context.ended);
     QTRY_VERIFY(run.screen.isNull());
     QTRY_VERIFY(earlierGuard.isNull());

@@ -1,14 +1,12 @@
 #include "window_test_support.h"
 #include "fakes/tallies.h"
 
-#include "services/qt_platform.h"
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
 #include "ui/widgets/picture_box.h"
+#include "ui/widgets/picture_button.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -39,10 +37,7 @@ private slots:
     void hexagramIsRightExactlyOnNine();
     void wrongAfterRightIsDarkRed();
     void guessesAtOneLevelLeaveTheOthersAlone();
-    void waitPanelCoversThePanelsDuringThePause();
     void countersStopAtTheLimitAndTheGuessIsStillShown();
-    void inputDuringThePauseStartsNoGuess();
-    void realPauseLastsAtLeastOneAndAHalfSeconds();
 
 private:
     Shown guess(Level level, int position, int drawn);
@@ -71,7 +66,7 @@ Shown tst_GuessFlow::guess(Level level, int position, int drawn)
     m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     Shown shown;
     const int attemptsBefore = m_run->test.attemptsCount(level);
-    whenModal<ResultDialog>([&](ResultDialog *dialog) {
+    whenModal<ResultDialog>("TRY AGAIN", [&](ResultDialog *dialog) {
         shown.dialog = dialog;
         shown.message = dialog->ui().messageLabel->text();
         shown.colour = dialog->ui().messageLabel->palette().color(QPalette::WindowText);
@@ -119,9 +114,9 @@ void tst_GuessFlow::guessIsJudgedShownAndCounted()
     // the picture that the choice for that symbol shows.
     const QPixmap shownPicture = m_main->ui().levelResult(level)->pixmap();
     QVERIFY(samePicture(shownPicture, m_main->ui().pictures.forLevel(level).picture(drawn)));
-    QVERIFY(samePicture(shownPicture, m_main->ui().levelChoice(level, drawn - 1)->pixmap()));
+    QVERIFY(samePicture(shownPicture, m_main->ui().levelChoice(level, drawn - 1)->picture()));
     QCOMPARE(m_main->ui().levelResult(level)->size(), shownPicture.size());
-    QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
+    QCOMPARE(m_run->platform.timers, QList<int>{1500});
 }
 
 void tst_GuessFlow::hexagramIsRightExactlyOnNine()
@@ -160,26 +155,6 @@ void tst_GuessFlow::guessesAtOneLevelLeaveTheOthersAlone()
     QCOMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 2);
 }
 
-void tst_GuessFlow::waitPanelCoversThePanelsDuringThePause()
-{
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    m_main->ui().outcomeLabel->setText(QStringLiteral("Correct"));
-    bool visible = false;
-    bool onTop = false;
-    QString scoreDuringPause = QStringLiteral("unset");
-    m_run->platform.duringSleep = [&] {
-        visible = m_main->ui().waitPanel->isVisible();
-        onTop = topOfSiblings(m_main->ui().clientArea) == m_main->ui().waitPanel;
-        scoreDuringPause = m_main->ui().outcomeLabel->text();
-    };
-    guess(Level::Beginner, 0, 5);
-    QVERIFY(visible);
-    QVERIFY(onTop);
-    QCOMPARE(scoreDuringPause, QString());
-    QVERIFY(!m_main->ui().waitPanel->isVisible());
-}
-
 void tst_GuessFlow::countersStopAtTheLimitAndTheGuessIsStillShown()
 {
     recordTally(m_run->test, Level::Expert, 32767, 32767);
@@ -187,51 +162,6 @@ void tst_GuessFlow::countersStopAtTheLimitAndTheGuessIsStillShown()
     QCOMPARE(shown.message, QString::fromUtf8(resultMessage(Outcome::Right)));
     QCOMPARE(int(m_run->test.correctCount(Level::Expert)), 32767);
     QCOMPARE(int(m_run->test.attemptsCount(Level::Expert)), 32767);
-}
-
-// What the user does while the program sleeps waits in the queue; it must be
-// dropped, not acted on once the pause is over.
-void tst_GuessFlow::inputDuringThePauseStartsNoGuess()
-{
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    PictureBox *other = m_main->ui().beginnerChoices[3];
-    m_run->platform.duringSleep = [&] {
-        m_run->platform.duringSleep = nullptr;
-        const QPointF centre = QRectF(other->rect()).center();
-        QCoreApplication::postEvent(other, new QMouseEvent(QEvent::MouseButtonPress, centre, other->mapToGlobal(centre),
-                                                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-        QCoreApplication::postEvent(other, new QMouseEvent(QEvent::MouseButtonRelease, centre, other->mapToGlobal(centre),
-                                                           Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-        QCoreApplication::postEvent(m_main->ui().exitButton, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
-        QCoreApplication::postEvent(m_main->ui().exitButton, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " "));
-        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
-            QCoreApplication::postEvent(other, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
-            QCoreApplication::postEvent(other, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
-        }
-    };
-    guess(Level::Beginner, 0, 1);
-    QTest::qWait(50);
-    QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 1);
-    QCOMPARE(m_run->platform.sleeps.size(), 1);
-    QVERIFY(m_main->isVisible()); // the Exit button was not pressed
-}
-
-void tst_GuessFlow::realPauseLastsAtLeastOneAndAHalfSeconds()
-{
-    QtPlatform real;
-    m_run->platform.duringSleep = [&] { real.sleep(m_run->platform.sleeps.last()); };
-    QElapsedTimer elapsed;
-    qint64 untilDialog = 0;
-    m_run->random.push(0.0f);
-    whenModal<ResultDialog>([&](ResultDialog *dialog) {
-        untilDialog = elapsed.elapsed();
-        dialog->accept();
-    });
-    elapsed.start();
-    m_main->guess(Level::Beginner, 0);
-    QVERIFY2(untilDialog >= 1500, qPrintable(QString::number(untilDialog)));
-    QVERIFY2(untilDialog < 2500, qPrintable(QString::number(untilDialog)));
 }
 
 QTEST_MAIN(tst_GuessFlow)

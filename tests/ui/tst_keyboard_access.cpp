@@ -1,6 +1,7 @@
 #include "main_window_access.h"
 
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
+
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -93,7 +94,7 @@ void tst_KeyboardAccess::tabReachesOnlyWhatLiesInFront()
 void tst_KeyboardAccess::focusLeavesAPanelThatGoesBehind()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureBox *picture = m_main->ui().beginnerChoices[2];
+    PictureButton *picture = m_main->ui().beginnerChoices[2];
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     QVERIFY(m_run->chooseLevel(Level::Expert));
@@ -134,20 +135,20 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
     QFETCH(int, position);
     QFETCH(int, drawn);
     QVERIFY(m_run->chooseLevel(level));
-    PictureBox *picture = m_main->ui().levelChoice(level, position);
+    PictureButton *picture = m_main->ui().levelChoice(level, position);
     PictureBox *shown = m_main->ui().levelResult(level);
 
     QString byKey;
     m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     MainWindowRun::answerResult(&byKey);
     if (key == 0) {
-        press(picture);
+        QVERIFY(press(picture));
     } else {
         picture->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(picture->hasFocus());
         QTest::keyClick(picture, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     }
-    QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
+    QCOMPARE(m_run->platform.timers, QList<int>{1500});
     QCOMPARE(int(m_run->test.attemptsCount(level)), 1);
     const QPixmap afterKey = shown->pixmap();
     const int correctAfterKey = m_run->test.correctCount(level);
@@ -162,14 +163,14 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
     QCOMPARE(byKey, QString::fromUtf8(resultMessage(drawn == position + 1 ? Outcome::Right : Outcome::Wrong)));
     QVERIFY(samePicture(afterKey, shown->pixmap()));
     QCOMPARE(int(m_run->test.correctCount(level)), 2 * correctAfterKey);
-    QCOMPARE(m_run->platform.sleeps, QList<int>({1500, 1500}));
+    QCOMPARE(m_run->platform.timers, QList<int>({1500, 1500}));
 }
 
 // Holding Space or Enter down repeats the key; the picture still makes one guess.
 void tst_KeyboardAccess::heldKeyMakesOneGuess()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureBox *picture = m_main->ui().beginnerChoices[1];
+    PictureButton *picture = m_main->ui().beginnerChoices[1];
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
@@ -185,12 +186,12 @@ void tst_KeyboardAccess::heldKeyMakesOneGuess()
             send(QEvent::KeyRelease, true);
             send(QEvent::KeyPress, true);
         }
-        QVERIFY(m_run->platform.sleeps.size() < 2); // nothing while the key is held
+        QVERIFY(m_run->platform.timers.size() < 2); // nothing while the key is held
         send(QEvent::KeyRelease, false);
         QVERIFY(m_run->reactivate());
         QTRY_VERIFY(picture->hasFocus());
     }
-    QCOMPARE(m_run->platform.sleeps, QList<int>({1500, 1500}));
+    QCOMPARE(m_run->platform.timers, QList<int>({1500, 1500}));
     QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 2);
 }
 
@@ -199,7 +200,7 @@ void tst_KeyboardAccess::heldKeyMakesOneGuess()
 void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
 {
     QVERIFY(m_run->chooseLevel(Level::Expert));
-    PictureBox *picture = m_main->ui().expertChoices[5];
+    PictureButton *picture = m_main->ui().expertChoices[5];
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     m_run->random.push(ScriptedRandom::forSymbol(6, 10));
@@ -216,7 +217,7 @@ void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
     QVERIFY(m_run->reactivate());
     QTRY_VERIFY(picture->hasFocus());
     QTest::keyRelease(picture, Qt::Key_Return);
-    QCOMPARE(m_run->platform.sleeps, QList<int>{1500});
+    QCOMPARE(m_run->platform.timers, QList<int>{1500});
     QCOMPARE(int(m_run->test.attemptsCount(Level::Expert)), 1);
 }
 
@@ -230,7 +231,7 @@ void tst_KeyboardAccess::resultPictureTakesTheFocusButGuessesNothing()
     QTest::keyClick(shown, Qt::Key_Space);
     QTest::keyClick(shown, Qt::Key_Return);
     QTest::mouseClick(shown, Qt::LeftButton);
-    QVERIFY(m_run->platform.sleeps.isEmpty());
+    QVERIFY(m_run->platform.timers.isEmpty());
 }
 
 // The focus frame is for the keyboard: a click leaves the picture as it
@@ -238,14 +239,14 @@ void tst_KeyboardAccess::resultPictureTakesTheFocusButGuessesNothing()
 void tst_KeyboardAccess::focusFrameShowsOnlyForTheKeyboard()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureBox *picture = m_main->ui().beginnerChoices[3];
+    PictureButton *picture = m_main->ui().beginnerChoices[3];
     const QSize size = picture->size();
     const QImage plain = picture->grab().toImage();
 
     m_run->random.push(ScriptedRandom::forSymbol(4, 5));
     MainWindowRun::answerResult();
     QTest::mouseClick(picture, Qt::LeftButton);
-    QCOMPARE(m_run->platform.sleeps.size(), 1);
+    QCOMPARE(m_run->platform.timers.size(), 1);
     QVERIFY(!picture->hasFocus());
     QCOMPARE(picture->grab().toImage(), plain);
     QVERIFY(m_run->reactivate());

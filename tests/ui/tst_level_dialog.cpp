@@ -5,11 +5,33 @@
 #include "ui/result_dialog.h"
 #include "ui/widgets/picture_box.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTest>
+
+namespace {
+
+// The main window's level panel (or the cover) that the user sees.
+QWidget *panelInFront(const Ui::MainWindow &ui)
+{
+    QWidget *hit = ui.clientArea->childAt(ui.panelStack->geometry().center());
+    for (QWidget *panel : {ui.coverPanel, ui.beginnerPanel, ui.intermediatePanel, ui.expertPanel}) {
+        if (hit == panel || panel->isAncestorOf(hit))
+            return panel;
+    }
+    return hit;
+}
+
+bool showsLevelChoice(const LevelDialog *dialog)
+{
+    return dialog->ui().levelPanel->isVisible() && !dialog->ui().scorePanel->isVisible();
+}
+
+} // namespace
 
 Q_DECLARE_METATYPE(Level)
 
@@ -30,6 +52,8 @@ private slots:
     void levelChoiceAfterScoreViewShowsTheChoice();
     void everyFreshDialogStartsAtBeginner();
     void keyboardReachesOnlyThePanelInFront();
+    void enterAfterTheScoreViewConfirmsTheShownLevel_data();
+    void enterAfterTheScoreViewConfirmsTheShownLevel();
 
 private:
     std::unique_ptr<TestRun> m_run;
@@ -57,7 +81,7 @@ void tst_LevelDialog::startAsksForALevelWithBeginnerSelected()
     whenModal<LevelDialog>([&](LevelDialog *dialog) {
         shown = dialog;
         beginner = dialog->ui().beginnerOption->isChecked();
-        choiceInFront = liesAbove(dialog->ui().levelPanel, dialog->ui().scorePanel);
+        choiceInFront = showsLevelChoice(dialog);
         QTest::mouseClick(dialog->ui().okButton, Qt::LeftButton);
     });
     m_main->show();
@@ -65,9 +89,7 @@ void tst_LevelDialog::startAsksForALevelWithBeginnerSelected()
     QVERIFY(shown);
     QVERIFY(beginner);
     QVERIFY(choiceInFront);
-    const Ui::MainWindow &ui = m_main->ui();
-    QWidget *hit = ui.clientArea->childAt(ui.coverPanel->geometry().center());
-    QVERIFY(hit == ui.beginnerPanel || ui.beginnerPanel->isAncestorOf(hit));
+    QCOMPARE(panelInFront(m_main->ui()), m_main->ui().beginnerPanel);
     // The dialog is destroyed by OK.
     QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);
 }
@@ -91,17 +113,13 @@ void tst_LevelDialog::okBringsTheChosenPanelForward()
         dialog->confirmLevel();
     });
     m_main->chooseLevel();
-    // The chosen panel covers coverPanel and the other panels: the point in the
-    // middle of the panel area belongs to it.
-    QWidget *hit = ui.clientArea->childAt(ui.coverPanel->geometry().center());
-    QVERIFY(hit);
-    QVERIFY(hit == panels[levelIndex(level)] || panels[levelIndex(level)]->isAncestorOf(hit));
+    QCOMPARE(panelInFront(ui), panels[levelIndex(level)]);
     QVERIFY(m_run->test.isLevelChosen());
 }
 
 void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
 {
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+    whenModal<LevelDialog>("OK with no level chosen", [&](LevelDialog *dialog) {
         dialog->ui().beginnerOption->setAutoExclusive(false);
         dialog->ui().beginnerOption->setChecked(false);
         dialog->confirmLevel();
@@ -111,7 +129,7 @@ void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
     QCOMPARE(m_run->platform.messages[0].text, QStringLiteral("Please Select An option"));
     QVERIFY(m_run->platform.messages[0].icon == Platform::Icon::Critical);
     QVERIFY(m_run->test.isLevelChosen());
-    QVERIFY(m_main->ui().clientArea->childAt(m_main->ui().coverPanel->geometry().center()) == m_main->ui().coverPanel);
+    QCOMPARE(panelInFront(m_main->ui()), m_main->ui().coverPanel);
 }
 
 void tst_LevelDialog::closingWithoutOkAsksAgainOnTheNextActivation()
@@ -148,7 +166,7 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
 {
     const Ui::MainWindow &ui = m_main->ui();
     m_run->test.setLevelChosen(true);
-    ui.intermediatePanel->raise();
+    m_main->showLevel(Level::Intermediate);
     m_run->random.push(ScriptedRandom::forSymbol(7, 8));
     whenModal<ResultDialog>([](ResultDialog *dialog) { dialog->accept(); });
     m_main->guess(Level::Intermediate, 0);
@@ -166,8 +184,7 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
     QVERIFY(restingWhileAsked);
     QCOMPARE(ui.intermediateResult->size(), resting.size());
     // Without OK nothing else changed: the Intermediate panel is still in front.
-    QWidget *hit = ui.clientArea->childAt(ui.coverPanel->geometry().center());
-    QVERIFY(hit == ui.intermediatePanel || ui.intermediatePanel->isAncestorOf(hit));
+    QCOMPARE(panelInFront(ui), ui.intermediatePanel);
     QCOMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 1);
 }
 
@@ -179,7 +196,7 @@ void tst_LevelDialog::levelChoiceAfterScoreViewShowsTheChoice()
     QVERIFY(m_main->existingLevelDialog() != nullptr); // only hidden
     bool choiceInFront = false;
     whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        choiceInFront = liesAbove(dialog->ui().levelPanel, dialog->ui().scorePanel);
+        choiceInFront = showsLevelChoice(dialog);
         dialog->confirmLevel();
     });
     m_main->chooseLevel();
@@ -224,6 +241,60 @@ void tst_LevelDialog::keyboardReachesOnlyThePanelInFront()
     QVERIFY2(reached.contains(QStringLiteral("okButton")), qPrintable(reached.join(u' ')));
     for (const char *behind : {"scoreOkButton", "scoreBox", "no focus", "dialog never active"})
         QVERIFY2(!reached.contains(QLatin1String(behind)), qPrintable(reached.join(u' ')));
+}
+
+void tst_LevelDialog::enterAfterTheScoreViewConfirmsTheShownLevel_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("Back") << "Back";
+    QTest::newRow("Ctrl+D") << "Ctrl+D";
+    QTest::newRow("menu") << "menu";
+}
+
+// The score's OK only hides the dialog, which comes back with the level
+// choice. Enter there confirms the level shown and brings its panel
+// forward; it never presses the score's OK, which the user cannot see.
+void tst_LevelDialog::enterAfterTheScoreViewConfirmsTheShownLevel()
+{
+    QFETCH(QString, entry);
+    const Ui::MainWindow &ui = m_main->ui();
+    m_run->test.setLevelChosen(true);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+    m_main->showLevel(Level::Intermediate);
+    whenModal<LevelDialog>([](LevelDialog *dialog) { QTest::mouseClick(dialog->ui().scoreOkButton, Qt::LeftButton); });
+    QTest::keyClick(m_main, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(m_main->existingLevelDialog() != nullptr);
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+
+    QString shownLevel;
+    bool closedByEnter = false;
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+        if (QTest::qWaitForWindowActive(dialog) && showsLevelChoice(dialog)) {
+            for (QRadioButton *option : dialog->ui().levelGroup->findChildren<QRadioButton *>()) {
+                if (option->isChecked())
+                    shownLevel = option->text();
+            }
+        }
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
+        closedByEnter = !dialog->isVisible();
+        if (!closedByEnter)
+            dialog->close();
+    });
+    if (entry == QLatin1String("Back"))
+        QTest::mouseClick(ui.backButton, Qt::LeftButton);
+    else if (entry == QLatin1String("Ctrl+D"))
+        QTest::keyClick(m_main, Qt::Key_D, Qt::ControlModifier);
+    else
+        ui.levelAction->trigger();
+
+    QCOMPARE(shownLevel, QStringLiteral("Beginner"));
+    QVERIFY(closedByEnter);
+    QCOMPARE(panelInFront(ui), ui.beginnerPanel);
+    // Confirmed, and so dismissed: the score's OK would only have hidden it.
+    QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);
 }
 
 QTEST_MAIN(tst_LevelDialog)

@@ -61,7 +61,7 @@ QString tst_ScoreView::readScoreVia(const std::function<void()> &open)
     bool scoreInFront = false;
     whenModal<LevelDialog>([&](LevelDialog *dialog) {
         text = dialog->ui().scoreBox->toPlainText();
-        scoreInFront = liesAbove(dialog->ui().scorePanel, dialog->ui().levelPanel);
+        scoreInFront = dialog->ui().scorePanel->isVisible() && !dialog->ui().levelPanel->isVisible();
         QTest::mouseClick(dialog->ui().scoreOkButton, Qt::LeftButton);
     });
     open();

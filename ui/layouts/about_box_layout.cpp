@@ -4,10 +4,9 @@
 #include "ui/layouts/design.h"
 #include "ui/layouts/placement.h"
 #include "ui/symbol_pictures.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
@@ -38,6 +37,8 @@ namespace Ui {
 void AboutBox::setupUi(QDialog *dialog)
 {
     dialog->setObjectName(QStringLiteral("aboutBox"));
+    // Designed colours, whatever palette the desktop gives the program.
+    Design::useDesignPalette(dialog);
     dialog->setWindowTitle(AppInfo::title());
     // Fixed dialog frame: a close box only. A dialog window is transient, so
     // it has no taskbar entry of its own.
@@ -54,7 +55,7 @@ void AboutBox::setupUi(QDialog *dialog)
     iconBox->setFrameStyle(QFrame::Box | QFrame::Plain);
     iconBox->setLineWidth(1);
     iconBox->setPicture(programIconPicture());
-    Design::setBackground(iconBox, QApplication::palette().color(QPalette::Base));
+    Design::setBackground(iconBox, Design::designPalette().color(QPalette::Base));
     place(iconBox, 150, 150, 510, 510);
 
     okButton = new QPushButton(QStringLiteral("&OK"), dialog);
@@ -65,9 +66,9 @@ void AboutBox::setupUi(QDialog *dialog)
     Design::makeGreyButton(okButton);
     place(okButton, 4650, 3600, 1260, 345);
 
-    homePageLink = makeLabel<LinkLabel>(dialog, "homePageLink",
-                                        QStringLiteral("Click here to visit www.quendrel.example today"),
-                                        Design::font(8.25, true, true));
+    homePageLink = makeLabel<LinkButton>(dialog, "homePageLink",
+                                         QStringLiteral("Click here to visit %1 today").arg(Design::siteCaption()),
+                                         Design::font(8.25, true, true));
     place(homePageLink, 1320, 2160, 4650, 195);
 
     // Wider than the window: its right edge is clipped.
@@ -78,9 +79,9 @@ void AboutBox::setupUi(QDialog *dialog)
                                        Design::font(8.25, true));
     place(fullBrandOffer, 150, 2520, 6165, 675);
 
-    fullBrandLink = makeLabel<LinkLabel>(dialog, "fullBrandLink",
-                                         QStringLiteral(" Click here for more details."),
-                                         Design::font(8.25, true, true));
+    fullBrandLink = makeLabel<LinkButton>(dialog, "fullBrandLink",
+                                          QStringLiteral(" Click here for more details."),
+                                          Design::font(8.25, true, true));
     place(fullBrandLink, 3240, 3180, 2730, 195);
 
     // The rule just above the OK button, one pixel in window-text colour,

@@ -2,11 +2,16 @@
 
 #include <QAbstractButton>
 #include <QFontDatabase>
-#include <QLabel>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QUrl>
 #include <QWidget>
 
+#include "services/web_links.h"
+
 #include <cmath>
+#include <memory>
 
 namespace Design {
 
@@ -42,6 +47,22 @@ QFont font(double points, bool bold, bool underline)
     return result;
 }
 
+QPalette designPalette()
+{
+    // Fusion's standard palette is the light one Qt itself falls back on when
+    // the desktop names none; it is built into Qt Widgets, so always there.
+    static const QPalette palette = [] {
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        return fusion ? fusion->standardPalette() : QPalette(QColor(0xef, 0xef, 0xef));
+    }();
+    return palette;
+}
+
+void useDesignPalette(QWidget *window)
+{
+    window->setPalette(designPalette());
+}
+
 void setBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -60,10 +81,10 @@ void setForeground(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-void makeTransparent(QLabel *label)
+void makeTransparent(QWidget *widget)
 {
-    label->setAutoFillBackground(false);
-    label->setAttribute(Qt::WA_TranslucentBackground);
+    widget->setAutoFillBackground(false);
+    widget->setAttribute(Qt::WA_TranslucentBackground);
 }
 
 void makeGreyButton(QAbstractButton *button, const QColor &face)
@@ -82,10 +103,16 @@ QString labelCaption(const QString &designCaption)
     return caption;
 }
 
+QString siteCaption()
+{
+    return QUrl(pageAddress(PageRole::HomePage)).host();
+}
+
 QString forumPromotion()
 {
     return QStringLiteral("Join the friendly Quendrel forum! Share your psychic experiences. "
-                          "Visit www.quendrel.example/forum today.");
+                          "Visit %1/forum today.")
+        .arg(siteCaption());
 }
 
 QString coBrandCaption()

@@ -4,7 +4,7 @@
 #include "ui/layouts/design.h"
 #include "ui/layouts/placement.h"
 #include "ui/symbol_pictures.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QFontMetrics>
@@ -83,6 +83,8 @@ namespace Ui {
 void ExitScreen::setupUi(QWidget *window)
 {
     window->setObjectName(QStringLiteral("exitScreen"));
+    // Designed colours, whatever palette the desktop gives the program.
+    Design::useDesignPalette(window);
     window->setWindowTitle(AppInfo::title());
     // Fixed single border: a close box, but neither minimise nor maximise.
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -97,7 +99,7 @@ void ExitScreen::setupUi(QWidget *window)
     downloadFrame = makeNavyFrame(window, "downloadFrame", QStringLiteral("Download Quendrel Softwares"));
     place(downloadFrame, 7320, 120, 3735, 4575);
 
-    catalogueLink = new LinkLabel(downloadFrame);
+    catalogueLink = new LinkButton(downloadFrame);
     catalogueLink->setObjectName(QStringLiteral("catalogueLink"));
     catalogueLink->setText(QStringLiteral("Click Here To Visit Quendrel Softwares"));
     catalogueLink->setFont(Design::font(9, true, true));
@@ -157,7 +159,8 @@ void ExitScreen::setupUi(QWidget *window)
     place(exitButton, 6000, 2760, 1245, 375);
 
     // A check box drawn as a push button that stays down while ticked.
-    visitSiteButton = new QPushButton(QStringLiteral("Click Here To Visit www.quendrel.example Now"), window);
+    visitSiteButton = new QPushButton(
+        QStringLiteral("Click Here To Visit %1 Now").arg(Design::siteCaption()), window);
     visitSiteButton->setObjectName(QStringLiteral("visitSiteButton"));
     visitSiteButton->setCheckable(true);
     visitSiteButton->setFont(Design::font(14.25));
@@ -210,22 +213,26 @@ QString promotionalMessage(int n)
     case 0:
         return QStringLiteral(
             "Please help us to maintain and develop our free programs: just visit our discussion "
-            "web site www.quendrel.example/forum regularly and take part in the discussions. Your "
-            "visits and your posts will keep all of our programs alive.");
+            "web site %1/forum regularly and take part in the discussions. Your "
+            "visits and your posts will keep all of our programs alive.")
+            .arg(Design::siteCaption());
     case 1:
         return QStringLiteral(
             "Help Quendrel Softwares maintain and develop this program! Visit our discussion web "
-            "site www.quendrel.example/forum regularly and take part in the discussions. Each "
-            "visit helps us keep on improving our software.");
+            "site %1/forum regularly and take part in the discussions. Each "
+            "visit helps us keep on improving our software.")
+            .arg(Design::siteCaption());
     case 2:
         return QStringLiteral(
             "You can help us maintain and develop our programs simply by visiting our discussion "
-            "web site, www.quendrel.example/forum, on a regular basis. Thank you so much!");
+            "web site, %1/forum, on a regular basis. Thank you so much!")
+            .arg(Design::siteCaption());
     case 3:
         return QStringLiteral(
             "Enjoyed this program? Help us maintain and develop it further: visit our discussion "
-            "web site www.quendrel.example/forum regularly and take part in the discussions. "
-            "Thank you for your kind support!");
+            "web site %1/forum regularly and take part in the discussions. "
+            "Thank you for your kind support!")
+            .arg(Design::siteCaption());
     default:
         return QString();
     }

@@ -3,9 +3,8 @@
 #include "services/app_info.h"
 #include "ui/layouts/design.h"
 #include "ui/layouts/placement.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -13,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 
 namespace {
 
@@ -20,7 +20,7 @@ using Design::place;
 
 QColor buttonFace()
 {
-    return QApplication::palette().color(QPalette::Button);
+    return Design::designPalette().color(QPalette::Button);
 }
 
 // A frame without caption; flat ones have a plain single-line border.
@@ -34,19 +34,20 @@ QFrame *makeFrame(QWidget *parent, const char *name, bool flat)
     return frame;
 }
 
-// One of the two promotional labels that share their place in brandBar.
-LinkLabel *makeBrandLabel(QWidget *parent, const char *name, const QString &caption)
+// One of the two promotional links, pages of the stack that holds their
+// place in brandBar.
+LinkButton *makeBrandLink(QStackedWidget *stack, const char *name, const QString &caption)
 {
-    auto *label = new LinkLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setText(caption);
-    label->setFont(Design::font(8.25, true, true));
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    Design::setBackground(label, buttonFace());
-    Design::setForeground(label, QColor(0, 0, 255));
-    place(label, 120, 120, 4785, 855);
-    return label;
+    auto *link = new LinkButton(stack);
+    link->setObjectName(QLatin1String(name));
+    link->setText(caption);
+    link->setFont(Design::font(8.25, true, true));
+    link->setAlignment(Qt::AlignCenter);
+    link->setWordWrap(true);
+    Design::setBackground(link, buttonFace());
+    Design::setForeground(link, QColor(0, 0, 255));
+    Design::addPage(stack, link);
+    return link;
 }
 
 QRadioButton *makeOption(QWidget *parent, const char *name, const QString &caption, int top)
@@ -79,6 +80,8 @@ namespace Ui {
 void LevelDialog::setupUi(QDialog *dialog)
 {
     dialog->setObjectName(QStringLiteral("levelDialog"));
+    // Designed colours, whatever palette the desktop gives the program.
+    Design::useDesignPalette(dialog);
     dialog->setWindowTitle(AppInfo::title());
     // Fixed single border: a close box, but neither minimise nor maximise.
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -91,14 +94,17 @@ void LevelDialog::setupUi(QDialog *dialog)
     brandBar = makeFrame(dialog, "brandBar", false);
     Design::setBackground(brandBar, buttonFace());
     place(brandBar, 0, 3840, 5055, 1095);
-    fullBrandLink = makeBrandLabel(brandBar, "fullBrandLink", Design::fullBrandCaption());
-    coBrandLink = makeBrandLabel(brandBar, "coBrandLink", Design::coBrandCaption());
+    brandStack = new QStackedWidget(brandBar);
+    brandStack->setObjectName(QStringLiteral("brandStack"));
+    place(brandStack, 120, 120, 4785, 855);
+    fullBrandLink = makeBrandLink(brandStack, "fullBrandLink", Design::fullBrandCaption());
+    coBrandLink = makeBrandLink(brandStack, "coBrandLink", Design::coBrandCaption());
 
     // The forum banner at the top.
     forumBanner = makeFrame(dialog, "forumBanner", true);
     Design::setBackground(forumBanner, Qt::black);
     place(forumBanner, 0, 0, 5055, 855);
-    forumLink = new LinkLabel(forumBanner);
+    forumLink = new LinkButton(forumBanner);
     forumLink->setObjectName(QStringLiteral("forumLink"));
     forumLink->setText(Design::forumPromotion());
     forumLink->setFont(Design::font(8.25, true, true));
@@ -108,10 +114,15 @@ void LevelDialog::setupUi(QDialog *dialog)
     Design::makeTransparent(forumLink);
     place(forumLink, 120, 135, 4920, 585);
 
-    // The level choice; it lies over the score view, which has the same place.
-    levelPanel = makeFrame(dialog, "levelPanel", true);
+    // The level choice and the score view share one place, which lies over
+    // the forum banner's lower edge.
+    pageStack = new QStackedWidget(dialog);
+    pageStack->setObjectName(QStringLiteral("pageStack"));
+    place(pageStack, 0, 840, 5055, 2895);
+
+    levelPanel = makeFrame(pageStack, "levelPanel", true);
     Design::setBackground(levelPanel, Design::dialogPink);
-    place(levelPanel, 0, 840, 5055, 2895);
+    Design::addPage(pageStack, levelPanel);
 
     levelGroup = new QGroupBox(QStringLiteral("Select an Option"), levelPanel);
     levelGroup->setObjectName(QStringLiteral("levelGroup"));
@@ -137,18 +148,27 @@ void LevelDialog::setupUi(QDialog *dialog)
     Design::makeTransparent(invitationLabel);
     place(invitationLabel, 360, 240, 4335, 375);
 
-    // The score view.
-    scorePanel = new QGroupBox(QStringLiteral("Score"), dialog);
+    // The score view lies on a page framed as the level choice is: above and
+    // beside its caption the frame's top edge shows.
+    scorePage = makeFrame(pageStack, "scorePage", true);
+    Design::setBackground(scorePage, Design::dialogPink);
+    Design::addPage(pageStack, scorePage);
+
+    scorePanel = new QGroupBox(QStringLiteral("Score"), scorePage);
     scorePanel->setObjectName(QStringLiteral("scorePanel"));
     scorePanel->setFont(Design::font(8.25, true));
     Design::setBackground(scorePanel, Design::dialogPink);
-    // Flat: a plain single-line border that the caption interrupts.
+    // Flat: a plain single-line border that the caption interrupts. A style
+    // sheet takes its text colour from the desktop, so the caption's and the
+    // score's (the text box inside takes the sheet too) are named.
     scorePanel->setStyleSheet(QStringLiteral(
-        "QGroupBox#scorePanel { border: 1px solid black; margin-top: 6px; }"
+        "QGroupBox#scorePanel { color: %2; border: 1px solid black; margin-top: 6px; }"
         "QGroupBox#scorePanel::title { subcontrol-origin: margin; left: 6px; padding: 0 1px;"
-        " background-color: %1; }")
-                                .arg(Design::dialogPink.name()));
-    place(scorePanel, 0, 840, 5055, 2895);
+        " background-color: %1; }"
+        "QPlainTextEdit#scoreBox { color: %2; }")
+                                .arg(Design::dialogPink.name(),
+                                     Design::designPalette().color(QPalette::WindowText).name()));
+    place(scorePanel, 0, 0, 5055, 2895);
 
     scoreOkButton = makeOkButton(scorePanel, "scoreOkButton");
     place(scoreOkButton, 40, 2280, 4935, 495);
@@ -164,8 +184,7 @@ void LevelDialog::setupUi(QDialog *dialog)
     Design::setBackground(scoreBox, Design::panelPink);
     place(scoreBox, 0, 240, 5055, 1935);
 
-    Design::stackTopDown({brandBar, forumBanner, levelPanel, scorePanel});
-    Design::stackTopDown({fullBrandLink, coBrandLink});
+    Design::stackTopDown({brandBar, pageStack, forumBanner});
     Design::stackTopDown({levelGroup, okButton, invitationLabel});
     Design::stackTopDown({expertOption, intermediateOption, beginnerOption});
     Design::stackTopDown({scoreOkButton, scoreBox});

@@ -2,9 +2,11 @@
 
 #include "services/app_info.h"
 #include "ui/layouts/design.h"
+#include "ui/layouts/placement.h"
 #include "ui/symbol_names.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -16,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QStyle>
 
 namespace {
@@ -25,7 +28,7 @@ constexpr int clientWidthTwips = 9495;
 constexpr int clientHeightTwips = 7215;
 
 // The rectangle between the banner and the bottom bar that coverPanel and the
-// three level panels share.
+// three level panels share, pages of panelStack.
 constexpr int panelLeft = 0;
 constexpr int panelTop = 600;
 constexpr int panelWidth = 9495;
@@ -33,12 +36,12 @@ constexpr int panelHeight = 5655;
 
 QColor buttonFace()
 {
-    return QGuiApplication::palette().color(QPalette::Button);
+    return Design::designPalette().color(QPalette::Button);
 }
 
 QColor windowBackground()
 {
-    return QGuiApplication::palette().color(QPalette::Base);
+    return Design::designPalette().color(QPalette::Base);
 }
 
 // A flat frame: plain single-line border, no caption.
@@ -61,19 +64,21 @@ QGroupBox *resultFrame(QWidget *parent, const char *name)
     Design::setBackground(frame, Design::panelPink);
     // An etched line with the caption set into it at the top left; the
     // style's own group box would tint the pink inside.
+    // A style sheet takes its text colour from the desktop's palette, not the
+    // window's, so the caption's colour is named here too.
     frame->setStyleSheet(QStringLiteral(
-        "QGroupBox { background-color: %1; border: 2px groove #a0a0a0; margin-top: 6px; }"
+        "QGroupBox { background-color: %1; color: %2; border: 2px groove #a0a0a0; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px;"
         " padding: 0px 2px; background-color: %1; }")
-                             .arg(Design::panelPink.name()));
+                             .arg(Design::panelPink.name(),
+                                  Design::designPalette().color(QPalette::WindowText).name()));
     return frame;
 }
 
 // Labels wrap within their width, as the design's labels do; '&' is shown as is.
-template<typename Label>
-Label *label(QWidget *parent, const char *name, const QString &caption)
+QLabel *label(QWidget *parent, const char *name, const QString &caption)
 {
-    auto *result = new Label(parent);
+    auto *result = new QLabel(parent);
     result->setObjectName(QLatin1String(name));
     result->setTextFormat(Qt::PlainText);
     result->setWordWrap(true);
@@ -82,24 +87,35 @@ Label *label(QWidget *parent, const char *name, const QString &caption)
     return result;
 }
 
+// A link wraps its text as a label does.
+LinkButton *link(QWidget *parent, const char *name, const QString &caption, Qt::Alignment alignment)
+{
+    auto *result = new LinkButton(parent);
+    result->setObjectName(QLatin1String(name));
+    result->setWordWrap(true);
+    result->setAlignment(alignment);
+    result->setText(caption);
+    return result;
+}
+
 QLabel *hintLabel(QWidget *panel, const char *name)
 {
-    QLabel *hint = label<QLabel>(panel, name, QStringLiteral("Think Deeply and Click On a Symbol"));
+    QLabel *hint = label(panel, name, QStringLiteral("Think Deeply and Click On a Symbol"));
     hint->setFont(Design::font(8.25, true));
     hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Design::makeTransparent(hint);
     return hint;
 }
 
-LinkLabel *brandingLabel(QWidget *bar, const char *name, const QString &caption)
+// One of the two branding offers, pages of the stack that holds their place.
+LinkButton *brandingLink(QStackedWidget *stack, const char *name, const QString &caption)
 {
-    LinkLabel *link = label<LinkLabel>(bar, name, caption);
-    link->setFont(Design::font(8.25, true, true));
-    link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Design::setBackground(link, buttonFace());
-    Design::setForeground(link, QColor(0, 0, 255));
-    Design::place(link, 120, 240, 6945, 615);
-    return link;
+    LinkButton *offer = link(stack, name, caption, Qt::AlignHCenter | Qt::AlignTop);
+    offer->setFont(Design::font(8.25, true, true));
+    Design::setBackground(offer, buttonFace());
+    Design::setForeground(offer, QColor(0, 0, 255));
+    Design::addPage(stack, offer);
+    return offer;
 }
 
 QPushButton *greyButton(QWidget *parent, const char *name, const QString &caption)
@@ -135,19 +151,31 @@ PictureBox *pictureBox(QWidget *parent, const QString &name, const QPixmap &pict
 }
 
 // The choice picture at a 0-based position shows picture position + 1 of its
-// level's list.
-PictureBox *choicePicture(QWidget *panel, const char *name, int position, const PictureList &list,
-                          int left, int top, int width, int height)
+// level's list; like a picture box it takes the size of its picture.
+PictureButton *choicePicture(QWidget *panel, const char *name, int position, const PictureList &list,
+                             int left, int top, int width, int height)
 {
-    PictureBox *box = pictureBox(panel, QStringLiteral("%1%2").arg(QLatin1String(name)).arg(position),
-                                 list.picture(position + 1), left, top, width, height);
-    box->setClickable(true);
-    return box;
+    auto *choice = new PictureButton(panel);
+    choice->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(position));
+    Design::setBackground(choice, windowBackground());
+    Design::place(choice, left, top, width, height);
+    const QPixmap picture = list.picture(position + 1);
+    if (!picture.isNull())
+        choice->setPicture(picture);
+    return choice;
+}
+
+// The cover or a level panel, a page of the panel stack.
+QFrame *addPanel(QStackedWidget *stack, const char *name)
+{
+    QFrame *panel = flatFrame(stack, name, Design::panelPink);
+    Design::addPage(stack, panel);
+    return panel;
 }
 
 // Screen readers name each choice picture after the symbol that it shows.
 template<std::size_t N>
-void nameChoices(const std::array<PictureBox *, N> &choices, Level level)
+void nameChoices(const std::array<PictureButton *, N> &choices, Level level)
 {
     for (std::size_t i = 0; i < N; ++i)
         choices[i]->setAccessibleName(symbolName(level, int(i) + 1));
@@ -165,7 +193,7 @@ void makeReadable(PictureBox *result)
 // on top, then the "Result" frame, then the choice pictures; the hint label,
 // drawn on the panel's own surface, beneath them all.
 template<std::size_t N>
-void stackPanel(QPushButton *score, QGroupBox *result, const std::array<PictureBox *, N> &choices, QLabel *hint)
+void stackPanel(QPushButton *score, QGroupBox *result, const std::array<PictureButton *, N> &choices, QLabel *hint)
 {
     hint->lower();
     for (auto it = choices.rbegin(); it != choices.rend(); ++it)
@@ -184,6 +212,8 @@ void MainWindow::setupUi(QMainWindow *window)
     const QPixmap resting = pictures.restingPicture();
 
     window->setObjectName(QStringLiteral("mainWindow"));
+    // Designed colours, whatever palette the desktop gives the program.
+    Design::useDesignPalette(window);
     window->setWindowTitle(AppInfo::title());
     window->setWindowIcon(programIcon());
     // Fixed single border: close box and system menu, no minimise or maximise.
@@ -203,15 +233,18 @@ void MainWindow::setupUi(QMainWindow *window)
 
     // Top-level controls are created from the bottom of the stacking order
     // up, so that each new one covers those before it.
-    outcomeLabel = label<QLabel>(clientArea, "outcomeLabel", QString());
+    // The outcome of a guess is kept here and never shown, nor read out.
+    outcomeLabel = label(clientArea, "outcomeLabel", QString());
     Design::place(outcomeLabel, 6360, 7080, 1695, 375);
+    outcomeLabel->hide();
 
-    expertPanel = flatFrame(clientArea, "expertPanel", Design::panelPink);
-    intermediatePanel = flatFrame(clientArea, "intermediatePanel", Design::panelPink);
-    beginnerPanel = flatFrame(clientArea, "beginnerPanel", Design::panelPink);
-    coverPanel = flatFrame(clientArea, "coverPanel", Design::panelPink);
-    for (QFrame *panel : {expertPanel, intermediatePanel, beginnerPanel, coverPanel})
-        Design::place(panel, panelLeft, panelTop, panelWidth, panelHeight);
+    panelStack = new QStackedWidget(clientArea);
+    panelStack->setObjectName(QStringLiteral("panelStack"));
+    Design::place(panelStack, panelLeft, panelTop, panelWidth, panelHeight);
+    coverPanel = addPanel(panelStack, "coverPanel");
+    beginnerPanel = addPanel(panelStack, "beginnerPanel");
+    intermediatePanel = addPanel(panelStack, "intermediatePanel");
+    expertPanel = addPanel(panelStack, "expertPanel");
 
     // Beginner panel: a zigzag of five pictures under the hint.
     const PictureList &beginner = pictures.beginner;
@@ -276,8 +309,11 @@ void MainWindow::setupUi(QMainWindow *window)
     // Bottom bar. The picture lists it holds in the design have no presence.
     bottomBar = flatFrame(clientArea, "bottomBar", Qt::black);
     Design::place(bottomBar, 0, 6240, 9495, 975);
-    fullBrandLink = brandingLabel(bottomBar, "fullBrandLink", Design::fullBrandCaption());
-    coBrandLink = brandingLabel(bottomBar, "coBrandLink", Design::coBrandCaption());
+    brandStack = new QStackedWidget(bottomBar);
+    brandStack->setObjectName(QStringLiteral("brandStack"));
+    Design::place(brandStack, 120, 240, 6945, 615);
+    coBrandLink = brandingLink(brandStack, "coBrandLink", Design::coBrandCaption());
+    fullBrandLink = brandingLink(brandStack, "fullBrandLink", Design::fullBrandCaption());
     backButton = greyButton(bottomBar, "backButton", QStringLiteral("&Back"));
     Design::place(backButton, 7200, 280, 1095, 375);
     exitButton = greyButton(bottomBar, "exitButton", QStringLiteral("&Exit"));
@@ -286,24 +322,25 @@ void MainWindow::setupUi(QMainWindow *window)
     // Top banner: the forum promotion reaches below the banner and is clipped.
     forumBanner = flatFrame(clientArea, "forumBanner", Qt::black);
     Design::place(forumBanner, 0, 0, 9495, 615);
-    forumLink = label<LinkLabel>(forumBanner, "forumLink", Design::forumPromotion());
+    forumLink = link(forumBanner, "forumLink", Design::forumPromotion(), Qt::AlignHCenter | Qt::AlignTop);
     forumLink->setFont(Design::font(9, true, true));
-    forumLink->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Design::setForeground(forumLink, Design::magenta);
     Design::makeTransparent(forumLink);
     Design::place(forumLink, 120, 135, 9240, 585);
 
     // Wait panel, on top of everything while the guess flow shows it.
-    waitPanel = pictureBox(clientArea, QStringLiteral("waitPanel"), QPixmap(), 1860, 1440, 5775, 840);
+    waitPanel = new QFrame(clientArea);
+    waitPanel->setObjectName(QStringLiteral("waitPanel"));
     Design::setBackground(waitPanel, Qt::black);
-    waitTitle = label<QLabel>(waitPanel, "waitTitle", QStringLiteral("Please Wait ..."));
+    Design::place(waitPanel, 1860, 1440, 5775, 840);
+    waitTitle = label(waitPanel, "waitTitle", QStringLiteral("Please Wait ..."));
     waitTitle->setFont(Design::font(14.25, true));
     Design::setBackground(waitTitle, Qt::black);
     Design::setForeground(waitTitle, Design::magenta);
     Design::place(waitTitle, 60, 60, 5175, 465);
     // 30 twips wider than the panel: its magenta band fills the panel's lower part.
-    waitMessage = label<QLabel>(waitPanel, "waitMessage",
-                                AppInfo::name() + QStringLiteral(" is generating the Result for You......."));
+    waitMessage = label(waitPanel, "waitMessage",
+                        AppInfo::name() + QStringLiteral(" is generating the Result for You......."));
     waitMessage->setFont(Design::font(9.75));
     Design::setBackground(waitMessage, Design::magenta);
     Design::setForeground(waitMessage, Qt::black);
@@ -314,8 +351,8 @@ void MainWindow::setupUi(QMainWindow *window)
 
     // The tab order of the design: choice pictures, result pictures and
     // buttons. The links, which the design leaves out, come last.
-    for (LinkLabel *link : {forumLink, coBrandLink, fullBrandLink})
-        link->setFocusPolicy(Qt::TabFocus);
+    for (LinkButton *offer : {forumLink, coBrandLink, fullBrandLink})
+        offer->setFocusPolicy(Qt::TabFocus);
     const QList<QWidget *> tabOrder{
         beginnerChoices[0], beginnerChoices[2], beginnerChoices[3], beginnerChoices[1],
         intermediateChoices[0], intermediateChoices[2], intermediateChoices[3], intermediateChoices[1],
@@ -387,7 +424,7 @@ void MainWindow::setupMenu(QMainWindow *window)
 
 } // namespace Ui
 
-PictureBox *Ui::MainWindow::levelChoice(Level level, int position) const
+PictureButton *Ui::MainWindow::levelChoice(Level level, int position) const
 {
     switch (level) {
     case Level::Intermediate:
@@ -411,4 +448,17 @@ PictureBox *Ui::MainWindow::levelResult(Level level) const
         break;
     }
     return beginnerResult;
+}
+
+QFrame *Ui::MainWindow::levelPanel(Level level) const
+{
+    switch (level) {
+    case Level::Intermediate:
+        return intermediatePanel;
+    case Level::Expert:
+        return expertPanel;
+    case Level::Beginner:
+        break;
+    }
+    return beginnerPanel;
 }

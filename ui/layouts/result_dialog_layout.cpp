@@ -13,6 +13,8 @@ namespace Ui {
 void ResultDialog::setupUi(QDialog *dialog)
 {
     dialog->setObjectName(QStringLiteral("resultDialog"));
+    // Designed colours, whatever palette the desktop gives the program.
+    Design::useDesignPalette(dialog);
     // No title bar and no border of its own; a tool window stays out of the
     // taskbar.
     dialog->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);

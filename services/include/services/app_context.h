@@ -25,7 +25,6 @@ struct AppContext
 
     // The banner pick of this run, 0 until start-up has made it.
     std::int16_t bannerNumber = 0;
-    // Set once the shutdown has ended the process (seen only where the
-    // process does not really end, as under a test's platform).
+    // Set once the shutdown has ended the event loop: nothing more may run.
     bool ended = false;
 };

@@ -6,11 +6,13 @@
 #include <QLocale>
 #include <QString>
 
-class QWidget;
+#include <functional>
+
+class QObject;
 
 // Everything the program asks of the desktop goes through this seam, so that
 // a test can answer message boxes, record opened addresses, fake today's date
-// and skip the real pause without changing what the program does.
+// and hold or skip the time of a timer without changing what the program does.
 class Platform
 {
 public:
@@ -30,8 +32,9 @@ public:
     // documents; `filter` as QFileDialog takes it ("CSV files (*.csv)").
     // Empty when the user cancelled.
     virtual QString askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter) = 0;
-    // Blocks the user-interface thread.
-    virtual void sleep(int milliseconds) = 0;
+    // Calls `timeout` once, `milliseconds` from now, from the event loop;
+    // never if `receiver` is destroyed before then. Returns at once.
+    virtual void singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout) = 0;
     virtual QDate today() const = 0;
     // The user's conventions for dates written as text.
     virtual QLocale locale() const = 0;
@@ -45,6 +48,7 @@ public:
 
     // True when another instance of the program already runs for this user.
     virtual bool otherInstanceRunning() = 0;
-    // Ends the process at once. Does not return in the real program.
-    virtual void exitProcess(int code) = 0;
+    // Makes the event loop end, so that main() returns `exitCode`. Returns at
+    // once; the windows still open are destroyed as main() unwinds.
+    virtual void quit(int exitCode) = 0;
 };

@@ -11,10 +11,11 @@ class Platform;
 // reminder is the one value the program keeps between runs.
 void runUpdateReminder(Platform &platform);
 
-// The stored date as text in the locale's short date format, written so
-// that it reads back as the same date in that locale.
-QString dateToSettingText(const QDate &date, const QLocale &locale);
-// Reads a stored date; an invalid QDate when the text is not a date. A
+// The stored date as text: ISO 8601 (yyyy-MM-dd), the same under every locale.
+QString dateToSettingText(const QDate &date);
+// Reads a stored date: ISO 8601, else the locale's short format (as earlier
+// versions wrote it), else the C locale's, else a common short format that
+// reads it as one day only. An invalid QDate when the text is not a date. A
 // two-digit year is read as lying between 80 years before and 20 years
 // after the reference day.
 QDate dateFromSettingText(const QString &text, const QLocale &locale,

@@ -6,10 +6,16 @@
 
 // The program's open (loaded) windows in the order in which they were
 // created. A window adds itself when it is created; a destroyed window drops
-// out by itself.
+// out by itself. Windows still loaded when the registry goes are destroyed
+// with it, without their closing steps.
 class WindowRegistry
 {
 public:
+    WindowRegistry() = default;
+    WindowRegistry(const WindowRegistry &) = delete;
+    WindowRegistry &operator=(const WindowRegistry &) = delete;
+    ~WindowRegistry();
+
     void add(QWidget *window);
     QList<QWidget *> openWindows() const;
 

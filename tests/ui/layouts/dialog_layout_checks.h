@@ -3,6 +3,8 @@
 // Checks shared by the tests of the dialogs' designs: design units, whether a
 // caption fits its control, and the focus sequence of the Tab key.
 
+#include "ui/widgets/link_button.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
@@ -54,6 +56,12 @@ inline QString captionOverflow(const QWidget *control)
         // descent, which is blank below most letters: that pixel may go.
         if (label->wordWrap())
             needed.setHeight(label->heightForWidth(room.width()) - 1);
+    } else if (auto *link = qobject_cast<const LinkButton *>(control)) {
+        // A link lays out its text as a label does.
+        const int flags = int(link->alignment()) | (link->wordWrap() ? Qt::TextWordWrap : 0);
+        needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000), flags, link->text()).size();
+        if (link->wordWrap())
+            needed.setHeight(needed.height() - 1);
     } else if (auto *button = qobject_cast<const QAbstractButton *>(control)) {
         // A push button needs a few pixels of bevel on each side; an option
         // button also needs its round indicator.

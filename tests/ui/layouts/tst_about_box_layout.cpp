@@ -1,7 +1,7 @@
 #include "services/web_links.h"
 #include "dialog_layout_checks.h"
 #include "ui/layouts/about_box_layout.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QDialog>
@@ -114,7 +114,7 @@ void tst_AboutBoxLayout::homePageLinkInvitesToTheMakersSite()
     QCOMPARE(text.size(), 46);
     QVERIFY(text.startsWith(QStringLiteral("Click here")));
     QVERIFY(text.contains(QUrl(pageAddress(PageRole::HomePage)).host()));
-    for (QLabel *link : {static_cast<QLabel *>(m_ui.homePageLink), static_cast<QLabel *>(m_ui.fullBrandLink)}) {
+    for (LinkButton *link : {m_ui.homePageLink, m_ui.fullBrandLink}) {
         QVERIFY(link->font().underline());
         QVERIFY(link->font().bold());
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);

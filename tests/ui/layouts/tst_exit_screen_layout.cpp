@@ -1,7 +1,7 @@
 #include "services/web_links.h"
 #include "dialog_layout_checks.h"
 #include "ui/layouts/exit_screen_layout.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QGroupBox>

@@ -3,12 +3,14 @@
 #include "dialog_layout_checks.h"
 
 #include "ui/layouts/design.h"
-#include "ui/widgets/link_label.h"
+#include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
+#include "ui/widgets/picture_button.h"
 
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTest>
 
 #include <memory>
@@ -29,8 +31,8 @@ private slots:
     void controlLiesWhereTheDesignPutsIt_data();
     void controlLiesWhereTheDesignPutsIt();
     void coverHidesEveryLevelPanelAtCreation();
-    void raisedLevelPanelCoversTheOthers_data();
-    void raisedLevelPanelCoversTheOthers();
+    void levelPanelInFrontCoversTheOthers_data();
+    void levelPanelInFrontCoversTheOthers();
     void bannerAndBottomBarCoverThePanelEdges();
     void outcomeLabelIsNeverSeen();
     void choicePictureShowsItsSymbol_data();
@@ -101,18 +103,22 @@ void tst_MainWindowLayout::controlLiesWhereTheDesignPutsIt_data()
         QTest::newRow(name) << QString::fromLatin1(parent) << pxRect(l, t, w, h) << visible;
     };
     row("waitPanel", "clientArea", 1860, 1440, 5775, 840, false);
-    row("waitTitle", "waitPanel", 60, 60, 5175, 465, false);
-    row("waitMessage", "waitPanel", 0, 525, 5805, 360, false);
+    row("waitTitle", "waitPanel", 60, 60, 5175, 465);
+    row("waitMessage", "waitPanel", 0, 525, 5805, 360);
     row("forumBanner", "clientArea", 0, 0, 9495, 615);
     row("forumLink", "forumBanner", 120, 135, 9240, 585);
     row("bottomBar", "clientArea", 0, 6240, 9495, 975);
     row("backButton", "bottomBar", 7200, 280, 1095, 375);
     row("exitButton", "bottomBar", 8400, 280, 975, 375);
-    row("coBrandLink", "bottomBar", 120, 240, 6945, 615);
-    row("fullBrandLink", "bottomBar", 120, 240, 6945, 615);
-    for (const char *panel : {"coverPanel", "beginnerPanel", "intermediatePanel", "expertPanel"})
-        row(panel, "clientArea", 0, 600, 9495, 5655);
-    row("outcomeLabel", "clientArea", 6360, 7080, 1695, 375);
+    // Pages of a stack fill it; the one in front is shown, the others hidden.
+    row("brandStack", "bottomBar", 120, 240, 6945, 615);
+    row("coBrandLink", "brandStack", 0, 0, 6945, 615);
+    row("fullBrandLink", "brandStack", 0, 0, 6945, 615, false);
+    row("panelStack", "clientArea", 0, 600, 9495, 5655);
+    row("coverPanel", "panelStack", 0, 0, 9495, 5655);
+    for (const char *panel : {"beginnerPanel", "intermediatePanel", "expertPanel"})
+        row(panel, "panelStack", 0, 0, 9495, 5655, false);
+    row("outcomeLabel", "clientArea", 6360, 7080, 1695, 375, false);
 
     row("beginnerScoreButton", "beginnerPanel", 360, 5040, 8655, 495);
     row("beginnerResultFrame", "beginnerPanel", 3240, 120, 2895, 2055);
@@ -166,28 +172,33 @@ void tst_MainWindowLayout::controlLiesWhereTheDesignPutsIt()
     QCOMPARE(widget->pos(), place.topLeft());
     // A picture box takes the size of its picture; the design's sizes are
     // those of the pictures drawn for it.
-    auto *picture = qobject_cast<PictureBox *>(widget);
-    if (picture && !picture->pixmap().isNull())
-        QCOMPARE(widget->size(), picture->pixmap().size());
+    QPixmap picture;
+    if (auto *box = qobject_cast<PictureBox *>(widget))
+        picture = box->pixmap();
+    else if (auto *button = qobject_cast<PictureButton *>(widget))
+        picture = button->picture();
+    if (!picture.isNull())
+        QCOMPARE(widget->size(), picture.size());
     else
         QCOMPARE(widget->size(), place.size());
-    QCOMPARE(widget->isVisible(), visible);
+    // Shown in its container, if the container is.
+    QCOMPARE(!widget->isHidden(), visible);
 }
 
 void tst_MainWindowLayout::coverHidesEveryLevelPanelAtCreation()
 {
     // Before a level is chosen no choice picture can be clicked.
-    QList<PictureBox *> choices;
-    choices << QList<PictureBox *>(m_shown->ui.beginnerChoices.begin(), m_shown->ui.beginnerChoices.end())
-            << QList<PictureBox *>(m_shown->ui.intermediateChoices.begin(), m_shown->ui.intermediateChoices.end())
-            << QList<PictureBox *>(m_shown->ui.expertChoices.begin(), m_shown->ui.expertChoices.end());
-    for (PictureBox *choice : std::as_const(choices)) {
+    QList<PictureButton *> choices;
+    choices << QList<PictureButton *>(m_shown->ui.beginnerChoices.begin(), m_shown->ui.beginnerChoices.end())
+            << QList<PictureButton *>(m_shown->ui.intermediateChoices.begin(), m_shown->ui.intermediateChoices.end())
+            << QList<PictureButton *>(m_shown->ui.expertChoices.begin(), m_shown->ui.expertChoices.end());
+    for (PictureButton *choice : std::as_const(choices)) {
         const QPoint centre = m_shown->inClientArea(choice, choice->rect().center());
         QVERIFY2(m_shown->ui.clientArea->childAt(centre) == m_shown->ui.coverPanel, qPrintable(choice->objectName()));
     }
 }
 
-void tst_MainWindowLayout::raisedLevelPanelCoversTheOthers_data()
+void tst_MainWindowLayout::levelPanelInFrontCoversTheOthers_data()
 {
     QTest::addColumn<QString>("panel");
     QTest::newRow("Beginner") << QStringLiteral("beginnerPanel");
@@ -195,13 +206,13 @@ void tst_MainWindowLayout::raisedLevelPanelCoversTheOthers_data()
     QTest::newRow("Expert") << QStringLiteral("expertPanel");
 }
 
-void tst_MainWindowLayout::raisedLevelPanelCoversTheOthers()
+void tst_MainWindowLayout::levelPanelInFrontCoversTheOthers()
 {
     QFETCH(QString, panel);
     auto *front = m_shown->control<QFrame>(panel);
-    front->raise();
-    // Every part of the panel area, sampled on a grid, belongs to the raised panel.
-    const QRect area = front->geometry().adjusted(0, 2, 0, -2);
+    m_shown->ui.panelStack->setCurrentWidget(front);
+    // Every part of the panel area, sampled on a grid, belongs to the panel in front.
+    const QRect area = m_shown->ui.panelStack->geometry().adjusted(0, 2, 0, -2);
     for (int y = area.top(); y <= area.bottom(); y += 7) {
         for (int x = area.left(); x <= area.right(); x += 7) {
             QWidget *shown = m_shown->ui.clientArea->childAt(x, y);
@@ -214,8 +225,8 @@ void tst_MainWindowLayout::raisedLevelPanelCoversTheOthers()
 void tst_MainWindowLayout::bannerAndBottomBarCoverThePanelEdges()
 {
     // At creation the banner and the bar lie over the panel area's edges.
-    const int panelTop = m_shown->ui.coverPanel->y();
-    const int panelBottom = m_shown->ui.coverPanel->geometry().bottom();
+    const int panelTop = m_shown->ui.panelStack->y();
+    const int panelBottom = m_shown->ui.panelStack->geometry().bottom();
     for (int x : {0, 316, 632}) {
         QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, panelTop), m_shown->ui.forumBanner));
         QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, panelBottom), m_shown->ui.bottomBar));
@@ -225,11 +236,10 @@ void tst_MainWindowLayout::bannerAndBottomBarCoverThePanelEdges()
 void tst_MainWindowLayout::outcomeLabelIsNeverSeen()
 {
     m_shown->ui.outcomeLabel->setText(QStringLiteral("Correct"));
-    QVERIFY(m_shown->ui.outcomeLabel->isVisible());
-    const QRect seen = m_shown->ui.outcomeLabel->geometry() & m_shown->ui.clientArea->rect();
-    QVERIFY(seen.height() < m_shown->ui.outcomeLabel->height());
-    for (int y = seen.top(); y <= seen.bottom(); ++y) {
-        for (int x = seen.left(); x <= seen.right(); ++x)
+    QVERIFY(!m_shown->ui.outcomeLabel->isVisible());
+    const QRect place = m_shown->ui.outcomeLabel->geometry() & m_shown->ui.clientArea->rect();
+    for (int y = place.top(); y <= place.bottom(); ++y) {
+        for (int x = place.left(); x <= place.right(); ++x)
             QVERIFY(coveredBy(m_shown->ui.clientArea->childAt(x, y), m_shown->ui.bottomBar));
     }
 }
@@ -255,15 +265,13 @@ void tst_MainWindowLayout::choicePictureShowsItsSymbol()
     const QColor windowBackground = QGuiApplication::palette().color(QPalette::Base);
     for (int i = 0; i < elements; ++i) {
         const QString name = QStringLiteral("%1%2").arg(array).arg(i);
-        auto *choice = m_shown->control<PictureBox>(name);
+        auto *choice = m_shown->control<PictureButton>(name);
         QVERIFY2(choice, qPrintable(name));
         const QImage symbol = list.picture(i + 1).toImage();
         QVERIFY2(!symbol.isNull(), qPrintable(name));
-        QVERIFY2(choice->pixmap().toImage() == symbol, qPrintable(name));
+        QVERIFY2(choice->picture().toImage() == symbol, qPrintable(name));
         QCOMPARE(choice->size(), symbol.size());
-        QVERIFY(choice->isClickable());
         QCOMPARE(choice->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(choice->frameShape(), QFrame::NoFrame);
         QCOMPARE(choice->palette().color(choice->backgroundRole()), windowBackground);
     }
 }
@@ -275,7 +283,6 @@ void tst_MainWindowLayout::resultPicturesShowTheRestingPicture()
     for (PictureBox *result : {m_shown->ui.beginnerResult, m_shown->ui.intermediateResult, m_shown->ui.expertResult}) {
         QVERIFY2(result->pixmap().toImage() == resting, qPrintable(result->objectName()));
         QCOMPARE(result->size(), resting.size());
-        QVERIFY(!result->isClickable());
         QCOMPARE(result->frameShape(), QFrame::NoFrame);
     }
 }

@@ -26,6 +26,10 @@ signals:
     void levelChosen(Level level);
 
 public slots:
+    // Brings the level choice or the score view forward; its OK becomes
+    // the button that Enter presses.
+    void showLevelChoice();
+    void showScoreView();
     // OK on the level choice: the selected level counts as chosen.
     void confirmLevel();
     // OK on the score view.

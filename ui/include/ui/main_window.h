@@ -11,6 +11,7 @@
 
 struct AppContext;
 class ExitScreen;
+class GuessFlow;
 
 // The main window: the three level panels on which the test is played, the
 // banner, the bottom bar and the menu. It asks for a level on every
@@ -44,9 +45,9 @@ public slots:
     void showAbout();
     // Brings the level's panel forward, so that the test is played on it.
     void showLevel(Level level);
-    // Brings forward the promotional label that the run's banner number
-    // picks: 1, 3, 5 the co-branding offer, 2, 4, 6 the full-branding one;
-    // any other number leaves the design's order.
+    // Brings forward the branding offer that the run's banner number picks:
+    // 1, 3, 5 the co-branding offer, 2, 4, 6 the full-branding one; any
+    // other number leaves the design's choice, the co-branding offer.
     void showBanner(std::int16_t number);
 
 signals:
@@ -68,6 +69,7 @@ private:
     AppContext &m_context;
     Ui::MainWindow m_ui;
     QPointer<LevelDialog> m_levelDialog;
+    GuessFlow *m_guessFlow = nullptr;
     bool m_activating = false;
     bool m_firstShowSeen = false;
 };

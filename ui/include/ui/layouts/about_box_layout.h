@@ -1,6 +1,6 @@
 #pragma once
 
-class LinkLabel;
+class LinkButton;
 class PictureBox;
 class QDialog;
 class QFrame;
@@ -14,9 +14,9 @@ struct AboutBox
 {
     PictureBox *iconBox = nullptr;
     QPushButton *okButton = nullptr;
-    LinkLabel *homePageLink = nullptr;
+    LinkButton *homePageLink = nullptr;
     QLabel *fullBrandOffer = nullptr;
-    LinkLabel *fullBrandLink = nullptr;
+    LinkButton *fullBrandLink = nullptr;
     QFrame *separatorLine = nullptr;
     QLabel *titleLabel = nullptr;
     QLabel *descriptionLabel = nullptr;

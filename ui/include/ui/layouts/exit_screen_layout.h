@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class LinkLabel;
+class LinkButton;
 class PictureBox;
 class QGroupBox;
 class QLabel;
@@ -17,7 +17,7 @@ namespace Ui {
 struct ExitScreen
 {
     QGroupBox *downloadFrame = nullptr;
-    LinkLabel *catalogueLink = nullptr;
+    LinkButton *catalogueLink = nullptr;
     QLabel *otherProgramsText = nullptr;
     QGroupBox *referFrame = nullptr;
     QPlainTextEdit *yourMessageBox = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-class LinkLabel;
+class LinkButton;
 class QDialog;
 class QFrame;
 class QGroupBox;
@@ -8,17 +8,22 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QStackedWidget;
 
 namespace Ui {
 
-// The design of the level selection and score dialog.
+// The design of the level selection and score dialog. The level choice and
+// the score view take turns in one place, as pages of a stack; so do the
+// two branding offers, of which the dialog shows the full-branding one.
 struct LevelDialog
 {
     QFrame *brandBar = nullptr;
-    LinkLabel *fullBrandLink = nullptr;
-    LinkLabel *coBrandLink = nullptr;
+    QStackedWidget *brandStack = nullptr;
+    LinkButton *fullBrandLink = nullptr;
+    LinkButton *coBrandLink = nullptr;
     QFrame *forumBanner = nullptr;
-    LinkLabel *forumLink = nullptr;
+    LinkButton *forumLink = nullptr;
+    QStackedWidget *pageStack = nullptr; // the level choice in front at first
     QFrame *levelPanel = nullptr;
     QGroupBox *levelGroup = nullptr;
     QRadioButton *expertOption = nullptr;
@@ -26,6 +31,7 @@ struct LevelDialog
     QRadioButton *beginnerOption = nullptr;
     QPushButton *okButton = nullptr;
     QLabel *invitationLabel = nullptr;
+    QFrame *scorePage = nullptr;
     QGroupBox *scorePanel = nullptr;
     QPushButton *scoreOkButton = nullptr;
     QPlainTextEdit *scoreBox = nullptr;

@@ -4,8 +4,9 @@
 
 #include <array>
 
-class LinkLabel;
+class LinkButton;
 class PictureBox;
+class PictureButton;
 class QAction;
 class QFrame;
 class QGroupBox;
@@ -13,14 +14,17 @@ class QLabel;
 class QMainWindow;
 class QMenu;
 class QPushButton;
+class QStackedWidget;
 class QWidget;
 
 namespace Ui {
 
 // The design of the main window: every control under its role.
 // Children are created so that Qt's stacking order matches the design's.
-// Every widget's objectName is its member's name; an element of an array
-// is named in the singular with its 0-based position, "beginnerChoice0",
+// Controls that take turns in one place are the pages of a stack: the
+// cover and the three level panels, the two branding offers. Every
+// widget's objectName is its member's name; an element of an array is
+// named in the singular with its 0-based position, "beginnerChoice0",
 // "expertChoice9". Every menu and menu entry (and separator) carries its
 // member's name too. Buttons, symbol pictures and links take the keyboard
 // focus by Tab, in the design's tab order; screen readers name every symbol
@@ -29,46 +33,48 @@ struct MainWindow
 {
     QWidget *clientArea = nullptr; // the central widget, 633 x 481 px
 
-    PictureBox *waitPanel = nullptr; // hidden at creation
+    QFrame *waitPanel = nullptr; // hidden at creation
     QLabel *waitTitle = nullptr;
     QLabel *waitMessage = nullptr;
 
     QFrame *forumBanner = nullptr; // along the top
-    LinkLabel *forumLink = nullptr;
+    LinkButton *forumLink = nullptr;
 
     QFrame *bottomBar = nullptr;
     QPushButton *backButton = nullptr;
     QPushButton *exitButton = nullptr;
-    LinkLabel *coBrandLink = nullptr;
-    LinkLabel *fullBrandLink = nullptr;
+    QStackedWidget *brandStack = nullptr; // one offer in front, the co-branding one at first
+    LinkButton *coBrandLink = nullptr;
+    LinkButton *fullBrandLink = nullptr;
 
+    QStackedWidget *panelStack = nullptr; // the cover in front until a level is chosen
     QFrame *coverPanel = nullptr;
     QFrame *beginnerPanel = nullptr;
     QFrame *intermediatePanel = nullptr;
     QFrame *expertPanel = nullptr;
 
-    QLabel *outcomeLabel = nullptr; // outcome carrier, never seen
+    QLabel *outcomeLabel = nullptr; // outcome carrier, hidden
 
     // Beginner panel
     QPushButton *beginnerScoreButton = nullptr;
     QGroupBox *beginnerResultFrame = nullptr;
     PictureBox *beginnerResult = nullptr;
     QLabel *beginnerHint = nullptr;
-    std::array<PictureBox *, 5> beginnerChoices{};
+    std::array<PictureButton *, 5> beginnerChoices{};
 
     // Intermediate panel
     QPushButton *intermediateScoreButton = nullptr;
     QGroupBox *intermediateResultFrame = nullptr;
     PictureBox *intermediateResult = nullptr;
     QLabel *intermediateHint = nullptr;
-    std::array<PictureBox *, 8> intermediateChoices{};
+    std::array<PictureButton *, 8> intermediateChoices{};
 
     // Expert panel
     QPushButton *expertScoreButton = nullptr;
     QGroupBox *expertResultFrame = nullptr;
     PictureBox *expertResult = nullptr;
     QLabel *expertHint = nullptr;
-    std::array<PictureBox *, 10> expertChoices{};
+    std::array<PictureButton *, 10> expertChoices{};
 
     // Picture lists (no visible presence)
     SymbolPictures pictures;
@@ -89,9 +95,11 @@ struct MainWindow
     QAction *donateAction = nullptr;
     QAction *makeMoneyAction = nullptr;
 
-    // The level's choice picture at a 0-based position, and its result picture.
-    PictureBox *levelChoice(Level level, int position) const;
+    // The level's choice picture at a 0-based position, its result picture
+    // and its panel.
+    PictureButton *levelChoice(Level level, int position) const;
     PictureBox *levelResult(Level level) const;
+    QFrame *levelPanel(Level level) const;
 
     void setupUi(QMainWindow *window);
 

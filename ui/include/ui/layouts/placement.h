@@ -2,11 +2,12 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QWidget>
 
 #include <initializer_list>
 
-// Stacking, tab order and start position of the dialogs' designs.
+// Stacking, pages, tab order and start position of the windows' designs.
 namespace Design {
 
 // Stacks siblings so that each one covers those listed after it.
@@ -14,6 +15,14 @@ inline void stackTopDown(std::initializer_list<QWidget *> topToBottom)
 {
     for (auto it = std::rbegin(topToBottom); it != std::rend(topToBottom); ++it)
         (*it)->raise();
+}
+
+// Adds a page to a stack of pages. The page fills the stack at once, as
+// the stack's layout will when it first runs, once the window is shown.
+inline void addPage(QStackedWidget *stack, QWidget *page)
+{
+    page->setGeometry(stack->contentsRect());
+    stack->addWidget(page);
 }
 
 // Chains the focusable controls in the order given.

@@ -1,0 +1,26 @@
+#include "ui/widgets/picture_button.h"
+
+#include "ui/widgets/focus_frame.h"
+
+#include <QPainter>
+
+PictureButton::PictureButton(QWidget *parent)
+    : BareButton(parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void PictureButton::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    resize(picture.size());
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    style()->drawItemPixmap(&painter, rect(), Qt::AlignLeft | Qt::AlignTop, m_picture);
+    if (showsKeyboardFocus(this))
+        drawPictureFocusFrame(painter, this);
+}
