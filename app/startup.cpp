@@ -2,12 +2,15 @@
 
 #include "services/app_context.h"
 #include "services/banner_number.h"
+#include "services/guess_history.h"
 #include "services/platform.h"
 #include "services/shutdown.h"
 #include "services/update_reminder.h"
 #include "symboltest/random_source.h"
 #include "ui/exit_screen.h"
 #include "ui/main_window.h"
+
+#include <QTimer>
 
 void startApplication(AppContext &context)
 {
@@ -28,6 +31,12 @@ void startApplication(AppContext &context)
         QObject::connect(screen, &ExitScreen::shutdownRequested, screen, [&context] { shutdownApplication(context); });
     });
     main->show();
+    // The history opens once the main window is up: the file's integrity
+    // check reads every page, and start-up must not wait for the disk. No
+    // guess can be made before the level dialog has been answered.
+    QTimer::singleShot(0, main, [&context] {
+        context.history = std::make_shared<GuessHistory>(GuessHistory::defaultFilePath());
+    });
 
     context.bannerNumber = bannerNumber(context.random.next());
     main->showBanner(context.bannerNumber);

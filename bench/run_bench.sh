@@ -86,7 +86,7 @@ run_program() {
     local run="$work/run-$RANDOM$RANDOM"
     mkdir -p "$run/config" "$run/runtime"
     chmod 700 "$run/runtime"
-    XDG_CONFIG_HOME="$run/config" XDG_RUNTIME_DIR="$run/runtime" \
+    XDG_CONFIG_HOME="$run/config" XDG_DATA_HOME="$run/data" XDG_RUNTIME_DIR="$run/runtime" \
         timeout -k 5 120 "$stopwatch" "$2" "$1" 2>>"$work/programs.log" \
         || { cat "$work/programs.log" >&2; echo "run of $1 failed" >&2; exit 1; }
     rm -rf "$run"

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLockFile>
@@ -56,7 +57,9 @@ QtPlatform::~QtPlatform() = default;
 Platform::Answer QtPlatform::showMessage(const QString &text, Buttons buttons, Icon icon,
                                          const QString &caption)
 {
-    const QMessageBox::Icon boxIcon = icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information;
+    const QMessageBox::Icon boxIcon = icon == Icon::Critical ? QMessageBox::Critical
+                                      : icon == Icon::Warning  ? QMessageBox::Warning
+                                                               : QMessageBox::Information;
     const QMessageBox::StandardButtons boxButtons =
         buttons == Buttons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::StandardButtons(QMessageBox::Ok);
     // A lone carriage return breaks the line, as it does in the desktop's own
@@ -80,6 +83,13 @@ bool QtPlatform::openUrl(const QString &address)
 {
     // Tolerant parsing keeps an already percent-encoded query as it is.
     return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+QString QtPlatform::askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter)
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString start = documents.isEmpty() ? suggestedName : QDir(documents).filePath(suggestedName);
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, start, filter);
 }
 
 void QtPlatform::singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout)

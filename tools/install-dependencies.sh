@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    # Qt's SQLite driver, loaded at run time by the guess history
+    libqt6sql6-sqlite
     fonts-dejavu-core
     # for the tests in a real X server and the screenshots they take
     xvfb xauth xfonts-base xdotool openbox imagemagick x11-utils

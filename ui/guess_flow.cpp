@@ -3,6 +3,7 @@
 #include "services/app_context.h"
 #include "services/platform.h"
 #include "symboltest/symbol_test.h"
+#include "ui/history_recording.h"
 #include "ui/input_blocker.h"
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
@@ -51,6 +52,7 @@ void GuessFlow::judge()
     const Outcome outcome = context.test.judgeGuess(level, m_position);
     ui.outcomeLabel->setText(QString::fromUtf8(outcomeText(outcome)));
     context.test.recordGuess(level, outcome);
+    recordInHistory(context, level, m_position, symbol, outcome);
     ui.waitPanel->setVisible(false);
 
     // The result dialog is modal from here on and takes the input over.

@@ -9,6 +9,7 @@
 #include "ui/exit_screen.h"
 #include "ui/guess_flow.h"
 #include "ui/level_dialog.h"
+#include "ui/statistics_window.h"
 #include "ui/symbol_names.h"
 #include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
@@ -50,6 +51,7 @@ void MainWindow::connectControls()
     for (QPushButton *score : {m_ui.beginnerScoreButton, m_ui.intermediateScoreButton, m_ui.expertScoreButton})
         connect(score, &QPushButton::clicked, this, &MainWindow::showScore);
     connect(m_ui.scoreAction, &QAction::triggered, this, &MainWindow::showScore);
+    connect(m_ui.statisticsAction, &QAction::triggered, this, [this] { StatisticsWindow::showFor(m_context, this); });
     connect(m_ui.backButton, &QPushButton::clicked, this, &MainWindow::chooseLevel);
     connect(m_ui.levelAction, &QAction::triggered, this, &MainWindow::chooseLevel);
     connect(m_ui.exitButton, &QPushButton::clicked, this, &MainWindow::close);

@@ -44,6 +44,11 @@ public:
             onOpen(address);
         return browserStarts;
     }
+    QString askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter) override
+    {
+        saveQuestions.append({caption, suggestedName, filter});
+        return saveFileName;
+    }
     void singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout) override
     {
         timers.append(milliseconds);
@@ -88,6 +93,7 @@ public:
     std::function<void(const QString &)> onMessage;
     std::function<void(const QString &)> onOpen;
     bool holdTimers = false;
+    QString saveFileName; // the answer to every save question; empty: cancelled
     QDate fakeToday{2026, 12, 8};
     QLocale fakeLocale{QLocale::C};
     bool anotherInstance = false;
@@ -99,6 +105,7 @@ public:
     // Record
     QList<Message> messages;
     QStringList openedAddresses;
+    QList<QStringList> saveQuestions; // caption, suggested name, filter
     QList<int> timers; // the time of every timer started, in milliseconds
     QList<int> quitCodes;
     int clipboardClears = 0;

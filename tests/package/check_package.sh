@@ -42,7 +42,7 @@ if [ "${1:-}" = "--launch" ]; then
     # the widget tests exports QT_QPA_PLATFORM=offscreen, which would keep
     # every window off this X server.
     env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb DISPLAY="$DISPLAY" \
-        PATH="$work/bin:$PATH" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+        PATH="$work/bin:$PATH" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" \
         "$root/usr/bin/corvella" >"$work/program.log" 2>&1 </dev/null &
     program_pid=$!
 
@@ -95,7 +95,8 @@ for field in Package Version Architecture Maintainer Section Description; do
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6gui6 libqt6core6; do
+# The SQLite driver is a plugin that dpkg-shlibdeps cannot see.
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6-sqlite; do
     grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends does not name $library"
 done
 

@@ -9,6 +9,7 @@
 #include "ui/widgets/picture_button.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -396,6 +397,8 @@ void MainWindow::setupMenu(QMainWindow *window)
     fileMenu = bar->addMenu(QStringLiteral("&File"));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
     scoreAction = entry(fileMenu, "scoreAction", QStringLiteral("Score..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    statisticsAction = entry(fileMenu, "statisticsAction", QCoreApplication::translate("MainWindow", "S&tatistics..."),
+                             QKeySequence(Qt::CTRL | Qt::Key_T));
     levelAction = entry(fileMenu, "levelAction", QStringLiteral("Level of Difficulty..."),
                         QKeySequence(Qt::CTRL | Qt::Key_D));
     exitAction = entry(fileMenu, "exitAction", QStringLiteral("E&xit"));

@@ -16,7 +16,7 @@ class QObject;
 class Platform
 {
 public:
-    enum class Icon { Critical, Information };
+    enum class Icon { Critical, Information, Warning };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
 
@@ -28,6 +28,10 @@ public:
     // Hands a web address to the desktop to open in the user's browser;
     // false when no browser could be started for it.
     virtual bool openUrl(const QString &address) = 0;
+    // Asks where to save a file, starting from `suggestedName` in the user's
+    // documents; `filter` as QFileDialog takes it ("CSV files (*.csv)").
+    // Empty when the user cancelled.
+    virtual QString askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter) = 0;
     // Calls `timeout` once, `milliseconds` from now, from the event loop;
     // never if `receiver` is destroyed before then. Returns at once.
     virtual void singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout) = 0;

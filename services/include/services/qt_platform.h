@@ -6,7 +6,7 @@
 
 class QLockFile;
 
-// The real desktop: QMessageBox, QDesktopServices, QSettings, QClipboard,
+// The real desktop: QMessageBox, QFileDialog, QDesktopServices, QSettings, QClipboard,
 // QLockFile, QTimer and the application's event loop. Destroying it releases
 // the single-instance lock.
 class QtPlatform final : public Platform
@@ -17,6 +17,7 @@ public:
 
     Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) override;
     bool openUrl(const QString &address) override;
+    QString askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter) override;
     void singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout) override;
     QDate today() const override;
     QLocale locale() const override;

@@ -49,6 +49,7 @@ void tst_MainWindowMenu::menuEntryHasItsCaptionAndShortcut_data()
         QTest::newRow(name) << QString::fromLatin1(caption) << shortcut;
     };
     row("scoreAction", "Score...", QKeySequence(Qt::CTRL | Qt::Key_S));
+    row("statisticsAction", "S&tatistics...", QKeySequence(Qt::CTRL | Qt::Key_T));
     row("levelAction", "Level of Difficulty...", QKeySequence(Qt::CTRL | Qt::Key_D));
     row("exitAction", "E&xit");
     row("onlineHelpAction", "&Online Help");
@@ -82,7 +83,7 @@ void tst_MainWindowMenu::menusHoldTheirEntriesInOrder()
     QCOMPARE(m_shown->ui.helpMenu->title(), QStringLiteral("&Help"));
     QCOMPARE(names(m_shown->window.menuBar()->actions()),
              QStringList({"fileMenu", "helpMenu", "donateAction", "makeMoneyAction"}));
-    QCOMPARE(names(m_shown->ui.fileMenu->actions()), QStringList({"scoreAction", "levelAction", "exitAction"}));
+    QCOMPARE(names(m_shown->ui.fileMenu->actions()), QStringList({"scoreAction", "statisticsAction", "levelAction", "exitAction"}));
     QCOMPARE(names(m_shown->ui.helpMenu->actions()),
              QStringList({"onlineHelpAction", "visitSiteAction", "pagesSeparator", "updateAction", "aboutSeparator", "aboutAction"}));
     QVERIFY(m_shown->ui.pagesSeparator->isSeparator());
@@ -101,6 +102,8 @@ void tst_MainWindowMenu::shortcutWorksFromAnywhereInTheWindow_data()
                                                     << int(Qt::Key_S);
         QTest::addRow("Ctrl+D, focus on %s", focus) << QString::fromLatin1(focus)
                                                     << QStringLiteral("levelAction") << int(Qt::Key_D);
+        QTest::addRow("Ctrl+T, focus on %s", focus) << QString::fromLatin1(focus)
+                                                    << QStringLiteral("statisticsAction") << int(Qt::Key_T);
     }
 }
 

@@ -82,6 +82,7 @@ struct MainWindow
     // Menu
     QMenu *fileMenu = nullptr;
     QAction *scoreAction = nullptr;
+    QAction *statisticsAction = nullptr;
     QAction *levelAction = nullptr;
     QAction *exitAction = nullptr;
     QMenu *helpMenu = nullptr;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "symboltest/hit_rate_series.h"
+#include "symboltest/level_statistics.h"
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+class GuessHistory;
+
+// Everything the statistics show for one level.
+struct LevelHistory
+{
+    LevelStatistics thisRun;
+    LevelStatistics allTime;
+    std::vector<HitRatePoint> runningHitRate; // over all stored guesses
+};
+
+// Indexed by the level's numeric value.
+using HistoryStatistics = std::array<LevelHistory, 3>;
+
+// Gathers the counts, tails, verdicts and chart series of every level from the
+// store in two reads: every guess's level and result in order, and the count
+// of this run's guesses. An unavailable store gives empty statistics.
+HistoryStatistics gatherHistoryStatistics(const GuessHistory &history, std::size_t maxChartPoints = 300);

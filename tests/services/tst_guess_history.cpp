@@ -1,0 +1,253 @@
+#include "services/guess_history.h"
+#include "services/history_statistics.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+#include <cmath>
+#include <memory>
+
+class tst_GuessHistory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void guessesComeBackAfterReopening();
+    void countsPerLevelForAllTimeAndThisRun();
+    void outcomesKeepTheirOrderWithinEachLevel();
+    void forgetLeavesNoGuessInTheFiles();
+    void fileCarriesASchemaVersion();
+    void storesSideBySideKeepTheirOwnConnections();
+    void defaultFileIsCreatedInTheDataFolder();
+    void statisticsGatheredFromTheStore();
+
+private:
+    QString path() const { return m_dir->filePath(QStringLiteral("history.sqlite")); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+namespace {
+
+StoredGuess guess(Level level, int guessed, int drawn, qint64 ms = 1796000000000)
+{
+    return {QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()), level, guessed, drawn, guessed == drawn};
+}
+
+void recordMany(GuessHistory &history, Level level, int count, int rights)
+{
+    for (int i = 0; i < count; ++i)
+        QVERIFY(history.record(guess(level, 1, i < rights ? 1 : 2)));
+}
+
+} // namespace
+
+void tst_GuessHistory::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_GuessHistory::guessesComeBackAfterReopening()
+{
+    // A local time with an offset comes back as the same moment in UTC.
+    const QDateTime summer(QDate(2026, 7, 1), QTime(9, 30, 15, 250), QTimeZone(2 * 3600));
+    const std::vector<StoredGuess> written{
+        {summer, Level::Beginner, 3, 3, true},
+        {QDateTime(QDate(2026, 12, 8), QTime(23, 59, 59, 999), QTimeZone::utc()), Level::Expert, 10, 1, false},
+        {QDateTime(QDate(2027, 1, 1), QTime(0, 0), QTimeZone::utc()), Level::Intermediate, 8, 8, true},
+    };
+    {
+        GuessHistory history(path());
+        QCOMPARE(history.state(), GuessHistory::State::Ready);
+        for (const StoredGuess &g : written)
+            QVERIFY2(history.record(g), qPrintable(history.lastError()));
+    }
+    GuessHistory reopened(path());
+    QCOMPARE(reopened.state(), GuessHistory::State::Ready);
+    const std::vector<StoredGuess> read = reopened.allGuesses();
+    QCOMPARE(read.size(), written.size());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        QCOMPARE(read[i].time, written[i].time);
+        QCOMPARE(read[i].time.offsetFromUtc(), 0);
+        QCOMPARE(read[i].level, written[i].level);
+        QCOMPARE(read[i].guessed, written[i].guessed);
+        QCOMPARE(read[i].drawn, written[i].drawn);
+        QCOMPARE(read[i].right, written[i].right);
+    }
+}
+
+// "This run" is what this store recorded since it was opened; all time
+// includes the runs before.
+void tst_GuessHistory::countsPerLevelForAllTimeAndThisRun()
+{
+    {
+        GuessHistory earlier(path());
+        recordMany(earlier, Level::Beginner, 7, 2);
+        recordMany(earlier, Level::Expert, 3, 1);
+    }
+    GuessHistory history(path());
+    recordMany(history, Level::Beginner, 4, 4);
+    recordMany(history, Level::Intermediate, 5, 0);
+
+    const CountsPerLevel all = history.countsAllTime();
+    QCOMPARE(all[0].guesses, 11);
+    QCOMPARE(all[0].rights, 6);
+    QCOMPARE(all[1].guesses, 5);
+    QCOMPARE(all[1].rights, 0);
+    QCOMPARE(all[2].guesses, 3);
+    QCOMPARE(all[2].rights, 1);
+
+    const CountsPerLevel run = history.countsThisRun();
+    QCOMPARE(run[0].guesses, 4);
+    QCOMPARE(run[0].rights, 4);
+    QCOMPARE(run[1].guesses, 5);
+    QCOMPARE(run[2].guesses, 0);
+}
+
+void tst_GuessHistory::outcomesKeepTheirOrderWithinEachLevel()
+{
+    GuessHistory history(path());
+    QVERIFY(history.record(guess(Level::Expert, 1, 1)));
+    QVERIFY(history.record(guess(Level::Beginner, 1, 2)));
+    QVERIFY(history.record(guess(Level::Expert, 1, 2)));
+    QVERIFY(history.record(guess(Level::Beginner, 4, 4)));
+    QVERIFY(history.record(guess(Level::Expert, 5, 2)));
+    const auto outcomes = history.outcomesInOrder();
+    QCOMPARE(outcomes[0], (std::vector<bool>{false, true}));
+    QVERIFY(outcomes[1].empty());
+    QCOMPARE(outcomes[2], (std::vector<bool>{true, false, false}));
+}
+
+// Forgetting empties the store for good, and the forgotten guesses are not
+// left readable in the database or its log.
+void tst_GuessHistory::forgetLeavesNoGuessInTheFiles()
+{
+    // A time whose stored form is six distinctive bytes, to look for.
+    const qint64 marker = 0x0123456789AB;
+    const QByteArray markerBytes = QByteArray::fromHex("0123456789ab");
+    const auto filesContainMarker = [this, &markerBytes] {
+        QByteArray all;
+        for (const QString &name : {path(), path() + QStringLiteral("-wal")}) {
+            QFile file(name);
+            if (file.open(QIODevice::ReadOnly))
+                all += file.readAll();
+        }
+        return all.contains(markerBytes);
+    };
+
+    GuessHistory history(path());
+    for (int i = 0; i < 50; ++i)
+        QVERIFY(history.record(guess(Level::Beginner, 2, 2, marker)));
+    QVERIFY(filesContainMarker());
+
+    QVERIFY(history.forget());
+    QCOMPARE(history.countsAllTime()[0].guesses, 0);
+    QCOMPARE(history.countsThisRun()[0].guesses, 0);
+    QVERIFY(history.allGuesses().empty());
+    QVERIFY(!filesContainMarker());
+
+    // The store goes on working, and a new run still finds it empty but for
+    // what came after.
+    QVERIFY(history.record(guess(Level::Expert, 3, 3)));
+    QCOMPARE(history.countsThisRun()[2].guesses, 1);
+    GuessHistory reopened(path());
+    QCOMPARE(reopened.allGuesses().size(), std::size_t(1));
+}
+
+// A later version has to know which tables it finds in order to migrate them.
+void tst_GuessHistory::fileCarriesASchemaVersion()
+{
+    {
+        GuessHistory history(path());
+        QVERIFY(history.isAvailable());
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("inspect"));
+        db.setDatabaseName(path());
+        QVERIFY(db.open());
+        QSqlQuery query(QStringLiteral("SELECT version FROM schema_version"), db);
+        QVERIFY(query.next());
+        QVERIFY(query.value(0).toInt() >= 1);
+        QVERIFY(!query.next());
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("inspect"));
+}
+
+void tst_GuessHistory::storesSideBySideKeepTheirOwnConnections()
+{
+    const QStringList before = QSqlDatabase::connectionNames();
+    {
+        GuessHistory first(path());
+        GuessHistory second(m_dir->filePath(QStringLiteral("other.sqlite")));
+        QCOMPARE(QSqlDatabase::connectionNames().size(), before.size() + 2);
+        QVERIFY(first.record(guess(Level::Beginner, 1, 1)));
+        QVERIFY(second.record(guess(Level::Expert, 1, 2)));
+        QVERIFY(second.record(guess(Level::Expert, 1, 2)));
+        QCOMPARE(first.countsAllTime()[0].guesses, 1);
+        QCOMPARE(first.countsAllTime()[2].guesses, 0);
+        QCOMPARE(second.countsAllTime()[2].guesses, 2);
+    }
+    QCOMPARE(QSqlDatabase::connectionNames(), before);
+}
+
+void tst_GuessHistory::defaultFileIsCreatedInTheDataFolder()
+{
+    const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir->path()));
+    const QString file = GuessHistory::defaultFilePath();
+    if (savedDataHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", savedDataHome);
+
+    QVERIFY2(file.startsWith(m_dir->path() + QLatin1Char('/')), qPrintable(file));
+    // The data folder does not exist yet on a first run.
+    QVERIFY(!QFileInfo::exists(QFileInfo(file).absolutePath()));
+    GuessHistory history(file);
+    QCOMPARE(history.state(), GuessHistory::State::Ready);
+    QVERIFY(history.record(guess(Level::Beginner, 1, 1)));
+    QVERIFY(QFileInfo::exists(file));
+}
+
+void tst_GuessHistory::statisticsGatheredFromTheStore()
+{
+    {
+        GuessHistory earlier(path());
+        recordMany(earlier, Level::Beginner, 100, 30);
+    }
+    GuessHistory history(path());
+    recordMany(history, Level::Expert, 10, 1);
+    const HistoryStatistics statistics = gatherHistoryStatistics(history, 300);
+
+    const LevelHistory &beginner = statistics[0];
+    QCOMPARE(beginner.allTime.guesses, 100);
+    QCOMPARE(beginner.allTime.rights, 30);
+    QCOMPARE(beginner.allTime.chanceRate, 0.2);
+    // P(X >= 30), X ~ Bin(100, 1/5), from an exact sum of fractions.
+    QVERIFY(std::fabs(beginner.allTime.upperTail / 0.011248978720991634 - 1.0) < 1e-12);
+    QCOMPARE(beginner.allTime.verdict.kind, ChanceVerdictKind::BetterThanChance);
+    QCOMPARE(beginner.thisRun.guesses, 0);
+    QCOMPARE(beginner.runningHitRate.size(), std::size_t(100));
+    // The first 30 were right: the rate starts at 1 and ends at 0.3.
+    QCOMPARE(beginner.runningHitRate.front().hitRate, 1.0);
+    QCOMPARE(beginner.runningHitRate.back().hitRate, 0.3);
+
+    const LevelHistory &expert = statistics[2];
+    QCOMPARE(expert.thisRun.guesses, 10);
+    QCOMPARE(expert.thisRun.rights, 1);
+    QCOMPARE(expert.allTime.guesses, 10);
+    QCOMPARE(expert.allTime.chanceRate, 0.1);
+    QCOMPARE(expert.allTime.verdict.kind, ChanceVerdictKind::ConsistentWithChance);
+
+    QCOMPARE(statistics[1].allTime.guesses, 0);
+    QCOMPARE(statistics[1].allTime.verdict.kind, ChanceVerdictKind::NotEnoughGuesses);
+    QVERIFY(statistics[1].runningHitRate.empty());
+}
+
+QTEST_GUILESS_MAIN(tst_GuessHistory)
+#include "tst_guess_history.moc"

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "symboltest/hit_rate_series.h"
+
+#include <QWidget>
+
+#include <vector>
+
+// The running hit rate of one level's stored guesses against the line of
+// pure chance, drawn with QPainter straight onto the widget: at any device
+// pixel ratio every line and letter is drawn at the screen's own resolution.
+// All colours come from the palette, except the chance line's, which is one
+// of two oranges, whichever stands out more on the palette's base.
+class HitRateChart : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit HitRateChart(QWidget *parent = nullptr);
+
+    // The points in the order of the guesses (see runningHitRate()) and the
+    // rate that chance alone gives.
+    void setSeries(std::vector<HitRatePoint> points, double chanceRate);
+
+    QColor chanceLineColour() const;
+    QColor rateLineColour() const;
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::vector<HitRatePoint> m_points;
+    double m_chanceRate = 0.0;
+};

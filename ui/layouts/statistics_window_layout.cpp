@@ -1,0 +1,135 @@
+#include "ui/layouts/statistics_window_layout.h"
+
+#include "symboltest/level.h"
+#include "ui/statistics_texts.h"
+#include "ui/widgets/hit_rate_chart.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace Ui {
+
+namespace {
+
+template <typename T>
+T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel *title(QDialog *dialog, const char *name, const QString &caption)
+{
+    auto *label = named(new QLabel(caption, dialog), name);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+// One row per level; the cells are read-only and Tab leaves the table, so the
+// keyboard reaches the buttons, while the arrows and a screen reader still
+// walk the cells.
+QTableWidget *levelTable(QDialog *dialog, const char *name, const QString &accessibleName,
+                         const QStringList &headers)
+{
+    auto *table = named(new QTableWidget(int(AllLevels.size()), StatisticsWindow::ColumnCount, dialog), name);
+    table->setAccessibleName(accessibleName);
+    table->setHorizontalHeaderLabels(headers);
+    table->verticalHeader()->setVisible(false);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setTabKeyNavigation(false);
+    table->setWordWrap(false);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    for (Level level : AllLevels) {
+        auto *cell = new QTableWidgetItem(StatisticsTexts::levelName(level));
+        table->setItem(levelIndex(level), StatisticsWindow::LevelColumn, cell);
+        for (int column = StatisticsWindow::GuessesColumn; column < StatisticsWindow::ColumnCount; ++column) {
+            auto *figure = new QTableWidgetItem;
+            figure->setTextAlignment(column == StatisticsWindow::VerdictColumn ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                               : Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(levelIndex(level), column, figure);
+        }
+    }
+    return table;
+}
+
+} // namespace
+
+void StatisticsWindow::setupUi(QDialog *dialog)
+{
+    dialog->setObjectName(QStringLiteral("StatisticsWindow"));
+    dialog->setWindowTitle(tr("Statistics"));
+
+    historyNote = named(new QLabel(dialog), "historyNote");
+    historyNote->setWordWrap(true);
+    historyNote->setVisible(false);
+    historyNote->setContentsMargins(0, 0, 0, dialog->style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing));
+
+    const QStringList headers{tr("Level"),       tr("Guesses"),
+                              tr("Right"),       tr("Hit rate"),
+                              tr("Chance alone"), tr("At least this well\nby pure chance"),
+                              tr("Verdict")};
+    thisRunTitle = title(dialog, "thisRunTitle", tr("&This run"));
+    thisRunTable = levelTable(dialog, "thisRunTable", tr("This run"), headers);
+    thisRunTitle->setBuddy(thisRunTable);
+    allTimeTitle = title(dialog, "allTimeTitle", tr("&All time"));
+    allTimeTable = levelTable(dialog, "allTimeTable", tr("All time"), headers);
+    allTimeTitle->setBuddy(allTimeTable);
+    for (QTableWidget *table : {thisRunTable, allTimeTable}) {
+        table->horizontalHeaderItem(ByChanceColumn)
+            ->setToolTip(tr("The probability of doing at least this well by pure chance, with no intuition at all"));
+    }
+
+    chartTitle = named(new QLabel(tr("Running hit rate at &level:"), dialog), "chartTitle");
+    chartLevel = named(new QComboBox(dialog), "chartLevel");
+    for (Level level : AllLevels)
+        chartLevel->addItem(StatisticsTexts::levelName(level));
+    chartTitle->setBuddy(chartLevel);
+    chart = named(new HitRateChart(dialog), "chart");
+    chart->setAccessibleName(tr("Chart of the running hit rate against chance"));
+
+    buttons = named(new QDialogButtonBox(dialog), "buttons");
+    exportButton = named(buttons->addButton(tr("&Export..."), QDialogButtonBox::ActionRole), "exportButton");
+    forgetButton = named(buttons->addButton(tr("&Forget History..."), QDialogButtonBox::ActionRole), "forgetButton");
+    closeButton = named(buttons->addButton(QDialogButtonBox::Close), "closeButton");
+    closeButton->setDefault(true);
+
+    auto *chartRow = new QHBoxLayout;
+    chartRow->addWidget(chartTitle);
+    chartRow->addWidget(chartLevel);
+    chartRow->addStretch();
+
+    auto *layout = new QVBoxLayout(dialog);
+    layout->addWidget(historyNote);
+    layout->addWidget(thisRunTitle);
+    layout->addWidget(thisRunTable);
+    layout->addSpacing(layout->spacing());
+    layout->addWidget(allTimeTitle);
+    layout->addWidget(allTimeTable);
+    layout->addSpacing(layout->spacing());
+    layout->addLayout(chartRow);
+    layout->addWidget(chart, 1);
+    layout->addWidget(buttons);
+
+    QWidget::setTabOrder(thisRunTable, allTimeTable);
+    QWidget::setTabOrder(allTimeTable, chartLevel);
+    QWidget::setTabOrder(chartLevel, exportButton);
+    QWidget::setTabOrder(exportButton, forgetButton);
+    QWidget::setTabOrder(forgetButton, closeButton);
+}
+
+} // namespace Ui

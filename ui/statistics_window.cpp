@@ -1,0 +1,221 @@
+#include "ui/statistics_window.h"
+
+#include "services/app_context.h"
+#include "services/guess_history.h"
+#include "services/platform.h"
+#include "services/window_registry.h"
+#include "ui/statistics_texts.h"
+#include "ui/symbol_names.h"
+#include "ui/widgets/hit_rate_chart.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace {
+
+// Every row of both tables shows and no column is cut: the tables ask for
+// the room their contents take, and the window grows to give it. The two
+// tables share their column widths, so that they read as one.
+void fitToContents(std::initializer_list<QTableWidget *> tables)
+{
+    QList<int> widths;
+    for (QTableWidget *table : tables) {
+        table->resizeColumnsToContents();
+        table->resizeRowsToContents();
+        widths.resize(table->columnCount());
+        for (int column = 0; column < table->columnCount(); ++column)
+            widths[column] = std::max(widths[column], table->columnWidth(column));
+    }
+    for (QTableWidget *table : tables) {
+        const int frame = table->frameWidth() * 2;
+        int width = frame;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            table->setColumnWidth(column, widths[column]);
+            width += widths[column];
+        }
+        // The header's own height is not known before the table is first shown.
+        int height = frame + table->horizontalHeader()->sizeHint().height();
+        for (int row = 0; row < table->rowCount(); ++row)
+            height += table->rowHeight(row);
+        table->setMinimumWidth(width);
+        table->setFixedHeight(height);
+    }
+}
+
+} // namespace
+
+StatisticsWindow::StatisticsWindow(AppContext &context, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+{
+    m_ui.setupUi(this);
+    // Numbers as the user writes them, in the tables and the chart alike.
+    setLocale(context.platform.locale());
+    context.windows.add(this);
+
+    connect(m_ui.buttons, &QDialogButtonBox::rejected, this, &StatisticsWindow::reject);
+    connect(m_ui.exportButton, &QPushButton::clicked, this, &StatisticsWindow::exportHistory);
+    connect(m_ui.forgetButton, &QPushButton::clicked, this, &StatisticsWindow::forgetHistory);
+    connect(m_ui.chartLevel, &QComboBox::currentIndexChanged, this, &StatisticsWindow::showChart);
+    refresh();
+}
+
+StatisticsWindow *StatisticsWindow::showFor(AppContext &context, QWidget *parent)
+{
+    StatisticsWindow *window = nullptr;
+    for (QWidget *open : context.windows.openWindows()) {
+        if ((window = qobject_cast<StatisticsWindow *>(open)))
+            break;
+    }
+    if (window)
+        window->refresh();
+    else
+        window = new StatisticsWindow(context, parent);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->tellAboutTheHistoryOnce();
+    return window;
+}
+
+void StatisticsWindow::refresh()
+{
+    const GuessHistory *history = m_context.history.get();
+    if (history && history->isAvailable()) {
+        m_statistics = gatherHistoryStatistics(*history);
+    } else {
+        m_statistics = {};
+        for (Level level : AllLevels) {
+            LevelHistory &empty = m_statistics[std::size_t(levelIndex(level))];
+            empty.thisRun = empty.allTime = summarizeLevel(0, 0, symbolCount(level));
+        }
+    }
+
+    fillTable(m_ui.thisRunTable, false);
+    fillTable(m_ui.allTimeTable, true);
+    fitToContents({m_ui.thisRunTable, m_ui.allTimeTable});
+
+    bool anyStored = false;
+    for (const LevelHistory &level : m_statistics)
+        anyStored = anyStored || level.allTime.guesses > 0;
+    m_ui.exportButton->setEnabled(anyStored);
+    m_ui.forgetButton->setEnabled(anyStored);
+
+    if (history && !history->isAvailable()) {
+        m_ui.historyNote->setText(
+            tr("Your guesses are not being kept in this run: %1").arg(history->unavailableReason()));
+        m_ui.historyNote->setVisible(true);
+    } else {
+        m_ui.historyNote->setVisible(false);
+    }
+
+    // The chart first shows the level with the most stored guesses, then
+    // stays with the user's choice.
+    if (!m_chartLevelChosen && anyStored) {
+        const auto most = std::max_element(m_statistics.begin(), m_statistics.end(), [](const auto &a, const auto &b) {
+            return a.allTime.guesses < b.allTime.guesses;
+        });
+        const QSignalBlocker quiet(m_ui.chartLevel);
+        m_ui.chartLevel->setCurrentIndex(int(most - m_statistics.begin()));
+    }
+    showChart(m_ui.chartLevel->currentIndex());
+}
+
+void StatisticsWindow::fillTable(QTableWidget *table, bool allTime)
+{
+    const StatisticsTexts texts(locale());
+    for (Level level : AllLevels) {
+        const int row = levelIndex(level);
+        const LevelHistory &history = m_statistics[std::size_t(row)];
+        const LevelStatistics &figures = allTime ? history.allTime : history.thisRun;
+        const auto set = [&](int column, const QString &text) { table->item(row, column)->setText(text); };
+        set(Ui::StatisticsWindow::GuessesColumn, texts.count(figures.guesses));
+        set(Ui::StatisticsWindow::RightColumn, texts.count(figures.rights));
+        set(Ui::StatisticsWindow::HitRateColumn, texts.hitRate(figures));
+        set(Ui::StatisticsWindow::ChanceColumn, texts.chanceAlone(level));
+        set(Ui::StatisticsWindow::ByChanceColumn, texts.atLeastThisWellByChance(figures));
+        set(Ui::StatisticsWindow::VerdictColumn, texts.verdict(figures.verdict));
+    }
+}
+
+void StatisticsWindow::showChart(int level)
+{
+    if (level < 0 || level >= int(m_statistics.size()))
+        return;
+    m_chartLevelChosen = m_chartLevelChosen || sender() == m_ui.chartLevel;
+    const LevelHistory &history = m_statistics[std::size_t(level)];
+    const Level shown = AllLevels[std::size_t(level)];
+    m_ui.chart->setSeries(history.runningHitRate, 1.0 / symbolCount(shown));
+    m_ui.chart->setAccessibleDescription(StatisticsTexts(locale()).chartSummary(shown, history));
+}
+
+void StatisticsWindow::tellAboutTheHistoryOnce()
+{
+    const GuessHistory *history = m_context.history.get();
+    if (m_toldAboutTheHistory || !history)
+        return;
+    m_toldAboutTheHistory = true;
+    switch (history->state()) {
+    case GuessHistory::State::StartedAfresh:
+        m_context.platform.showMessage(tr("The history of your guesses could not be read. It was moved aside to %1 "
+                                          "and a new history has begun.")
+                                           .arg(QDir::toNativeSeparators(history->setAsidePath())),
+                                       Platform::Buttons::Ok, Platform::Icon::Information, windowTitle());
+        break;
+    case GuessHistory::State::Unavailable: {
+        QString reason = history->unavailableReason();
+        if (reason.endsWith(QLatin1Char('.')))
+            reason.chop(1);
+        m_context.platform.showMessage(
+            tr("Your guesses cannot be kept: %1. The test works as before, without a history.").arg(reason),
+            Platform::Buttons::Ok, Platform::Icon::Warning, windowTitle());
+        break;
+    }
+    case GuessHistory::State::Ready:
+        break;
+    }
+}
+
+void StatisticsWindow::exportHistory()
+{
+    GuessHistory *history = m_context.history.get();
+    if (!history)
+        return;
+    const QString path = m_context.platform.askSaveFileName(tr("Export History"), tr("corvella-history.csv"),
+                                                            tr("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    HistoryCsvTexts texts;
+    texts.header = QStringList{tr("time"), tr("level"), tr("guessed"), tr("drawn"), tr("result")};
+    texts.levelName = &StatisticsTexts::levelName;
+    texts.symbolName = &symbolName;
+    texts.right = tr("right");
+    texts.wrong = tr("wrong");
+    if (!history->exportCsv(path, texts))
+        m_context.platform.showMessage(tr("The history could not be exported to %1: %2")
+                                           .arg(QDir::toNativeSeparators(path), history->lastError()),
+                                       Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
+}
+
+void StatisticsWindow::forgetHistory()
+{
+    GuessHistory *history = m_context.history.get();
+    if (!history)
+        return;
+    const Platform::Answer answer = m_context.platform.showMessage(
+        tr("Forget every guess in your history? This cannot be undone. The score of this run stays as it is."),
+        Platform::Buttons::YesNo, Platform::Icon::Warning, tr("Forget History"));
+    if (answer != Platform::Answer::Yes)
+        return;
+    if (!history->forget())
+        m_context.platform.showMessage(tr("The history could not be deleted: %1").arg(history->lastError()),
+                                       Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
+    refresh();
+}
