@@ -7,10 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-dependencies.sh
-build_dir=${CORVELLA_BUILD_DIR:-build-tests}
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVELLA_WERROR=ON
-cmake --build "$build_dir"
-ctest --test-dir "$build_dir" --output-on-failure --timeout 900 -j "$(nproc)"
+# Preset "ci", into build-tests/: every test, whatever its label.
+cmake --preset ci
+cmake --build --preset ci
+ctest --preset ci -j "$(nproc)"
 
 # The whole suite once more with AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer built into every target (preset "asan", into

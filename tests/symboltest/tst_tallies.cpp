@@ -4,7 +4,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(Level)
 Q_DECLARE_METATYPE(Outcome)
 
 class tst_Tallies : public QObject
@@ -14,8 +13,6 @@ class tst_Tallies : public QObject
 private slots:
     void recording_data();
     void recording();
-    void outcomeTexts_data();
-    void outcomeTexts();
 };
 
 void tst_Tallies::recording_data()
@@ -48,33 +45,6 @@ void tst_Tallies::recording()
         QCOMPARE(int(test.correctCount(level)), correctAfter);
         QCOMPARE(int(test.attemptsCount(level)), attemptsAfter);
     }
-}
-
-void tst_Tallies::outcomeTexts_data()
-{
-    QTest::addColumn<Outcome>("outcome");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("red");
-    QTest::addColumn<int>("green");
-    QTest::newRow("right") << Outcome::Right << "Correct"
-                           << "This is the Right Answer! Now take a deep breath, relax your mind and aim to predict the right answer again."
-                           << 0 << 128;
-    QTest::newRow("wrong") << Outcome::Wrong << "Incorrect"
-                           << "Incorrect: Don't lose hope! Relax, take a deep breath, keep a calm mind and guess again."
-                           << 128 << 0;
-}
-
-void tst_Tallies::outcomeTexts()
-{
-    QFETCH(Outcome, outcome);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    QFETCH(int, red);
-    QFETCH(int, green);
-    QCOMPARE(QString::fromUtf8(outcomeText(outcome)), text);
-    QCOMPARE(QString::fromUtf8(resultMessage(outcome)), message);
-    QCOMPARE(messageColour(outcome), (Rgb{red, green, 0}));
 }
 
 QTEST_GUILESS_MAIN(tst_Tallies)

@@ -52,7 +52,6 @@ private slots:
     void everyWayOfClosingActsAsOk();
     void linksOpenTheirPagesAndLeaveTheBoxOpen_data();
     void linksOpenTheirPagesAndLeaveTheBoxOpen();
-    void secondOpeningStartsFromTheDesign();
     void onlyOneAboutBoxAtATime();
 };
 
@@ -139,36 +138,6 @@ void tst_AboutBox::linksOpenTheirPagesAndLeaveTheBoxOpen()
 
     QVERIFY(stayedOpen);
     QCOMPARE(run.platform.openedAddresses, QStringList{pageAddress(page)});
-}
-
-// A box moved by the user and closed comes back where the design puts it:
-// the old window is gone, not merely hidden.
-void tst_AboutBox::secondOpeningStartsFromTheDesign()
-{
-    TestRun run;
-
-    QPoint designPosition;
-    QPointer<AboutBox> first;
-    whenAboutBoxOpens([&](AboutBox *about) {
-        QVERIFY(QTest::qWaitForWindowExposed(about));
-        first = about;
-        designPosition = about->pos();
-        about->move(designPosition + QPoint(123, 77));
-        QTest::mouseClick(about->ui().okButton, Qt::LeftButton);
-    });
-    AboutBox::showModal(run.context);
-    QVERIFY(first.isNull());
-
-    QPoint secondPosition;
-    whenAboutBoxOpens([&](AboutBox *about) {
-        QVERIFY(QTest::qWaitForWindowExposed(about));
-        secondPosition = about->pos();
-        QTest::keyClick(about, Qt::Key_Escape);
-    });
-    AboutBox::showModal(run.context);
-
-    QCOMPARE(secondPosition, designPosition);
-    QCOMPARE(aboutBoxCount(), 0);
 }
 
 void tst_AboutBox::onlyOneAboutBoxAtATime()

@@ -83,6 +83,7 @@ private slots:
     void screenStaysOnTop();
     void exitButtonAndCloseBoxBothEndTheProgram_data();
     void exitButtonAndCloseBoxBothEndTheProgram();
+    void tabGoesRoundTheScreenInItsOrder();
 };
 
 void tst_ExitScreen::cleanup()
@@ -317,6 +318,20 @@ void tst_ExitScreen::exitButtonAndCloseBoxBothEndTheProgram()
     QTRY_VERIFY(run.screen.isNull());
     QTRY_VERIFY(earlierGuard.isNull());
     QVERIFY(run.platform.messages.isEmpty());
+}
+
+// The screen's own order, the message box out of sight included.
+void tst_ExitScreen::tabGoesRoundTheScreenInItsOrder()
+{
+    ExitScreenRun run;
+    QVERIFY(run.ready());
+    QStringList reached{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached, QStringList({"exitButton", "visitSiteButton", "yourNameBox", "referButton", "yourEmailBox",
+                                   "friendEmailBox", "friendNameBox", "yourMessageBox", "exitButton"}));
 }
 
 QTEST_MAIN(tst_ExitScreen)

@@ -78,6 +78,9 @@ void AboutBox::setupUi(QDialog *dialog)
                                                       "fully branded for your website."),
                                        Design::font(8.25, true));
     place(fullBrandOffer, 150, 2520, 6165, 675);
+    // Its text wraps within the part left of the window's edge, so that no
+    // word is cut off there.
+    fullBrandOffer->setContentsMargins(0, 0, fullBrandOffer->geometry().right() + 1 - dialog->width(), 0);
 
     fullBrandLink = makeLabel<LinkButton>(dialog, "fullBrandLink",
                                           QStringLiteral(" Click here for more details."),

@@ -1,0 +1,336 @@
+#include "fakes/tallies.h"
+#include "fakes/test_run.h"
+
+#include "ui/about_box.h"
+#include "ui/exit_screen.h"
+#include "ui/main_window.h"
+#include "ui/widgets/picture_box.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+Q_DECLARE_METATYPE(Level)
+
+namespace {
+
+// Up to this much in a colour channel a pixel is the same: rounding.
+constexpr int sameTolerance = 2;
+// Up to this much it is a shade off, as antialiasing in another build of the
+// libraries may draw a glyph's edge; a small share of pixels may be so.
+constexpr int shadeTolerance = 48;
+constexpr double shadedShare = 0.001;
+// No pixel may differ by more: the dot of an "i" turned into an "l" is three
+// such pixels in the whole main window.
+
+bool updatingReferences()
+{
+    return qEnvironmentVariableIntValue("CORVELLA_UPDATE_REFERENCE") == 1;
+}
+
+int channelDifference(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+// Why the shown picture is not the reference, or an empty text. The diff
+// marks pixels a shade off in orange and different ones in red, on a faded
+// copy of the reference.
+QString difference(const QImage &expected, const QImage &actual, QImage &diff)
+{
+    if (expected.size() != actual.size())
+        return QStringLiteral("the window is %1x%2 pixels, the reference %3x%4")
+            .arg(actual.width()).arg(actual.height()).arg(expected.width()).arg(expected.height());
+    diff = expected.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    QPainter(&diff).fillRect(diff.rect(), QColor(255, 255, 255, 170));
+    qsizetype shaded = 0;
+    qsizetype different = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            const int d = channelDifference(expected.pixel(x, y), actual.pixel(x, y));
+            if (d > shadeTolerance) {
+                ++different;
+                diff.setPixel(x, y, qRgb(255, 0, 0));
+            } else if (d > sameTolerance) {
+                ++shaded;
+                diff.setPixel(x, y, qRgb(255, 160, 0));
+            }
+        }
+    }
+    const auto allowed = qsizetype(shadedShare * double(actual.width()) * actual.height());
+    if (different == 0 && shaded <= allowed)
+        return {};
+    return QStringLiteral("%1 pixels differ, %2 more are a shade off (%3 of those allowed)")
+        .arg(different).arg(shaded).arg(allowed);
+}
+
+// Compares a rendered window with tests/ui/reference/<name>.png; with
+// CORVELLA_UPDATE_REFERENCE=1 it writes the picture there instead.
+void verifyLooksLike(const QImage &shown, const QString &name)
+{
+    QVERIFY2(!shown.isNull(), qPrintable(name + QStringLiteral(": nothing was shown")));
+    const QImage actual = shown.convertToFormat(QImage::Format_RGB32);
+    const QString reference = QStringLiteral(CORVELLA_REFERENCE_DIR "/%1.png").arg(name);
+    if (updatingReferences()) {
+        QVERIFY2(actual.save(reference), qPrintable(reference));
+        qInfo("wrote %s", qPrintable(reference));
+        return;
+    }
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(!expected.isNull(), qPrintable(QStringLiteral("no reference picture %1").arg(reference)));
+    QImage diff;
+    const QString problem = difference(expected, actual, diff);
+    if (problem.isEmpty())
+        return;
+    const QDir failures(QStringLiteral(CORVELLA_REFERENCE_FAILURES));
+    failures.mkpath(QStringLiteral("."));
+    const QString actualPath = failures.filePath(name + QStringLiteral("-actual.png"));
+    const QString diffPath = failures.filePath(name + QStringLiteral("-diff.png"));
+    actual.save(actualPath);
+    if (!diff.isNull())
+        diff.save(diffPath);
+    QFAIL(qPrintable(QStringLiteral("%1 does not look like its reference: %2\n   reference: %3\n   actual:    %4\n"
+                                    "   diff:      %5")
+                         .arg(name, problem, reference, actualPath, diff.isNull() ? QStringLiteral("-") : diffPath)));
+}
+
+// Runs `open`, pictures the modal dialog it shows once that is active, and
+// closes it with done(). Gives up after five seconds, so that no test hangs.
+QImage pictureOfModal(const std::function<void()> &open)
+{
+    QImage picture;
+    QElapsedTimer waited;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        const bool ready = dialog && dialog->isVisible() && dialog->isActiveWindow();
+        if (!ready && waited.elapsed() < 5000)
+            return;
+        poll.stop();
+        if (ready)
+            picture = dialog->grab().toImage();
+        if (dialog)
+            dialog->done(QDialog::Accepted);
+    });
+    waited.start();
+    poll.start();
+    open();
+    // A flow that shows its dialog later than open() returns is waited for;
+    // a dialog that never comes leaves the picture empty.
+    static_cast<void>(QTest::qWaitFor([&poll] { return !poll.isActive(); }, 6000));
+    return picture;
+}
+
+enum class MainState { Cover, FullBrandBanner, Beginner, Intermediate, Expert, WaitPanel, FileMenu, HelpMenu };
+
+// One run with the main window shown and active, a level chosen once.
+struct ShownMainWindow : TestRun
+{
+    std::unique_ptr<MainWindow> main;
+
+    bool show()
+    {
+        test.setLevelChosen(true);
+        main = std::make_unique<MainWindow>(context);
+        main->show();
+        return QTest::qWaitForWindowActive(main.get());
+    }
+    // The offscreen platform hands the activation back after a dialog only when asked.
+    bool reactivate()
+    {
+        main->activateWindow();
+        return QTest::qWaitForWindowActive(main.get());
+    }
+    QImage pictureOfMenu(QMenu *menu)
+    {
+        main->menuBar()->setActiveAction(menu->menuAction());
+        if (!QTest::qWaitForWindowExposed(menu))
+            return {};
+        const QImage picture = menu->grab().toImage();
+        menu->close();
+        return picture;
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(MainState)
+
+// Every window state as the user sees it (offscreen, with DejaVu Sans only),
+// compared with its picture in tests/ui/reference/. When a look changes on
+// purpose, tools/update-reference-images.sh draws the pictures anew; review
+// them before committing.
+class tst_ReferenceImages : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Before the application exists: the font set is read once.
+    static void initMain() { qputenv("FONTCONFIG_FILE", CORVELLA_REFERENCE_DIR "/fonts.conf"); }
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void mainWindowLooksAsDesigned_data();
+    void mainWindowLooksAsDesigned();
+    void guessShowsTheDrawnSymbolAndItsResult();
+    void levelDialogLooksAsDesigned_data();
+    void levelDialogLooksAsDesigned();
+    void aboutBoxLooksAsDesigned();
+    void exitScreenLooksAsDesigned_data();
+    void exitScreenLooksAsDesigned();
+};
+
+void tst_ReferenceImages::initTestCase()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    // A caret that blinks would be caught in either phase.
+    QApplication::setCursorFlashTime(0);
+    const QStringList families = QFontDatabase::families();
+    QVERIFY2(families.contains(QStringLiteral("DejaVu Sans")) && !families.contains(QStringLiteral("Verdana")),
+             qPrintable(families.join(u',')));
+}
+
+void tst_ReferenceImages::cleanup()
+{
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_ReferenceImages::mainWindowLooksAsDesigned_data()
+{
+    QTest::addColumn<MainState>("state");
+    QTest::newRow("main-window-cover") << MainState::Cover;
+    QTest::newRow("main-window-cover-full-brand-banner") << MainState::FullBrandBanner;
+    QTest::newRow("main-window-beginner") << MainState::Beginner;
+    QTest::newRow("main-window-intermediate") << MainState::Intermediate;
+    QTest::newRow("main-window-expert") << MainState::Expert;
+    QTest::newRow("main-window-wait-panel") << MainState::WaitPanel;
+    QTest::newRow("main-window-file-menu") << MainState::FileMenu;
+    QTest::newRow("main-window-help-menu") << MainState::HelpMenu;
+}
+
+void tst_ReferenceImages::mainWindowLooksAsDesigned()
+{
+    QFETCH(MainState, state);
+    ShownMainWindow run;
+    QVERIFY(run.show());
+    MainWindow &main = *run.main;
+    switch (state) {
+    case MainState::Cover:
+        break;
+    case MainState::FullBrandBanner:
+        main.showBanner(2);
+        break;
+    case MainState::Beginner:
+    case MainState::WaitPanel:
+        main.showLevel(Level::Beginner);
+        break;
+    case MainState::Intermediate:
+        main.showLevel(Level::Intermediate);
+        break;
+    case MainState::Expert:
+        main.showLevel(Level::Expert);
+        break;
+    case MainState::FileMenu:
+        verifyLooksLike(run.pictureOfMenu(main.ui().fileMenu), QString::fromLatin1(QTest::currentDataTag()));
+        return;
+    case MainState::HelpMenu:
+        verifyLooksLike(run.pictureOfMenu(main.ui().helpMenu), QString::fromLatin1(QTest::currentDataTag()));
+        return;
+    }
+    if (state == MainState::WaitPanel) {
+        // As during the pause after a click: on top of the level's panel.
+        main.ui().waitPanel->show();
+        main.ui().waitPanel->raise();
+    }
+    verifyLooksLike(main.grab().toImage(), QString::fromLatin1(QTest::currentDataTag()));
+}
+
+// The hexagram guessed at Expert twice: drawn the first time, the ring the
+// second. The main window keeps the last drawn symbol in its result picture.
+void tst_ReferenceImages::guessShowsTheDrawnSymbolAndItsResult()
+{
+    ShownMainWindow run;
+    QVERIFY(run.show());
+    run.main->showLevel(Level::Expert);
+    run.random.push(ScriptedRandom::forSymbol(9, 10));
+    const QImage right = pictureOfModal([&run] { run.main->guess(Level::Expert, 8); });
+    QVERIFY(run.reactivate());
+    run.random.push(ScriptedRandom::forSymbol(8, 10));
+    const QImage wrong = pictureOfModal([&run] { run.main->guess(Level::Expert, 8); });
+    QVERIFY(run.reactivate());
+    verifyLooksLike(right, QStringLiteral("result-dialog-right"));
+    verifyLooksLike(wrong, QStringLiteral("result-dialog-wrong"));
+    verifyLooksLike(run.main->grab().toImage(), QStringLiteral("main-window-expert-after-a-draw"));
+}
+
+void tst_ReferenceImages::levelDialogLooksAsDesigned_data()
+{
+    QTest::addColumn<bool>("score");
+    QTest::newRow("level-dialog-choice") << false;
+    QTest::newRow("level-dialog-score") << true;
+}
+
+void tst_ReferenceImages::levelDialogLooksAsDesigned()
+{
+    QFETCH(bool, score);
+    ShownMainWindow run;
+    QVERIFY(run.show());
+    recordTally(run.test, Level::Beginner, 1, 3);
+    recordTally(run.test, Level::Intermediate, 4, 12);
+    recordTally(run.test, Level::Expert, 7, 250);
+    const QImage shown = pictureOfModal([&run, score] {
+        if (score)
+            run.main->showScore();
+        else
+            run.main->chooseLevel();
+    });
+    verifyLooksLike(shown, QString::fromLatin1(QTest::currentDataTag()));
+}
+
+void tst_ReferenceImages::aboutBoxLooksAsDesigned()
+{
+    TestRun run;
+    verifyLooksLike(pictureOfModal([&run] { AboutBox::showModal(run.context); }), QStringLiteral("about-box"));
+}
+
+void tst_ReferenceImages::exitScreenLooksAsDesigned_data()
+{
+    QTest::addColumn<bool>("filled");
+    QTest::newRow("exit-screen") << false;
+    QTest::newRow("exit-screen-filled") << true;
+}
+
+void tst_ReferenceImages::exitScreenLooksAsDesigned()
+{
+    QFETCH(bool, filled);
+    TestRun run;
+    run.random.push(0.6f); // the third promotional message
+    const auto screen = std::make_unique<ExitScreen>(run.context);
+    if (filled) {
+        screen->ui().yourNameBox->setText(QStringLiteral("Ann Lee"));
+        screen->ui().yourEmailBox->setText(QStringLiteral("ann@example.org"));
+        screen->ui().friendNameBox->setText(QStringLiteral("Bo Chan"));
+        screen->ui().friendEmailBox->setText(QStringLiteral("bo@example.net"));
+    }
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
+    verifyLooksLike(screen->grab().toImage(), QString::fromLatin1(QTest::currentDataTag()));
+}
+
+QTEST_MAIN(tst_ReferenceImages)
+#include "tst_reference_images.moc"
