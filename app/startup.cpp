@@ -10,13 +10,14 @@
 #include "ui/exit_screen.h"
 #include "ui/main_window.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 void startApplication(AppContext &context)
 {
     // A second instance is refused and ends; the first one is left alone.
     if (context.platform.otherInstanceRunning()) {
-        context.platform.showMessage(QStringLiteral("Application is already running"),
+        context.platform.showMessage(QCoreApplication::translate("Startup", "Application is already running"),
                                      Platform::Buttons::Ok, Platform::Icon::Information);
         shutdownApplication(context);
         return;

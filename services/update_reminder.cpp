@@ -3,6 +3,8 @@
 #include "services/platform.h"
 #include "services/web_links.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString settingsSection = QStringLiteral("Settings");
@@ -138,8 +140,8 @@ void runUpdateReminder(Platform &platform)
         return;
 
     const Platform::Answer answer = platform.showMessage(
-        QStringLiteral("There maybe an update to this software available") + QLatin1Char('\r')
-            + QStringLiteral("Do you want to check for an update?"),
+        QCoreApplication::translate("UpdateReminder", "There maybe an update to this software available")
+            + QLatin1Char('\r') + QCoreApplication::translate("UpdateReminder", "Do you want to check for an update?"),
         Platform::Buttons::YesNo, Platform::Icon::Information);
 
     // Today is stored whatever the answer; the page opens only once it is.

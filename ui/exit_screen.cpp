@@ -94,14 +94,14 @@ bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
     struct Box
     {
         QWidget *box;
-        const QString &placeholder;
+        QString placeholder;
     };
     const Box boxes[] = {
-        {m_ui.yourNameBox, ReferAFriend::yourNamePlaceholder},
-        {m_ui.yourEmailBox, ReferAFriend::yourEmailPlaceholder},
-        {m_ui.yourMessageBox, ReferAFriend::yourMessagePlaceholder},
-        {m_ui.friendNameBox, ReferAFriend::friendNamePlaceholder},
-        {m_ui.friendEmailBox, ReferAFriend::friendEmailPlaceholder},
+        {m_ui.yourNameBox, ReferAFriend::yourNamePlaceholder()},
+        {m_ui.yourEmailBox, ReferAFriend::yourEmailPlaceholder()},
+        {m_ui.yourMessageBox, ReferAFriend::yourMessagePlaceholder()},
+        {m_ui.friendNameBox, ReferAFriend::friendNamePlaceholder()},
+        {m_ui.friendEmailBox, ReferAFriend::friendEmailPlaceholder()},
     };
     const auto found = std::find_if(std::begin(boxes), std::end(boxes),
                                     [watched](const Box &box) { return box.box == watched; });
@@ -123,7 +123,7 @@ bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if ((box == m_ui.yourEmailBox || box == m_ui.friendEmailBox)
             && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
-            m_context.platform.showMessage(QStringLiteral("Email Address Cannot Contain Space"),
+            m_context.platform.showMessage(tr("Email Address Cannot Contain Space"),
                                            Platform::Buttons::Ok, Platform::Icon::Critical);
             box->setFocus();
             return true;

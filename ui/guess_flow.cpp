@@ -3,6 +3,7 @@
 #include "services/app_context.h"
 #include "services/platform.h"
 #include "symboltest/symbol_test.h"
+#include "ui/core_texts.h"
 #include "ui/history_recording.h"
 #include "ui/input_blocker.h"
 #include "ui/main_window.h"
@@ -50,7 +51,7 @@ void GuessFlow::judge()
     if (!drawn.isNull())
         ui.levelResult(level)->setPicture(drawn, symbolName(level, symbol));
     const Outcome outcome = context.test.judgeGuess(level, m_position);
-    ui.outcomeLabel->setText(QString::fromUtf8(outcomeText(outcome)));
+    ui.outcomeLabel->setText(shownOutcomeText(outcome));
     context.test.recordGuess(level, outcome);
     recordInHistory(context, level, m_position, symbol, outcome);
     ui.waitPanel->setVisible(false);

@@ -65,7 +65,7 @@ void LevelDialog::confirmLevel()
     } else if (m_ui.expertOption->isChecked()) {
         emit levelChosen(Level::Expert);
     } else {
-        m_context.platform.showMessage(QStringLiteral("Please Select An option"), Platform::Buttons::Ok,
+        m_context.platform.showMessage(tr("Please Select An option"), Platform::Buttons::Ok,
                                        Platform::Icon::Critical);
     }
     dismiss();

@@ -3,9 +3,9 @@
 #include "services/app_context.h"
 #include "services/web_links.h"
 #include "services/window_registry.h"
-#include "symboltest/score_report.h"
 #include "symboltest/symbol_test.h"
 #include "ui/about_box.h"
+#include "ui/core_texts.h"
 #include "ui/exit_screen.h"
 #include "ui/guess_flow.h"
 #include "ui/level_dialog.h"
@@ -146,7 +146,7 @@ void MainWindow::guess(Level level, int position)
 
 void MainWindow::showScore()
 {
-    const QString report = QString::fromStdString(scoreReport(m_context.test));
+    const QString report = shownScoreReport(m_context.test);
     LevelDialog *dialog = levelDialog();
     QPlainTextEdit *box = dialog->ui().scoreBox;
     // The box shows CR LF line breaks as plain line breaks; setting the same

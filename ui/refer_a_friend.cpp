@@ -4,9 +4,35 @@
 #include "services/web_links.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace ReferAFriend {
+
+QString yourNamePlaceholder()
+{
+    return QCoreApplication::translate("ExitScreen", "Your Name");
+}
+
+QString yourEmailPlaceholder()
+{
+    return QCoreApplication::translate("ExitScreen", "Your Email Address");
+}
+
+QString yourMessagePlaceholder()
+{
+    return QCoreApplication::translate("ExitScreen", "Your Message");
+}
+
+QString friendNamePlaceholder()
+{
+    return QCoreApplication::translate("ExitScreen", "Friend's Name");
+}
+
+QString friendEmailPlaceholder()
+{
+    return QCoreApplication::translate("ExitScreen", "Friend's Email Address");
+}
 
 QString trimBlanks(const QString &text)
 {
@@ -24,11 +50,11 @@ QString emailCheckFailure(const QString &yourEmail, const QString &friendEmail)
     const QString mine = trimBlanks(yourEmail);
     const QString friends = trimBlanks(friendEmail);
     if (mine == friends)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return QCoreApplication::translate("ExitScreen", "Please Enter Distinct Email Addresses");
     if (!mine.contains(QLatin1Char('@')) || !friends.contains(QLatin1Char('@')))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("ExitScreen", "Please Enter Proper Email Address");
     if (!mine.contains(QLatin1Char('.')) || !friends.contains(QLatin1Char('.')))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("ExitScreen", "Please Enter Proper Email Address");
     return {};
 }
 
@@ -37,20 +63,22 @@ QString fieldCheckFailure(const Fields &fields)
     struct Check
     {
         const QString &value;
-        const QString &placeholder;
+        QString placeholder;
         const char *message;
     };
     const Check checks[] = {
-        {fields.yourName, yourNamePlaceholder, "Please Enter Your Name"},
-        {fields.yourEmail, yourEmailPlaceholder, "Please Enter Your Email"},
-        {fields.yourMessage, yourMessagePlaceholder, "Please Enter Your Message"},
-        {fields.friendName, friendNamePlaceholder, "Please Enter Your Friend's Name"},
-        {fields.friendEmail, friendEmailPlaceholder, "Please Enter Your Friend's Email"},
+        {fields.yourName, yourNamePlaceholder(), QT_TRANSLATE_NOOP("ExitScreen", "Please Enter Your Name")},
+        {fields.yourEmail, yourEmailPlaceholder(), QT_TRANSLATE_NOOP("ExitScreen", "Please Enter Your Email")},
+        {fields.yourMessage, yourMessagePlaceholder(), QT_TRANSLATE_NOOP("ExitScreen", "Please Enter Your Message")},
+        {fields.friendName, friendNamePlaceholder(),
+         QT_TRANSLATE_NOOP("ExitScreen", "Please Enter Your Friend's Name")},
+        {fields.friendEmail, friendEmailPlaceholder(),
+         QT_TRANSLATE_NOOP("ExitScreen", "Please Enter Your Friend's Email")},
     };
     for (const Check &check : checks) {
         const QString trimmed = trimBlanks(check.value);
         if (trimmed.isEmpty() || trimmed == check.placeholder)
-            return QString::fromLatin1(check.message);
+            return QCoreApplication::translate("ExitScreen", check.message);
     }
     return {};
 }

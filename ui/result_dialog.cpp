@@ -2,6 +2,7 @@
 
 #include "services/app_context.h"
 #include "services/window_registry.h"
+#include "ui/core_texts.h"
 #include "ui/layouts/design.h"
 
 #include <QLabel>
@@ -19,6 +20,6 @@ ResultDialog::ResultDialog(AppContext &context, QWidget *parent)
 void ResultDialog::setMessage(Outcome outcome)
 {
     const Rgb colour = messageColour(outcome);
-    m_ui.messageLabel->setText(QString::fromUtf8(resultMessage(outcome)));
+    m_ui.messageLabel->setText(shownResultMessage(outcome));
     Design::setForeground(m_ui.messageLabel, QColor(colour.red, colour.green, colour.blue));
 }

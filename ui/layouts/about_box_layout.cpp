@@ -58,7 +58,7 @@ void AboutBox::setupUi(QDialog *dialog)
     Design::setBackground(iconBox, Design::designPalette().color(QPalette::Base));
     place(iconBox, 150, 150, 510, 510);
 
-    okButton = new QPushButton(QStringLiteral("&OK"), dialog);
+    okButton = new QPushButton(tr("&OK"), dialog);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setFont(Design::font(8.25, true));
     okButton->setDefault(true);
@@ -67,15 +67,15 @@ void AboutBox::setupUi(QDialog *dialog)
     place(okButton, 4650, 3600, 1260, 345);
 
     homePageLink = makeLabel<LinkButton>(dialog, "homePageLink",
-                                         QStringLiteral("Click here to visit %1 today").arg(Design::siteCaption()),
+                                         tr("Click here to visit %1 today").arg(Design::siteCaption()),
                                          Design::font(8.25, true, true));
     place(homePageLink, 1320, 2160, 4650, 195);
 
     // Wider than the window: its right edge is clipped.
     fullBrandOffer = makeLabel<QLabel>(dialog, "fullBrandOffer",
-                                       QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                                      "business and make money online. Get this software "
-                                                      "fully branded for your website."),
+                                       tr("Home Business Opportunity. Start your own Internet "
+                                          "business and make money online. Get this software "
+                                          "fully branded for your website."),
                                        Design::font(8.25, true));
     place(fullBrandOffer, 150, 2520, 6165, 675);
     // Its text wraps within the part left of the window's edge, so that no
@@ -83,7 +83,7 @@ void AboutBox::setupUi(QDialog *dialog)
     fullBrandOffer->setContentsMargins(0, 0, fullBrandOffer->geometry().right() + 1 - dialog->width(), 0);
 
     fullBrandLink = makeLabel<LinkButton>(dialog, "fullBrandLink",
-                                          QStringLiteral(" Click here for more details."),
+                                          tr(" Click here for more details."),
                                           Design::font(8.25, true, true));
     place(fullBrandLink, 3240, 3180, 2730, 195);
 
@@ -103,12 +103,12 @@ void AboutBox::setupUi(QDialog *dialog)
 
     descriptionLabel = makeLabel<QLabel>(
         dialog, "descriptionLabel",
-        AppInfo::name()
-            + QStringLiteral(" is a simple and effective software that aims to help people "
-                             "improve their psychic abilities. Everyone is born with intuition but "
-                             "may not be aware of it to be able to exercise this ability. Using "
-                             "this software will help a person know his inner self better and "
-                             "help people. It comes to you from Quendrel Softwares."),
+        tr("%1 is a simple and effective software that aims to help people "
+           "improve their psychic abilities. Everyone is born with intuition but "
+           "may not be aware of it to be able to exercise this ability. Using "
+           "this software will help a person know his inner self better and "
+           "help people. It comes to you from Quendrel Softwares.")
+            .arg(AppInfo::name()),
         Design::font(8.25));
     place(descriptionLabel, 210, 840, 5745, 1215);
 

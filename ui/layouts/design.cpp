@@ -1,6 +1,7 @@
 #include "ui/layouts/design.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QPalette>
 #include <QStyle>
@@ -110,25 +111,24 @@ QString siteCaption()
 
 QString forumPromotion()
 {
-    return QStringLiteral("Join the friendly Quendrel forum! Share your psychic experiences. "
-                          "Visit %1/forum today.")
+    return QCoreApplication::translate("Branding", "Join the friendly Quendrel forum! Share your psychic experiences. "
+                                                   "Visit %1/forum today.")
         .arg(siteCaption());
 }
 
 QString coBrandCaption()
 {
-    return labelCaption(
-        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
-                       "your site. Put your site's name &&  link here. See ")
-        + QStringLiteral("\"Help\"")
-        + QStringLiteral(" for details.    Click Here for more info on co-branding."));
+    return labelCaption(QCoreApplication::translate(
+        "Branding", "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+                    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on co-branding."));
 }
 
 QString fullBrandCaption()
 {
-    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                          "money online. Get this software fully branded for your website. "
-                          "Click here for more details.");
+    return QCoreApplication::translate("Branding",
+                                       "Home Business Opportunity. Start your own Internet business and make "
+                                       "money online. Get this software fully branded for your website. "
+                                       "Click here for more details.");
 }
 
 } // namespace Design

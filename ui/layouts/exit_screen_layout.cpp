@@ -3,10 +3,12 @@
 #include "services/app_info.h"
 #include "ui/layouts/design.h"
 #include "ui/layouts/placement.h"
+#include "ui/refer_a_friend.h"
 #include "ui/symbol_pictures.h"
 #include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -65,7 +67,8 @@ void condenseToFit(QWidget *widget, const QString &caption)
 
 QString appealOfOtherPrograms()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "ExitScreen",
         "Quendrel Softwares makes simple, fun and informative programs about astrology, "
         "psychic abilities, tarot, numerology and the occult. Read your horoscope, test "
         "your intuition, draw the tarot cards or find the hidden meaning of your numbers, "
@@ -96,12 +99,12 @@ void ExitScreen::setupUi(QWidget *window)
     Design::setBackground(window, Qt::white);
 
     // The navy column on the right: the maker's other programs.
-    downloadFrame = makeNavyFrame(window, "downloadFrame", QStringLiteral("Download Quendrel Softwares"));
+    downloadFrame = makeNavyFrame(window, "downloadFrame", tr("Download Quendrel Softwares"));
     place(downloadFrame, 7320, 120, 3735, 4575);
 
     catalogueLink = new LinkButton(downloadFrame);
     catalogueLink->setObjectName(QStringLiteral("catalogueLink"));
-    catalogueLink->setText(QStringLiteral("Click Here To Visit Quendrel Softwares"));
+    catalogueLink->setText(tr("Click Here To Visit Quendrel Softwares"));
     catalogueLink->setFont(Design::font(9, true, true));
     Design::setForeground(catalogueLink, QColor(255, 255, 0));
     Design::makeTransparent(catalogueLink);
@@ -118,7 +121,7 @@ void ExitScreen::setupUi(QWidget *window)
     place(otherProgramsText, 120, 360, 3495, 3855);
 
     // The refer-a-friend form along the bottom.
-    referFrame = makeNavyFrame(window, "referFrame", QStringLiteral("Refer A Friend"));
+    referFrame = makeNavyFrame(window, "referFrame", tr("Refer A Friend"));
     place(referFrame, 120, 3240, 7065, 1455);
 
     // Below the frame's bottom edge and outside the client area: never seen,
@@ -126,7 +129,7 @@ void ExitScreen::setupUi(QWidget *window)
     yourMessageBox = new QPlainTextEdit(referFrame);
     yourMessageBox->setObjectName(QStringLiteral("yourMessageBox"));
     yourMessageBox->setFont(window->font());
-    yourMessageBox->setPlainText(QStringLiteral("Your Message\r\n"));
+    yourMessageBox->setPlainText(tr("Your Message\r\n"));
     Design::setBackground(yourMessageBox, Qt::white);
     Design::setForeground(yourMessageBox, Qt::black);
     // Tab moves on to the next control, as in any text box of the program.
@@ -137,30 +140,30 @@ void ExitScreen::setupUi(QWidget *window)
     yourMessageBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     place(yourMessageBox, 4800, 3600, 1815, 495);
 
-    friendNameBox = makeTextBox(referFrame, "friendNameBox", QStringLiteral("Friend's Name"));
+    friendNameBox = makeTextBox(referFrame, "friendNameBox", ReferAFriend::friendNamePlaceholder());
     place(friendNameBox, 85, 720, 3375, 285);
     friendEmailBox =
-        makeTextBox(referFrame, "friendEmailBox", QStringLiteral("Friend's Email Address"));
+        makeTextBox(referFrame, "friendEmailBox", ReferAFriend::friendEmailPlaceholder());
     place(friendEmailBox, 3600, 720, 3375, 285);
-    yourEmailBox = makeTextBox(referFrame, "yourEmailBox", QStringLiteral("Your Email Address"));
+    yourEmailBox = makeTextBox(referFrame, "yourEmailBox", ReferAFriend::yourEmailPlaceholder());
     place(yourEmailBox, 3600, 360, 3375, 285);
 
-    referButton = new QPushButton(QStringLiteral("Refer A Friend &Now"), referFrame);
+    referButton = new QPushButton(tr("Refer A Friend &Now"), referFrame);
     referButton->setObjectName(QStringLiteral("referButton"));
     referButton->setFont(Design::font(8.25, true));
     Design::setForeground(referButton, Qt::black);
     place(referButton, 1920, 1080, 3375, 285);
 
-    yourNameBox = makeTextBox(referFrame, "yourNameBox", QStringLiteral("Your Name"));
+    yourNameBox = makeTextBox(referFrame, "yourNameBox", ReferAFriend::yourNamePlaceholder());
     place(yourNameBox, 85, 360, 3375, 285);
 
-    exitButton = new QPushButton(QStringLiteral("E&xit"), window);
+    exitButton = new QPushButton(tr("E&xit"), window);
     exitButton->setObjectName(QStringLiteral("exitButton"));
     place(exitButton, 6000, 2760, 1245, 375);
 
     // A check box drawn as a push button that stays down while ticked.
     visitSiteButton = new QPushButton(
-        QStringLiteral("Click Here To Visit %1 Now").arg(Design::siteCaption()), window);
+        tr("Click Here To Visit %1 Now").arg(Design::siteCaption()), window);
     visitSiteButton->setObjectName(QStringLiteral("visitSiteButton"));
     visitSiteButton->setCheckable(true);
     visitSiteButton->setFont(Design::font(14.25));
@@ -211,24 +214,28 @@ QString promotionalMessage(int n)
 {
     switch (n) {
     case 0:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "ExitScreen",
             "Please help us to maintain and develop our free programs: just visit our discussion "
             "web site %1/forum regularly and take part in the discussions. Your "
             "visits and your posts will keep all of our programs alive.")
             .arg(Design::siteCaption());
     case 1:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "ExitScreen",
             "Help Quendrel Softwares maintain and develop this program! Visit our discussion web "
             "site %1/forum regularly and take part in the discussions. Each "
             "visit helps us keep on improving our software.")
             .arg(Design::siteCaption());
     case 2:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "ExitScreen",
             "You can help us maintain and develop our programs simply by visiting our discussion "
             "web site, %1/forum, on a regular basis. Thank you so much!")
             .arg(Design::siteCaption());
     case 3:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "ExitScreen",
             "Enjoyed this program? Help us maintain and develop it further: visit our discussion "
             "web site %1/forum regularly and take part in the discussions. "
             "Thank you for your kind support!")

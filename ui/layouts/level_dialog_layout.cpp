@@ -66,7 +66,7 @@ QRadioButton *makeOption(QWidget *parent, const char *name, const QString &capti
 
 QPushButton *makeOkButton(QWidget *parent, const char *name)
 {
-    auto *button = new QPushButton(QStringLiteral("&OK"), parent);
+    auto *button = new QPushButton(QCoreApplication::translate("LevelDialog", "&OK"), parent);
     button->setObjectName(QLatin1String(name));
     button->setFont(Design::font(8.25, true));
     Design::makeGreyButton(button);
@@ -124,22 +124,22 @@ void LevelDialog::setupUi(QDialog *dialog)
     Design::setBackground(levelPanel, Design::dialogPink);
     Design::addPage(pageStack, levelPanel);
 
-    levelGroup = new QGroupBox(QStringLiteral("Select an Option"), levelPanel);
+    levelGroup = new QGroupBox(tr("Select an Option"), levelPanel);
     levelGroup->setObjectName(QStringLiteral("levelGroup"));
     levelGroup->setFont(Design::font(8.25, true));
     Design::setBackground(levelGroup, Design::panelPink);
     place(levelGroup, 360, 720, 4335, 1455);
     // Siblings in one group box: Qt makes them one exclusive group.
-    expertOption = makeOption(levelGroup, "expertOption", QStringLiteral("Expert"), 960);
-    intermediateOption = makeOption(levelGroup, "intermediateOption", QStringLiteral("Intermediate"), 600);
-    beginnerOption = makeOption(levelGroup, "beginnerOption", QStringLiteral("Beginner"), 240);
+    expertOption = makeOption(levelGroup, "expertOption", tr("Expert"), 960);
+    intermediateOption = makeOption(levelGroup, "intermediateOption", tr("Intermediate"), 600);
+    beginnerOption = makeOption(levelGroup, "beginnerOption", tr("Beginner"), 240);
     beginnerOption->setChecked(true);
 
     okButton = makeOkButton(levelPanel, "okButton");
     place(okButton, 360, 2280, 4335, 495);
 
     invitationLabel = new QLabel(
-        QStringLiteral("Improve your Psychic Abilities by taking the ") + AppInfo::name() + QStringLiteral(" Software"),
+        tr("Improve your Psychic Abilities by taking the %1 Software").arg(AppInfo::name()),
         levelPanel);
     invitationLabel->setObjectName(QStringLiteral("invitationLabel"));
     invitationLabel->setFont(Design::font(8.25, true));
@@ -154,7 +154,7 @@ void LevelDialog::setupUi(QDialog *dialog)
     Design::setBackground(scorePage, Design::dialogPink);
     Design::addPage(pageStack, scorePage);
 
-    scorePanel = new QGroupBox(QStringLiteral("Score"), scorePage);
+    scorePanel = new QGroupBox(tr("Score"), scorePage);
     scorePanel->setObjectName(QStringLiteral("scorePanel"));
     scorePanel->setFont(Design::font(8.25, true));
     Design::setBackground(scorePanel, Design::dialogPink);

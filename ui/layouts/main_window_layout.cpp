@@ -58,7 +58,7 @@ QFrame *flatFrame(QWidget *parent, const char *name, const QColor &background)
 // A "Result" frame: three-dimensional border with its caption in 8.25 bold.
 QGroupBox *resultFrame(QWidget *parent, const char *name)
 {
-    auto *frame = new QGroupBox(QStringLiteral("Result"), parent);
+    auto *frame = new QGroupBox(QCoreApplication::translate("MainWindow", "Result"), parent);
     frame->setObjectName(QLatin1String(name));
     frame->setFont(Design::font(8.25, true));
     Design::setBackground(frame, Design::panelPink);
@@ -100,7 +100,7 @@ LinkButton *link(QWidget *parent, const char *name, const QString &caption, Qt::
 
 QLabel *hintLabel(QWidget *panel, const char *name)
 {
-    QLabel *hint = label(panel, name, QStringLiteral("Think Deeply and Click On a Symbol"));
+    QLabel *hint = label(panel, name, QCoreApplication::translate("MainWindow", "Think Deeply and Click On a Symbol"));
     hint->setFont(Design::font(8.25, true));
     hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Design::makeTransparent(hint);
@@ -130,7 +130,7 @@ QPushButton *greyButton(QWidget *parent, const char *name, const QString &captio
 
 QPushButton *scoreButton(QWidget *panel, const char *name, int left, int width)
 {
-    QPushButton *button = greyButton(panel, name, QStringLiteral("&Score"));
+    QPushButton *button = greyButton(panel, name, QCoreApplication::translate("MainWindow", "&Score"));
     Design::place(button, left, 5040, width, 495);
     return button;
 }
@@ -314,9 +314,9 @@ void MainWindow::setupUi(QMainWindow *window)
     Design::place(brandStack, 120, 240, 6945, 615);
     coBrandLink = brandingLink(brandStack, "coBrandLink", Design::coBrandCaption());
     fullBrandLink = brandingLink(brandStack, "fullBrandLink", Design::fullBrandCaption());
-    backButton = greyButton(bottomBar, "backButton", QStringLiteral("&Back"));
+    backButton = greyButton(bottomBar, "backButton", tr("&Back"));
     Design::place(backButton, 7200, 280, 1095, 375);
-    exitButton = greyButton(bottomBar, "exitButton", QStringLiteral("&Exit"));
+    exitButton = greyButton(bottomBar, "exitButton", tr("&Exit"));
     Design::place(exitButton, 8400, 280, 975, 375);
 
     // Top banner: the forum promotion reaches below the banner and is clipped.
@@ -333,14 +333,14 @@ void MainWindow::setupUi(QMainWindow *window)
     waitPanel->setObjectName(QStringLiteral("waitPanel"));
     Design::setBackground(waitPanel, Qt::black);
     Design::place(waitPanel, 1860, 1440, 5775, 840);
-    waitTitle = label(waitPanel, "waitTitle", QStringLiteral("Please Wait ..."));
+    waitTitle = label(waitPanel, "waitTitle", tr("Please Wait ..."));
     waitTitle->setFont(Design::font(14.25, true));
     Design::setBackground(waitTitle, Qt::black);
     Design::setForeground(waitTitle, Design::magenta);
     Design::place(waitTitle, 60, 60, 5175, 465);
     // 30 twips wider than the panel: its magenta band fills the panel's lower part.
     waitMessage = label(waitPanel, "waitMessage",
-                        AppInfo::name() + QStringLiteral(" is generating the Result for You......."));
+                        tr("%1 is generating the Result for You.......").arg(AppInfo::name()));
     waitMessage->setFont(Design::font(9.75));
     Design::setBackground(waitMessage, Design::magenta);
     Design::setForeground(waitMessage, Qt::black);
@@ -394,28 +394,28 @@ void MainWindow::setupMenu(QMainWindow *window)
         return action;
     };
 
-    fileMenu = bar->addMenu(QStringLiteral("&File"));
+    fileMenu = bar->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    scoreAction = entry(fileMenu, "scoreAction", QStringLiteral("Score..."), QKeySequence(Qt::CTRL | Qt::Key_S));
-    statisticsAction = entry(fileMenu, "statisticsAction", QCoreApplication::translate("MainWindow", "S&tatistics..."),
+    scoreAction = entry(fileMenu, "scoreAction", tr("Score..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    statisticsAction = entry(fileMenu, "statisticsAction", tr("S&tatistics..."),
                              QKeySequence(Qt::CTRL | Qt::Key_T));
-    levelAction = entry(fileMenu, "levelAction", QStringLiteral("Level of Difficulty..."),
+    levelAction = entry(fileMenu, "levelAction", tr("Level of Difficulty..."),
                         QKeySequence(Qt::CTRL | Qt::Key_D));
-    exitAction = entry(fileMenu, "exitAction", QStringLiteral("E&xit"));
+    exitAction = entry(fileMenu, "exitAction", tr("E&xit"));
 
-    helpMenu = bar->addMenu(QStringLiteral("&Help"));
+    helpMenu = bar->addMenu(tr("&Help"));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    onlineHelpAction = entry(helpMenu, "onlineHelpAction", QStringLiteral("&Online Help"));
-    visitSiteAction = entry(helpMenu, "visitSiteAction", QStringLiteral("&Visit Us Online"));
+    onlineHelpAction = entry(helpMenu, "onlineHelpAction", tr("&Online Help"));
+    visitSiteAction = entry(helpMenu, "visitSiteAction", tr("&Visit Us Online"));
     pagesSeparator = separator(helpMenu, "pagesSeparator");
-    updateAction = entry(helpMenu, "updateAction", QStringLiteral("Check for Software &Update"));
+    updateAction = entry(helpMenu, "updateAction", tr("Check for Software &Update"));
     aboutSeparator = separator(helpMenu, "aboutSeparator");
-    aboutAction = entry(helpMenu, "aboutAction", QStringLiteral("&About Software"));
+    aboutAction = entry(helpMenu, "aboutAction", tr("&About Software"));
 
     // Entries of the menu bar itself act when clicked; they have no drop-down.
-    donateAction = bar->addAction(QStringLiteral("&Donate"));
+    donateAction = bar->addAction(tr("&Donate"));
     donateAction->setObjectName(QStringLiteral("donateAction"));
-    makeMoneyAction = bar->addAction(QStringLiteral("Make Money &Online"));
+    makeMoneyAction = bar->addAction(tr("Make Money &Online"));
     makeMoneyAction->setObjectName(QStringLiteral("makeMoneyAction"));
     // Switched off in the design and never switched on: shown greyed out, so
     // the offer is visible but can't be chosen.

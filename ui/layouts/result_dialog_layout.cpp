@@ -29,7 +29,7 @@ void ResultDialog::setupUi(QDialog *dialog)
     Design::setBackground(resultPanel, Design::dialogPink);
     Design::place(resultPanel, 0, 0, 4695, 1700);
 
-    tryAgainButton = new QPushButton(QStringLiteral("TRY AGAIN"), resultPanel);
+    tryAgainButton = new QPushButton(tr("TRY AGAIN"), resultPanel);
     tryAgainButton->setObjectName(QStringLiteral("tryAgainButton"));
     tryAgainButton->setFont(Design::font(9.75, true));
     Design::makeGreyButton(tryAgainButton);

@@ -11,6 +11,8 @@ struct Rgb
     friend bool operator==(const Rgb &, const Rgb &) = default;
 };
 
+// The program's English; the windows show these texts translated, under the
+// contexts "Outcome" and "ResultDialog".
 const char *outcomeText(Outcome outcome);
 const char *resultMessage(Outcome outcome);
 Rgb messageColour(Outcome outcome);

@@ -8,11 +8,13 @@ class Platform;
 // and the request address it opens.
 namespace ReferAFriend {
 
-inline const QString yourNamePlaceholder = QStringLiteral("Your Name");
-inline const QString yourEmailPlaceholder = QStringLiteral("Your Email Address");
-inline const QString yourMessagePlaceholder = QStringLiteral("Your Message");
-inline const QString friendNamePlaceholder = QStringLiteral("Friend's Name");
-inline const QString friendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+// In the user's language: a box is empty while it holds the placeholder of
+// the language it is shown in.
+QString yourNamePlaceholder();
+QString yourEmailPlaceholder();
+QString yourMessagePlaceholder();
+QString friendNamePlaceholder();
+QString friendEmailPlaceholder();
 
 // Removes leading and trailing blanks (the space character only; tabs and
 // line breaks stay).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class LinkButton;
 class PictureBox;
 class QDialog;
@@ -12,6 +14,9 @@ namespace Ui {
 // The design of the about box.
 struct AboutBox
 {
+    Q_DECLARE_TR_FUNCTIONS(AboutBox)
+
+public:
     PictureBox *iconBox = nullptr;
     QPushButton *okButton = nullptr;
     LinkButton *homePageLink = nullptr;

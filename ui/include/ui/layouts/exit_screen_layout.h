@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class LinkButton;
@@ -16,6 +17,9 @@ namespace Ui {
 // The design of the exit screen with its refer-a-friend form.
 struct ExitScreen
 {
+    Q_DECLARE_TR_FUNCTIONS(ExitScreen)
+
+public:
     QGroupBox *downloadFrame = nullptr;
     LinkButton *catalogueLink = nullptr;
     QLabel *otherProgramsText = nullptr;

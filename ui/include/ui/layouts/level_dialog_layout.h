@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class LinkButton;
 class QDialog;
 class QFrame;
@@ -17,6 +19,9 @@ namespace Ui {
 // two branding offers, of which the dialog shows the full-branding one.
 struct LevelDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(LevelDialog)
+
+public:
     QFrame *brandBar = nullptr;
     QStackedWidget *brandStack = nullptr;
     LinkButton *fullBrandLink = nullptr;

@@ -2,6 +2,8 @@
 
 #include "ui/symbol_pictures.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 class LinkButton;
@@ -31,6 +33,9 @@ namespace Ui {
 // picture after its symbol.
 struct MainWindow
 {
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
     QWidget *clientArea = nullptr; // the central widget, 633 x 481 px
 
     QFrame *waitPanel = nullptr; // hidden at creation
