@@ -2,11 +2,13 @@
 #include "services/app_info.h"
 #include "services/qt_platform.h"
 #include "app/startup.h"
+#include "app/translation.h"
 #include "services/window_registry.h"
 #include "symboltest/random_source.h"
 #include "symboltest/symbol_test.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -18,6 +20,8 @@ int main(int argc, char *argv[])
     // The program ends only through its shutdown, never because its last
     // window closed.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Before any window exists, so that every window is built in German.
+    installTranslation(application, QLocale::system());
 
     SymbolTest test;
     ClockSeededRandom random;

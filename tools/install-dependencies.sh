@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    # lupdate and lrelease, and the LinguistTools CMake package for
+    # qt_add_translations; Qt's own German for the German translation
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     # Qt's SQLite driver, loaded at run time by the guess history
     libqt6sql6-sqlite
     fonts-dejavu-core
