@@ -1,0 +1,336 @@
+#include "fakes/tallies.h"
+#include "fakes/test_run.h"
+
+#include "app/translation.h"
+#include "services/web_links.h"
+#include "ui/about_box.h"
+#include "ui/core_texts.h"
+#include "ui/exit_screen.h"
+#include "ui/level_dialog.h"
+#include "ui/main_window.h"
+#include "ui/refer_a_friend.h"
+#include "ui/result_dialog.h"
+#include "ui/statistics_window.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <QTest>
+#include <QTranslator>
+#include <QUrlQuery>
+
+#include <memory>
+
+namespace {
+
+enum class Language { English, German };
+enum class Window { Main, LevelChoice, Score, ResultRight, ResultWrong, About, Exit, Statistics };
+
+// The program in German for as long as it lives, as a German desktop gets it.
+struct InLanguage
+{
+    explicit InLanguage(Language language)
+    {
+        if (language == Language::German)
+            installed = installTranslation(*QCoreApplication::instance(), QLocale(QLocale::German, QLocale::Germany));
+    }
+    ~InLanguage() { qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>()); }
+    bool installed = false;
+};
+
+std::unique_ptr<QWidget> makeWindow(Window kind, TestRun &run)
+{
+    switch (kind) {
+    case Window::Main: {
+        run.test.setLevelChosen(true);
+        auto main = std::make_unique<MainWindow>(run.context);
+        main->ui().waitPanel->show();
+        return main;
+    }
+    case Window::LevelChoice:
+        return std::make_unique<LevelDialog>(run.context);
+    case Window::Score: {
+        // Counts of a long evening's test.
+        for (Level level : AllLevels)
+            recordTally(run.test, level, 120, 1000);
+        auto dialog = std::make_unique<LevelDialog>(run.context);
+        dialog->ui().scoreBox->setPlainText(shownScoreReport(run.test));
+        dialog->showScoreView();
+        return dialog;
+    }
+    case Window::ResultRight:
+    case Window::ResultWrong: {
+        auto result = std::make_unique<ResultDialog>(run.context);
+        result->setMessage(kind == Window::ResultRight ? Outcome::Right : Outcome::Wrong);
+        return result;
+    }
+    case Window::About:
+        return std::make_unique<AboutBox>(run.context);
+    case Window::Exit:
+        return std::make_unique<ExitScreen>(run.context);
+    case Window::Statistics:
+        return std::make_unique<StatisticsWindow>(run.context);
+    }
+    return nullptr;
+}
+
+// The part of the control that its containers leave on the screen.
+QRect seenPart(const QWidget *control)
+{
+    QRect seen = control->rect();
+    for (const QWidget *outer = control->parentWidget(); outer && !control->isWindow(); outer = outer->parentWidget()) {
+        seen &= QRect(control->mapFrom(outer, QPoint(0, 0)), outer->size());
+        if (outer->isWindow())
+            break;
+    }
+    return seen;
+}
+
+// Why the control's caption does not fit the part of it the user sees, by
+// the control's own font; empty when it fits.
+QString misfit(const QWidget *control)
+{
+    const QFontMetrics metrics(control->font());
+    const QRect seen = seenPart(control);
+    QString caption;
+    QSize needed;
+    QSize room = seen.size();
+    if (auto *button = qobject_cast<const QPushButton *>(control)) {
+        caption = button->text();
+        caption.remove(QRegularExpression(QStringLiteral("&(?=.)")));
+        needed = QSize(metrics.horizontalAdvance(caption) + 8, metrics.height());
+    } else if (auto *option = qobject_cast<const QRadioButton *>(control)) {
+        caption = option->text();
+        needed = option->sizeHint();
+    } else if (auto *group = qobject_cast<const QGroupBox *>(control)) {
+        // From where the style puts the caption up to the box's right border.
+        caption = group->title();
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = caption;
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect title = group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+        needed = QSize(title.left() + metrics.horizontalAdvance(caption) + 1, metrics.height());
+    } else if (auto *edit = qobject_cast<const QLineEdit *>(control)) {
+        caption = edit->text();
+        needed = QSize(metrics.horizontalAdvance(caption) + 4, metrics.height());
+    } else if (auto *box = qobject_cast<const QPlainTextEdit *>(control)) {
+        // A report box must show its whole report without scrolling.
+        if (box->verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded && box->verticalScrollBar()->maximum() > 0)
+            return QStringLiteral("%1 needs scrolling").arg(control->objectName());
+        return {};
+    } else if (qobject_cast<const QLabel *>(control) || qobject_cast<const QAbstractButton *>(control)) {
+        auto *label = qobject_cast<const QLabel *>(control);
+        caption = label ? label->text() : static_cast<const QAbstractButton *>(control)->text();
+        if (label && label->textFormat() == Qt::RichText)
+            return {};
+        const bool wraps = !label || label->wordWrap();
+        // A label for another control shows its "&" as the access key.
+        const int mnemonic = label && label->buddy() ? Qt::TextShowMnemonic : 0;
+        const QRect inside = control->contentsRect();
+        room = (seen & inside).size();
+        needed = metrics.boundingRect(QRect(0, 0, inside.width(), 100000), (wraps ? Qt::TextWordWrap : 0) | mnemonic, caption).size();
+        // The last line's descent, blank below most letters, may lose a pixel.
+        needed.rheight() -= 1;
+    }
+    if (caption.isEmpty() || (needed.width() <= room.width() && needed.height() <= room.height()))
+        return {};
+    return QStringLiteral("%1 \"%2\" needs %3x%4 px, has %5x%6")
+        .arg(control->objectName(), caption)
+        .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
+}
+
+QStringList misfitsOnScreen(QWidget *window)
+{
+    QStringList misfits;
+    for (const QWidget *control : window->findChildren<QWidget *>()) {
+        if (control->isVisible() && !control->isWindow() && !seenPart(control).isEmpty())
+            misfits << misfit(control);
+    }
+    // The menu bar holds all its entries in one line.
+    for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        const QList<QAction *> entries = bar->actions();
+        if (!entries.isEmpty() && bar->actionGeometry(entries.last()).right() >= bar->width())
+            misfits << QStringLiteral("the menu bar's entries run past its end");
+    }
+    misfits.removeAll(QString());
+    return misfits;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Language)
+Q_DECLARE_METATYPE(Window)
+
+// German is longer than English; every caption must still be read whole.
+class tst_German : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void everyCaptionFitsItsControl_data();
+    void everyCaptionFitsItsControl();
+    void windowsSpeakGerman_data();
+    void windowsSpeakGerman();
+    void germanPlaceholderCountsAsEmpty();
+    void referralAddressIsTheSameInEveryLanguage();
+};
+
+void tst_German::cleanup()
+{
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    QVERIFY(QCoreApplication::instance()->findChildren<QTranslator *>().isEmpty());
+}
+
+void tst_German::everyCaptionFitsItsControl_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<float>("draw"); // the exit screen's pick of its message
+    const std::pair<Language, const char *> languages[] = {{Language::English, "English"},
+                                                           {Language::German, "German"}};
+    for (const auto &[language, name] : languages) {
+        QTest::addRow("%s main window", name) << language << Window::Main << 0.0f;
+        QTest::addRow("%s level choice", name) << language << Window::LevelChoice << 0.0f;
+        QTest::addRow("%s score", name) << language << Window::Score << 0.0f;
+        QTest::addRow("%s result, right", name) << language << Window::ResultRight << 0.0f;
+        QTest::addRow("%s result, wrong", name) << language << Window::ResultWrong << 0.0f;
+        QTest::addRow("%s about box", name) << language << Window::About << 0.0f;
+        for (int message = 0; message < 4; ++message)
+            QTest::addRow("%s exit screen, message %d", name, message) << language << Window::Exit << message / 4.0f;
+        QTest::addRow("%s statistics", name) << language << Window::Statistics << 0.0f;
+    }
+}
+
+void tst_German::everyCaptionFitsItsControl()
+{
+    QFETCH(Language, language);
+    QFETCH(Window, window);
+    QFETCH(float, draw);
+    const InLanguage shownIn(language);
+    QCOMPARE(shownIn.installed, language == Language::German);
+    TestRun run;
+    run.random.push(draw);
+    const std::unique_ptr<QWidget> shown = makeWindow(window, run);
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+
+    // Every page of every stack (the level panels, the branding offers, ...)
+    // in turn, the others on their first.
+    QStringList misfits = misfitsOnScreen(shown.get());
+    for (QStackedWidget *stack : shown->findChildren<QStackedWidget *>()) {
+        const int current = stack->currentIndex();
+        for (int page = 0; page < stack->count(); ++page) {
+            stack->setCurrentIndex(page);
+            misfits << misfitsOnScreen(stack);
+        }
+        stack->setCurrentIndex(current);
+    }
+    misfits.removeDuplicates();
+    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QStringLiteral("; "))));
+}
+
+void tst_German::windowsSpeakGerman_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::newRow("main window") << Window::Main;
+    QTest::newRow("level choice") << Window::LevelChoice;
+    QTest::newRow("score") << Window::Score;
+    QTest::newRow("result") << Window::ResultWrong;
+    QTest::newRow("about box") << Window::About;
+    QTest::newRow("exit screen") << Window::Exit;
+    QTest::newRow("statistics") << Window::Statistics;
+}
+
+// Captions turn German, the program's name and version in the title bar
+// stay.
+void tst_German::windowsSpeakGerman()
+{
+    QFETCH(Window, window);
+    const auto captions = [window](Language language) {
+        const InLanguage shownIn(language);
+        TestRun run;
+        const std::unique_ptr<QWidget> shown = makeWindow(window, run);
+        QMap<QString, QString> byControl;
+        for (const QLabel *label : shown->findChildren<QLabel *>())
+            byControl.insert(label->objectName(), label->text());
+        for (const QAbstractButton *button : shown->findChildren<QAbstractButton *>())
+            byControl.insert(button->objectName(), button->text());
+        byControl.insert(QStringLiteral("title bar"), shown->windowTitle());
+        return byControl;
+    };
+    const QMap<QString, QString> english = captions(Language::English);
+    const QMap<QString, QString> german = captions(Language::German);
+    QCOMPARE(german.keys(), english.keys());
+    int translated = 0;
+    for (auto it = english.cbegin(); it != english.cend(); ++it)
+        translated += german.value(it.key()) != it.value() ? 1 : 0;
+    QVERIFY2(translated > 0, "no caption is German");
+    if (window != Window::Statistics)
+        QCOMPARE(german.value(QStringLiteral("title bar")), english.value(QStringLiteral("title bar")));
+}
+
+void tst_German::germanPlaceholderCountsAsEmpty()
+{
+    const InLanguage shownIn(Language::German);
+    TestRun run;
+    ExitScreen screen(run.context);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    QLineEdit *name = screen.ui().yourNameBox;
+    const QString placeholder = name->text();
+    QVERIFY2(placeholder != QLatin1String("Your Name"), "the placeholder is still English");
+    QCOMPARE(placeholder, ReferAFriend::yourNamePlaceholder());
+
+    // It leaves when the box takes the focus and comes back when left empty.
+    name->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(name->hasFocus());
+    QCOMPARE(name->text(), QString());
+    screen.ui().referButton->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(screen.ui().referButton->hasFocus());
+    QCOMPARE(name->text(), placeholder);
+
+    // A form left with its German placeholders is refused as empty.
+    const ReferAFriend::Fields untouched{ReferAFriend::yourNamePlaceholder(), QStringLiteral("me@example.org"),
+                                         QStringLiteral("Hello"), QStringLiteral("Kim"),
+                                         QStringLiteral("kim@example.org")};
+    const QString refusal = ReferAFriend::fieldCheckFailure(untouched);
+    QVERIFY(!refusal.isEmpty());
+    ReferAFriend::Fields named = untouched;
+    named.yourName = QStringLiteral("Alex");
+    QVERIFY(ReferAFriend::fieldCheckFailure(named).isEmpty());
+}
+
+// The page that receives a referral reads the same keys and values whatever
+// the language of the desktop that sends it.
+void tst_German::referralAddressIsTheSameInEveryLanguage()
+{
+    const ReferAFriend::Fields fields{QStringLiteral("Jörg"), QStringLiteral("joerg@example.de"),
+                                      QStringLiteral("Hallo & tschüss"), QStringLiteral("Kim"),
+                                      QStringLiteral("kim@example.org")};
+    const QString english = ReferAFriend::referUrl(fields);
+    QString german;
+    {
+        const InLanguage shownIn(Language::German);
+        QVERIFY(shownIn.installed);
+        german = ReferAFriend::referUrl(fields);
+    }
+    QCOMPARE(german, english);
+    const QUrlQuery query(QUrl(german).query());
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded), fields.yourName);
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded), programPageAddress());
+}
+
+QTEST_MAIN(tst_German)
+#include "tst_german.moc"
