@@ -181,8 +181,6 @@ private slots:
     void cleanup();
     void everyCaptionFitsItsControl_data();
     void everyCaptionFitsItsControl();
-    void windowsSpeakGerman_data();
-    void windowsSpeakGerman();
     void germanPlaceholderCountsAsEmpty();
     void referralAddressIsTheSameInEveryLanguage();
 };
@@ -239,46 +237,6 @@ void tst_German::everyCaptionFitsItsControl()
     }
     misfits.removeDuplicates();
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QStringLiteral("; "))));
-}
-
-void tst_German::windowsSpeakGerman_data()
-{
-    QTest::addColumn<Window>("window");
-    QTest::newRow("main window") << Window::Main;
-    QTest::newRow("level choice") << Window::LevelChoice;
-    QTest::newRow("score") << Window::Score;
-    QTest::newRow("result") << Window::ResultWrong;
-    QTest::newRow("about box") << Window::About;
-    QTest::newRow("exit screen") << Window::Exit;
-    QTest::newRow("statistics") << Window::Statistics;
-}
-
-// Captions turn German, the program's name and version in the title bar
-// stay.
-void tst_German::windowsSpeakGerman()
-{
-    QFETCH(Window, window);
-    const auto captions = [window](Language language) {
-        const InLanguage shownIn(language);
-        TestRun run;
-        const std::unique_ptr<QWidget> shown = makeWindow(window, run);
-        QMap<QString, QString> byControl;
-        for (const QLabel *label : shown->findChildren<QLabel *>())
-            byControl.insert(label->objectName(), label->text());
-        for (const QAbstractButton *button : shown->findChildren<QAbstractButton *>())
-            byControl.insert(button->objectName(), button->text());
-        byControl.insert(QStringLiteral("title bar"), shown->windowTitle());
-        return byControl;
-    };
-    const QMap<QString, QString> english = captions(Language::English);
-    const QMap<QString, QString> german = captions(Language::German);
-    QCOMPARE(german.keys(), english.keys());
-    int translated = 0;
-    for (auto it = english.cbegin(); it != english.cend(); ++it)
-        translated += german.value(it.key()) != it.value() ? 1 : 0;
-    QVERIFY2(translated > 0, "no caption is German");
-    if (window != Window::Statistics)
-        QCOMPARE(german.value(QStringLiteral("title bar")), english.value(QStringLiteral("title bar")));
 }
 
 void tst_German::germanPlaceholderCountsAsEmpty()
