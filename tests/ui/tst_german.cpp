@@ -36,7 +36,8 @@ namespace {
 enum class Language { English, German };
 enum class Window { Main, LevelChoice, Score, ResultRight, ResultWrong, About, Exit, Statistics };
 
-// The program in German for as long as it lives, as a German desktop gets it.
+// The program in the given language for as long as this lives; German as a
+// German desktop gets it.
 struct InLanguage
 {
     explicit InLanguage(Language language)
@@ -225,7 +226,7 @@ void tst_German::everyCaptionFitsItsControl()
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
 
     // Every page of every stack (the level panels, the branding offers, ...)
-    // in turn, the others on their first.
+    // in turn, the others as they are.
     QStringList misfits = misfitsOnScreen(shown.get());
     for (QStackedWidget *stack : shown->findChildren<QStackedWidget *>()) {
         const int current = stack->currentIndex();
