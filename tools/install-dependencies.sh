@@ -14,6 +14,8 @@ packages=(
     fonts-dejavu-core
     # for the tests in a real X server and the screenshots they take
     xvfb xauth xfonts-base xdotool openbox imagemagick x11-utils
+    # a dark desktop colour scheme for the end-to-end run under one
+    qt6ct
     # for checking the installed desktop entry, metainfo and package, and the
     # manual page in it
     desktop-file-utils appstream dpkg-dev file lintian man-db groff-base

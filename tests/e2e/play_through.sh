@@ -2,16 +2,44 @@
 # Plays Corvella from start to end in a real X server with a window manager,
 # with real X input, as a person would: the update question, the level
 # choice, a guess at each level, input during the pause, the score, the about
-# box, every menu link, the exit screen with the refer-a-friend form, exit.
-# Usage: play_through.sh PROGRAM [SCREENSHOT_FOLDER]
+# box, the statistics window, every menu link, the exit screen with the
+# refer-a-friend form, exit.
+# With --dark-desktop the desktop's colours are qt6ct's dark scheme: the
+# windows of the program's own design must keep their light look with dark
+# text, while the message boxes and the statistics window, which follow the
+# desktop, turn dark with light text.
+# Usage: play_through.sh [--dark-desktop] PROGRAM [SCREENSHOT_FOLDER]
 set -euo pipefail
 
+dark_desktop=
+if [ "${1:-}" = --dark-desktop ]; then
+    dark_desktop=yes
+    shift
+fi
 program=$(realpath "$1")
 shots=$(realpath -m "${2:-$PWD/e2e-shots}")
 here=$(dirname "$(realpath "$0")")
 source "$here/x11_driver.sh"
 e2e_prepare
 e2e_start_x_server
+
+desktop=()
+if [ -n "$dark_desktop" ]; then
+    scheme=/usr/share/qt6ct/colors/darker.conf
+    [ -f "$scheme" ] || e2e_fail "$scheme is missing: tools/install-dependencies.sh installs qt6ct"
+    mkdir -p "$e2e_work/config/qt6ct"
+    cat >"$e2e_work/config/qt6ct/qt6ct.conf" <<CONF
+[Appearance]
+custom_palette=true
+color_scheme_path=$scheme
+style=Fusion
+CONF
+    desktop=(QT_QPA_PLATFORMTHEME=qt6ct)
+fi
+# The checks of a dark desktop, made only under one.
+dark_desktop_check() {
+    [ -z "$dark_desktop" ] || "$@"
+}
 
 # Every window of the program has this title, except the update question
 # (titled "Corvella") and the result dialog (no title bar).
@@ -24,13 +52,14 @@ printf '[Settings]\nDuration=1/2/2020\n' >"$e2e_work/config/corvella/corvella.co
 day_before_start=$(date +%F)
 
 e2e_step "start"
-e2e_start corvella LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 "$program"
+e2e_start corvella LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8 "${desktop[@]}" "$program"
 program_pid=$e2e_pid
 
 e2e_step "update question"
 e2e_wait_for "the update question" "$e2e_patience" e2e_dialog "$program_pid" Corvella
 question=$e2e_found
 e2e_shot "update-question"
+dark_desktop_check e2e_expect_desktop_dark "$question" "" "the update question"
 e2e_keys "$question" alt+y
 e2e_expect_opened 1 "/corvella/download-corvella.html" "Yes on the update question"
 # Today is stored before the page opens.
@@ -50,13 +79,17 @@ choose_level() {
 e2e_step "level dialog after start"
 e2e_wait_for "the level dialog after start-up" "$e2e_patience" e2e_dialog "$program_pid" "$title"
 e2e_shot "level-dialog"
+e2e_expect_designed_look "$e2e_found" "" "the level dialog"
 e2e_wait_for "the main window" "$e2e_patience" e2e_top_level "$program_pid"
 main=$e2e_found
 choose_level 132 "after start-up" # Beginner
 # Points of the main window are given below its menu bar: the client area is
 # 481 pixels high.
+main_width=$(xwininfo -id "$main" | sed -n 's/^ *Width: //p')
 menu_height=$(($(xwininfo -id "$main" | sed -n 's/^ *Height: //p') - 481))
 e2e_shot "main-beginner"
+e2e_expect_designed_look "$main" "${main_width}x$menu_height+0+0" "the menu bar"
+e2e_expect_designed_look "$main" "${main_width}x481+0+$menu_height" "the main window below its menu bar"
 
 guess() { # x y in the client area below the menu bar
     e2e_click "$main" "$1" $(($2 + menu_height))
@@ -67,6 +100,7 @@ close_result() {
     e2e_wait_for "the result dialog after the pause" "$e2e_patience" e2e_untitled_modal "$program_pid"
     result=$e2e_found
     e2e_shot "$shot"
+    e2e_expect_designed_look "$result" "" "the result dialog"
     e2e_click "$result" 156 88
     e2e_wait_for "TRY AGAIN to close the result dialog" "$e2e_patience" e2e_gone "$result"
 }
@@ -150,6 +184,7 @@ e2e_keys "$main" ctrl+s
 e2e_wait_for "Ctrl+S to show the score" "$e2e_patience" e2e_dialog "$program_pid" "$title"
 score=$e2e_found
 e2e_shot "score"
+e2e_expect_designed_look "$score" "" "the score"
 e2e_click "$score" 168 224
 e2e_wait_for "OK to close the score" "$e2e_patience" e2e_gone "$score"
 
@@ -158,8 +193,18 @@ e2e_keys "$main" alt+h a
 e2e_wait_for "the about box to open" "$e2e_patience" e2e_dialog "$program_pid" "$title"
 about=$e2e_found
 e2e_shot "about-box"
+e2e_expect_designed_look "$about" "" "the about box"
 e2e_keys "$about" Escape
 e2e_wait_for "Escape to close the about box" "$e2e_patience" e2e_gone "$about"
+
+e2e_step "statistics window"
+e2e_keys "$main" ctrl+t
+e2e_wait_for "Ctrl+T to open the statistics window" "$e2e_patience" e2e_dialog "$program_pid" Statistics
+statistics=$e2e_found
+e2e_shot "statistics"
+dark_desktop_check e2e_expect_desktop_dark "$statistics" "" "the statistics window"
+e2e_keys "$statistics" Escape
+e2e_wait_for "Escape to close the statistics window" "$e2e_patience" e2e_gone "$statistics"
 
 e2e_step "menu links"
 e2e_keys "$main" alt+h o
@@ -177,6 +222,7 @@ e2e_wait_for "the exit screen" "$e2e_patience" e2e_top_level "$program_pid" "$ma
 nag=$e2e_found
 e2e_wait_for "the main window to close" "$e2e_patience" e2e_gone "$main"
 e2e_shot "exit-screen"
+e2e_expect_designed_look "$nag" "" "the exit screen"
 
 e2e_step "refer a friend"
 e2e_click "$nag" 126 249

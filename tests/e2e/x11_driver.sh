@@ -331,6 +331,60 @@ e2e_pixel() {
     return 0
 }
 
+# e2e_tones WINDOW [GEOMETRY]: how a window, or the part GEOMETRY (WxH+X+Y)
+# of it, reads, as "BACKGROUND DARK LIGHT": the grey level (0 to 255) that
+# most of its pixels share, and the thousandths of its pixels that are much
+# darker and much lighter than that, mostly its text and lines. Taken from
+# the whole area rather than from chosen points, it holds whatever the layout.
+e2e_tones() {
+    local window=$1 crop=()
+    [ -n "${2:-}" ] && crop=(-crop "$2" +repage)
+    timeout 20 import -window "$window" png:- 2>/dev/null \
+        | convert png:- "${crop[@]}" -colorspace gray -depth 8 -format %c histogram:info:- 2>/dev/null \
+        | awk '
+            {
+                n = $1; sub(":", "", n)
+                match($0, /\( *[0-9]+/)
+                grey = substr($0, RSTART + 1, RLENGTH - 1) + 0
+                count[grey] += n; total += n
+            }
+            END {
+                if (total == 0) exit 1
+                background = 0
+                for (grey in count) if (count[grey] > count[background]) background = grey + 0
+                for (grey in count) {
+                    if (grey + 0 <= background - 100) dark += count[grey]
+                    if (grey + 0 >= background + 50) light += count[grey]
+                }
+                printf "%d %d %d\n", background, 1000 * dark / total, 1000 * light / total
+            }'
+}
+
+# e2e_expect_designed_look WINDOW GEOMETRY WHAT: a window (GEOMETRY empty)
+# or part of one drawn in the program's own light design, whatever the
+# desktop's colours: a light background, and text and lines darker than it
+# rather than lighter.
+e2e_expect_designed_look() {
+    local window=$1 geometry=$2 what=$3 background dark light
+    read -r background dark light < <(e2e_tones "$window" "$geometry") || e2e_fail "no picture of $what could be taken"
+    [ "$background" -ge 160 ] || e2e_fail "$what has a dark background (grey $background of 255), not its designed light one"
+    if [ "$dark" -lt 5 ] || [ "$dark" -le "$light" ]; then
+        e2e_fail "$what shows too little dark text: $dark‰ of its pixels are much darker than its background, $light‰ much lighter"
+    fi
+    echo "$what: background grey $background, $dark‰ darker, $light‰ lighter"
+}
+
+# e2e_expect_desktop_dark WINDOW GEOMETRY WHAT: a window, or part of one,
+# that follows a dark desktop: a dark
+# background with light text on it.
+e2e_expect_desktop_dark() {
+    local window=$1 geometry=$2 what=$3 background dark light
+    read -r background dark light < <(e2e_tones "$window" "$geometry") || e2e_fail "no picture of $what could be taken"
+    [ "$background" -lt 96 ] || e2e_fail "$what does not follow the dark desktop: its background is grey $background of 255"
+    [ "$light" -ge 5 ] || e2e_fail "$what shows too little light text on its dark background: $light‰ of its pixels"
+    echo "$what: background grey $background, $light‰ lighter"
+}
+
 # The addresses the stand-in browser was asked to open, in order.
 e2e_opened() {
     local file

@@ -76,7 +76,7 @@ private slots:
     void messageBoxDesignTextIsNotAPlaceholder();
     void blankTypedIntoBox_data();
     void blankTypedIntoBox();
-    void check1OpensHomePageOnceAndNeverStaysTicked();
+    void visitSiteButtonOpensHomePageEachClickAndNeverStaysTicked();
     void goToHomeOpensSoftwareCatalogue();
     void promotionalMessageFollowsTheDraw_data();
     void promotionalMessageFollowsTheDraw();
@@ -222,21 +222,21 @@ void tst_ExitScreen::blankTypedIntoBox()
     QCOMPARE(run.platform.messages.size(), refused ? 1 : 0);
 }
 
-void tst_ExitScreen::check1OpensHomePageOnceAndNeverStaysTicked()
+void tst_ExitScreen::visitSiteButtonOpensHomePageEachClickAndNeverStaysTicked()
 {
     ExitScreenRun run;
     QVERIFY(run.ready());
-    QPushButton *check1 = run.screen->ui().visitSiteButton;
-    QVERIFY(check1->isCheckable());
+    QPushButton *visitSite = run.screen->ui().visitSiteButton;
+    QVERIFY(visitSite->isCheckable());
     const QString home = pageAddress(PageRole::HomePage);
 
-    QTest::mouseClick(check1, Qt::LeftButton);
+    QTest::mouseClick(visitSite, Qt::LeftButton);
     QCOMPARE(run.platform.openedAddresses, QStringList{home});
-    QVERIFY(!check1->isChecked());
+    QVERIFY(!visitSite->isChecked());
 
-    QTest::mouseClick(check1, Qt::LeftButton);
+    QTest::mouseClick(visitSite, Qt::LeftButton);
     QCOMPARE(run.platform.openedAddresses, (QStringList{home, home}));
-    QVERIFY(!check1->isChecked());
+    QVERIFY(!visitSite->isChecked());
     QVERIFY(run.screen->isVisible());
 }
 
