@@ -32,7 +32,6 @@ private slots:
     void cleanup();
     void guessIsJudgedShownAndCounted_data();
     void guessIsJudgedShownAndCounted();
-    void hexagramIsRightExactlyOnNine();
     void guessesAtOneLevelLeaveTheOthersAlone();
     void countersStopAtTheLimitAndTheGuessIsStillShown();
 
@@ -111,16 +110,6 @@ void tst_GuessFlow::guessIsJudgedShownAndCounted()
     QCOMPARE(m_run->platform.timers, QList<int>{1500});
     // The guess's own dialog is gone once the guess is over.
     QVERIFY(m_main->findChildren<ResultDialog *>().isEmpty());
-}
-
-void tst_GuessFlow::hexagramIsRightExactlyOnNine()
-{
-    for (int drawn = 1; drawn <= 10; ++drawn) {
-        const Shown shown = guess(Level::Expert, 8, drawn);
-        QCOMPARE(shown.message == QString::fromUtf8(resultMessage(Outcome::Right)), drawn == 9);
-    }
-    QCOMPARE(int(m_run->test.correctCount(Level::Expert)), 1);
-    QCOMPARE(int(m_run->test.attemptsCount(Level::Expert)), 10);
 }
 
 void tst_GuessFlow::guessesAtOneLevelLeaveTheOthersAlone()

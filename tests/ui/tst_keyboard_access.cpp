@@ -23,7 +23,6 @@ private slots:
     void tabReachesOnlyWhatLiesInFront_data();
     void tabReachesOnlyWhatLiesInFront();
     void focusLeavesAPanelThatGoesBehind();
-    void firstFocusIsTheBeginnerScoreButton();
     void keyOnAChoicePictureGuessesLikeAClick_data();
     void keyOnAChoicePictureGuessesLikeAClick();
     void heldKeyMakesOneGuess();
@@ -95,16 +94,6 @@ void tst_KeyboardAccess::focusLeavesAPanelThatGoesBehind()
     QWidget *focused = QApplication::focusWidget();
     QVERIFY(focused != picture);
     QVERIFY(!m_main->ui().beginnerPanel->isAncestorOf(focused));
-}
-
-// The window has always started there, and shows it once Beginner is chosen;
-// the keyboard goes on from there to what lies in front.
-void tst_KeyboardAccess::firstFocusIsTheBeginnerScoreButton()
-{
-    QVERIFY(m_run->chooseLevel(Level::Beginner));
-    QCOMPARE(QApplication::focusWidget(), m_main->ui().beginnerScoreButton);
-    QTest::keyClick(m_main->ui().beginnerScoreButton, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), m_main->ui().forumLink);
 }
 
 void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick_data()
