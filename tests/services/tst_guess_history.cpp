@@ -2,8 +2,7 @@
 #include "services/history_statistics.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -20,7 +19,6 @@ private slots:
     void countsPerLevelForAllTimeAndThisRun();
     void outcomesKeepTheirOrderWithinEachLevel();
     void forgetLeavesNoGuessInTheFiles();
-    void fileCarriesASchemaVersion();
     void defaultFileIsCreatedInTheDataFolder();
     void statisticsGatheredFromTheStore();
 
@@ -155,25 +153,6 @@ void tst_GuessHistory::forgetLeavesNoGuessInTheFiles()
     QCOMPARE(history.countsThisRun()[2].guesses, 1);
     GuessHistory reopened(path());
     QCOMPARE(reopened.allGuesses().size(), std::size_t(1));
-}
-
-// A later version has to know which tables it finds in order to migrate them.
-void tst_GuessHistory::fileCarriesASchemaVersion()
-{
-    {
-        GuessHistory history(path());
-        QVERIFY(history.isAvailable());
-    }
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("inspect"));
-        db.setDatabaseName(path());
-        QVERIFY(db.open());
-        QSqlQuery query(QStringLiteral("SELECT version FROM schema_version"), db);
-        QVERIFY(query.next());
-        QVERIFY(query.value(0).toInt() >= 1);
-        QVERIFY(!query.next());
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("inspect"));
 }
 
 void tst_GuessHistory::defaultFileIsCreatedInTheDataFolder()

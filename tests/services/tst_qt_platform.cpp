@@ -4,11 +4,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -35,8 +33,6 @@ class tst_QtPlatform : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void writtenSettingIsReadByAFreshStore();
     void writtenSettingSurvivesTheEnd();
     void unwritableStoreReportsTheFailure();
     void openUrlDoesNotEncodeTwice_data();
@@ -49,34 +45,7 @@ private slots:
 
 private:
     QProcess *probe(const QString &configHome, const QStringList &arguments);
-
-    QTemporaryDir m_configHome;
 };
-
-void tst_QtPlatform::initTestCase()
-{
-    QVERIFY(m_configHome.isValid());
-    // Before any QSettings is made: the store's place is read once.
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
-}
-
-void tst_QtPlatform::writtenSettingIsReadByAFreshStore()
-{
-    {
-        QtPlatform platform;
-        QVERIFY(platform.writeSetting(QStringLiteral("Settings"), QStringLiteral("Duration"),
-                                      QStringLiteral("12/8/2026")));
-    }
-    // Kept under the executable's name, section "Settings", key "Duration".
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, name, name);
-    QCOMPARE(store.value(QStringLiteral("Settings/Duration")).toString(), QStringLiteral("12/8/2026"));
-    QVERIFY(QFileInfo(store.fileName()).absoluteFilePath().startsWith(m_configHome.path()));
-
-    QtPlatform fresh;
-    QCOMPARE(fresh.readSetting(QStringLiteral("Settings"), QStringLiteral("Duration")), QStringLiteral("12/8/2026"));
-    QCOMPARE(fresh.readSetting(QStringLiteral("Settings"), QStringLiteral("NoSuchKey")), QString());
-}
 
 QProcess *tst_QtPlatform::probe(const QString &configHome, const QStringList &arguments)
 {
