@@ -1,52 +1,18 @@
-#include "window_test_support.h"
+#include "exit_screen_run.h"
 
-#include "services/shutdown.h"
 #include "services/web_links.h"
-#include "ui/exit_screen.h"
 #include "ui/widgets/link_button.h"
 
 #include <QAbstractButton>
-
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QSet>
-#include <QTest>
 
 #include <cmath>
-#include <memory>
 
 namespace {
-
-// One run's object graph with the exit screen open and active.
-struct ExitScreenRun : TestRun
-{
-    explicit ExitScreenRun(float r = 0.5f)
-    {
-        random.push(r);
-        screen = new ExitScreen(context);
-        QObject::connect(screen, &ExitScreen::shutdownRequested, screen,
-                         [this] { shutdownApplication(context); });
-        screen->show();
-        screen->activateWindow();
-    }
-    ~ExitScreenRun() { delete screen.data(); }
-
-    // Active, with the focus on the Exit button (first in the tab order), so
-    // that no form box starts with the focus.
-    bool ready()
-    {
-        if (!QTest::qWaitForWindowActive(screen.data()))
-            return false;
-        screen->ui().exitButton->setFocus(Qt::OtherFocusReason);
-        return QTest::qWaitFor([this] { return screen->ui().exitButton->hasFocus(); });
-    }
-
-    QPointer<ExitScreen> screen;
-};
 
 // The text of a form box, a one-line box or the message box.
 QString boxText(const QWidget *box)

@@ -1,4 +1,4 @@
-#include "window_test_support.h"
+#include "exit_screen_run.h"
 
 #include "services/web_links.h"
 #include "ui/exit_screen.h"
@@ -11,8 +11,6 @@
 #include <QTest>
 #include <QUrl>
 #include <QUrlQuery>
-
-#include <memory>
 
 Q_DECLARE_METATYPE(ReferAFriend::Fields)
 
@@ -153,15 +151,10 @@ void tst_ReferAFriend::submitChecks()
     const ReferAFriend::Fields kept{trimBlanks(name), trimBlanks(email), trimBlanks(message),
                                     trimBlanks(friendName), trimBlanks(friendEmail)};
     // Through the exit screen's form and its submit button.
-    TestRun run;
-    const std::unique_ptr<ExitScreen> screen = std::make_unique<ExitScreen>(run.context);
-    screen->show();
-    screen->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(screen.get()));
-    const Ui::ExitScreen &ui = screen->ui();
     // The texts are set as typed, with no box holding the focus.
-    ui.referButton->setFocus(Qt::OtherFocusReason);
-    QTRY_VERIFY(ui.referButton->hasFocus());
+    ExitScreenRun run;
+    QVERIFY(run.ready());
+    const Ui::ExitScreen &ui = run.screen->ui();
     if (!untouched) {
         ui.yourNameBox->setText(name);
         ui.yourEmailBox->setText(email);
@@ -228,11 +221,9 @@ void tst_ReferAFriend::valuesArriveExactlyAsTyped()
 // correction sends, and pressing once more sends again.
 void tst_ReferAFriend::refusedSubmitKeepsTheFormAndTheLastValues()
 {
-    TestRun run;
-    const std::unique_ptr<ExitScreen> screen = std::make_unique<ExitScreen>(run.context);
-    screen->show();
-    QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
-    const Ui::ExitScreen &ui = screen->ui();
+    ExitScreenRun run;
+    QVERIFY(run.ready());
+    const Ui::ExitScreen &ui = run.screen->ui();
     ui.yourEmailBox->setText(QStringLiteral("ann@example.org"));
     ui.friendEmailBox->setText(QStringLiteral("bo@example.net"));
     ui.friendNameBox->setText(QStringLiteral("Bo"));

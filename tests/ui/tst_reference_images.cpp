@@ -1,5 +1,5 @@
 #include "fakes/tallies.h"
-#include "fakes/test_run.h"
+#include "main_window_access.h"
 
 #include "ui/about_box.h"
 #include "ui/exit_screen.h"
@@ -169,24 +169,9 @@ QString pictureName()
 
 enum class MainState { Cover, FullBrandBanner, Beginner, Intermediate, Expert, WaitPanel, FileMenu, HelpMenu };
 
-// One run with the main window shown and active, a level chosen once.
-struct ShownMainWindow : TestRun
+// The main window shown and active, a level chosen once.
+struct ShownMainWindow : MainWindowRun
 {
-    std::unique_ptr<MainWindow> main;
-
-    bool show()
-    {
-        test.setLevelChosen(true);
-        main = std::make_unique<MainWindow>(context);
-        main->show();
-        return QTest::qWaitForWindowActive(main.get());
-    }
-    // The offscreen platform hands the activation back after a dialog only when asked.
-    bool reactivate()
-    {
-        main->activateWindow();
-        return QTest::qWaitForWindowActive(main.get());
-    }
     QImage pictureOfMenu(QMenu *menu)
     {
         main->menuBar()->setActiveAction(menu->menuAction());
