@@ -1,8 +1,6 @@
 #include "services/banner_number.h"
 
-#include <QApplication>
 #include <QTest>
-#include <QWidget>
 
 #include <cmath>
 
@@ -13,7 +11,6 @@ class tst_BannerNumber : public QObject
 private slots:
     void numberIsNearestWithHalvesToEven_data();
     void numberIsNearestWithHalvesToEven();
-    void cleanup();
 };
 
 void tst_BannerNumber::numberIsNearestWithHalvesToEven_data()
@@ -38,10 +35,5 @@ void tst_BannerNumber::numberIsNearestWithHalvesToEven()
     QCOMPARE(int(bannerNumber(r)), expected);
 }
 
-void tst_BannerNumber::cleanup()
-{
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-QTEST_MAIN(tst_BannerNumber)
+QTEST_GUILESS_MAIN(tst_BannerNumber)
 #include "tst_banner_number.moc"

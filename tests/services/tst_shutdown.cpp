@@ -101,7 +101,6 @@ void tst_Shutdown::shutdownFromAClosingStepEndsOnceWithoutLooping_data()
     QTest::addColumn<bool>("deleteOnClose");
     QTest::addColumn<bool>("shown");
     QTest::newRow("windows destroyed on close") << true << true;
-    QTest::newRow("windows only hidden on close") << false << true;
     QTest::newRow("windows loaded but never shown") << false << false;
 }
 

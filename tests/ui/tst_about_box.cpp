@@ -11,22 +11,6 @@
 
 namespace {
 
-// Runs the step once the about box is the active modal window (from inside
-// its exec()).
-void whenAboutBoxOpens(const std::function<void(AboutBox *)> &step)
-{
-    QTimer::singleShot(0, qApp, [step] {
-        if (auto *about = qobject_cast<AboutBox *>(QApplication::activeModalWidget())) {
-            const QPointer<AboutBox> guard = about;
-            step(about);
-            // A failed check inside the step must not leave exec() running.
-            if (QTest::currentTestFailed() && guard)
-                guard->done(QDialog::Rejected);
-        } else
-            whenAboutBoxOpens(step);
-    });
-}
-
 int aboutBoxCount()
 {
     int count = 0;
@@ -78,7 +62,7 @@ void tst_AboutBox::everyWayOfClosingActsAsOk()
 
     QList<int> results;
     QPointer<AboutBox> opened;
-    whenAboutBoxOpens([&](AboutBox *about) {
+    whenModal<AboutBox>([&](AboutBox *about) {
         opened = about;
         connect(about, &QDialog::finished, about, [&results](int result) { results.append(result); });
         QVERIFY(QTest::qWaitForWindowExposed(about));
@@ -126,7 +110,7 @@ void tst_AboutBox::linksOpenTheirPagesAndLeaveTheBoxOpen()
     TestRun run;
 
     bool stayedOpen = false;
-    whenAboutBoxOpens([&](AboutBox *about) {
+    whenModal<AboutBox>([&](AboutBox *about) {
         QVERIFY(QTest::qWaitForWindowExposed(about));
         LinkButton *link = homePageLink ? about->ui().homePageLink : about->ui().fullBrandLink;
         QTest::mouseClick(link, Qt::LeftButton);
@@ -146,7 +130,7 @@ void tst_AboutBox::onlyOneAboutBoxAtATime()
 
     int countDuringSecondCall = -1;
     bool secondCallReturned = false;
-    whenAboutBoxOpens([&](AboutBox *about) {
+    whenModal<AboutBox>([&](AboutBox *about) {
         AboutBox::showModal(run.context);
         secondCallReturned = true;
         countDuringSecondCall = aboutBoxCount();

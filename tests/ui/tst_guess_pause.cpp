@@ -67,11 +67,9 @@ private slots:
     void init();
     void cleanup();
     void resultFollowsOnlyWhenThePauseRunsOut();
-    void windowsPaintDuringThePause();
     void inputDuringThePauseIsDropped_data();
     void inputDuringThePauseIsDropped();
     void screenReaderPressDuringThePauseStartsNoSecondGuess();
-    void inputIsTakenAgainOnceTheResultHasClosed();
     void windowGoneDuringThePauseEndsTheGuessQuietly();
     void realPauseLastsOneAndAHalfSecondsWithTheLoopRunning();
 
@@ -149,26 +147,6 @@ void tst_GuessPause::resultFollowsOnlyWhenThePauseRunsOut()
     QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 1);
     QCOMPARE(finished.count(), 1);
     QVERIFY(!flow()->isRunning());
-}
-
-// Nothing blocks the event loop: the wait panel is painted, a window asked
-// to repaint does so, and timers run.
-void tst_GuessPause::windowsPaintDuringThePause()
-{
-    const Ui::MainWindow &ui = m_main->ui();
-    EventCounter panelPaints(ui.waitPanel, {QEvent::Paint});
-    startGuess(0, 1);
-    QTRY_VERIFY(panelPaints.count > 0);
-
-    EventCounter bannerPaints(ui.forumBanner, {QEvent::Paint});
-    ui.forumBanner->update(); // as when another window uncovers it
-    QTRY_VERIFY(bannerPaints.count > 0);
-    bool timerRan = false;
-    QTimer::singleShot(0, this, [&timerRan] { timerRan = true; });
-    QTRY_VERIFY(timerRan);
-
-    QVERIFY(flow()->isRunning());
-    finishGuess();
 }
 
 void tst_GuessPause::inputDuringThePauseIsDropped_data()
@@ -263,19 +241,6 @@ void tst_GuessPause::screenReaderPressDuringThePauseStartsNoSecondGuess()
     QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 1);
     QCOMPARE(int(m_run->test.correctCount(Level::Beginner)), 0);
     QCOMPARE(m_run->random.draws, 1);
-}
-
-void tst_GuessPause::inputIsTakenAgainOnceTheResultHasClosed()
-{
-    startGuess(0, 1);
-    finishGuess();
-    QVERIFY(m_run->reactivate());
-
-    startGuess(4, 5);
-    QCOMPARE(m_run->platform.timers.size(), 2);
-    finishGuess();
-    QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 2);
-    QCOMPARE(int(m_run->test.correctCount(Level::Beginner)), 2);
 }
 
 // The shutdown may close the main window while a guess waits: the guess

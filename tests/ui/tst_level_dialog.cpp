@@ -47,9 +47,7 @@ private slots:
     void okBringsTheChosenPanelForward();
     void noOptionSelectedStillCountsAsChosen();
     void closingWithoutOkAsksAgainOnTheNextActivation();
-    void onceChosenActivationAsksNoMore();
     void backRestsAllResultPicturesAndAsks();
-    void levelChoiceAfterScoreViewShowsTheChoice();
     void everyFreshDialogStartsAtBeginner();
     void keyboardReachesOnlyThePanelInFront();
     void enterAfterTheScoreViewConfirmsTheShownLevel_data();
@@ -151,17 +149,6 @@ void tst_LevelDialog::closingWithoutOkAsksAgainOnTheNextActivation()
     QVERIFY(m_run->test.isLevelChosen());
 }
 
-void tst_LevelDialog::onceChosenActivationAsksNoMore()
-{
-    m_run->test.setLevelChosen(true);
-    m_main->askForLevelIfNoneChosen();
-    QVERIFY(m_main->existingLevelDialog() == nullptr);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    QTest::qWait(50);
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
-}
-
 void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
 {
     const Ui::MainWindow &ui = m_main->ui();
@@ -186,21 +173,6 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
     // Without OK nothing else changed: the Intermediate panel is still in front.
     QCOMPARE(panelInFront(ui), ui.intermediatePanel);
     QCOMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 1);
-}
-
-void tst_LevelDialog::levelChoiceAfterScoreViewShowsTheChoice()
-{
-    m_run->test.setLevelChosen(true);
-    whenModal<LevelDialog>([](LevelDialog *dialog) { dialog->hideScore(); });
-    m_main->showScore();
-    QVERIFY(m_main->existingLevelDialog() != nullptr); // only hidden
-    bool choiceInFront = false;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        choiceInFront = showsLevelChoice(dialog);
-        dialog->confirmLevel();
-    });
-    m_main->chooseLevel();
-    QVERIFY(choiceInFront);
 }
 
 void tst_LevelDialog::everyFreshDialogStartsAtBeginner()

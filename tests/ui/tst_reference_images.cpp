@@ -1,5 +1,5 @@
 #include "fakes/tallies.h"
-#include "fakes/test_run.h"
+#include "main_window_access.h"
 
 #include "ui/about_box.h"
 #include "ui/exit_screen.h"
@@ -134,26 +134,44 @@ QImage pictureOfModal(const std::function<void()> &open)
     return picture;
 }
 
+// A dark desktop palette, as dark themes give it: the designed windows must
+// not take its colours (white text on the pink surfaces), so they draw the
+// same pictures under it.
+QPalette darkDesktopPalette()
+{
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80));
+    return dark;
+}
+
+const QString darkSuffix = QStringLiteral(" under a dark palette");
+QPalette desktopPalette;
+
+// Adds the row for a picture, and once more under the dark palette.
+template <typename T>
+void addPicture(const char *name, T value, bool dark = true)
+{
+    QTest::newRow(name) << value;
+    if (dark)
+        QTest::addRow("%s%s", name, qPrintable(darkSuffix)) << value;
+}
+
+// The picture the running row compares with; sets the row's palette.
+QString pictureName()
+{
+    QString tag = QString::fromLatin1(QTest::currentDataTag());
+    QApplication::setPalette(tag.endsWith(darkSuffix) ? darkDesktopPalette() : desktopPalette);
+    return tag.remove(darkSuffix);
+}
+
 enum class MainState { Cover, FullBrandBanner, Beginner, Intermediate, Expert, WaitPanel, FileMenu, HelpMenu };
 
-// One run with the main window shown and active, a level chosen once.
-struct ShownMainWindow : TestRun
+// The main window shown and active, a level chosen once.
+struct ShownMainWindow : MainWindowRun
 {
-    std::unique_ptr<MainWindow> main;
-
-    bool show()
-    {
-        test.setLevelChosen(true);
-        main = std::make_unique<MainWindow>(context);
-        main->show();
-        return QTest::qWaitForWindowActive(main.get());
-    }
-    // The offscreen platform hands the activation back after a dialog only when asked.
-    bool reactivate()
-    {
-        main->activateWindow();
-        return QTest::qWaitForWindowActive(main.get());
-    }
     QImage pictureOfMenu(QMenu *menu)
     {
         main->menuBar()->setActiveAction(menu->menuAction());
@@ -170,7 +188,8 @@ struct ShownMainWindow : TestRun
 Q_DECLARE_METATYPE(MainState)
 
 // Every window state as the user sees it (offscreen, with DejaVu Sans only),
-// compared with its picture in tests/ui/reference/. When a look changes on
+// compared with its picture in tests/ui/reference/; the designed windows
+// also under a dark desktop palette, which must not change them. When a look changes on
 // purpose, tools/update-reference-images.sh draws the pictures anew; review
 // them before committing.
 class tst_ReferenceImages : public QObject
@@ -186,9 +205,11 @@ private slots:
     void cleanup();
     void mainWindowLooksAsDesigned_data();
     void mainWindowLooksAsDesigned();
+    void guessShowsTheDrawnSymbolAndItsResult_data();
     void guessShowsTheDrawnSymbolAndItsResult();
     void levelDialogLooksAsDesigned_data();
     void levelDialogLooksAsDesigned();
+    void aboutBoxLooksAsDesigned_data();
     void aboutBoxLooksAsDesigned();
     void exitScreenLooksAsDesigned_data();
     void exitScreenLooksAsDesigned();
@@ -200,6 +221,7 @@ void tst_ReferenceImages::initTestCase()
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     // A caret that blinks would be caught in either phase.
     QApplication::setCursorFlashTime(0);
+    desktopPalette = QApplication::palette();
     const QStringList families = QFontDatabase::families();
     QVERIFY2(families.contains(QStringLiteral("DejaVu Sans")) && !families.contains(QStringLiteral("Verdana")),
              qPrintable(families.join(u',')));
@@ -207,25 +229,28 @@ void tst_ReferenceImages::initTestCase()
 
 void tst_ReferenceImages::cleanup()
 {
+    QApplication::setPalette(desktopPalette);
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
 void tst_ReferenceImages::mainWindowLooksAsDesigned_data()
 {
     QTest::addColumn<MainState>("state");
-    QTest::newRow("main-window-cover") << MainState::Cover;
-    QTest::newRow("main-window-cover-full-brand-banner") << MainState::FullBrandBanner;
-    QTest::newRow("main-window-beginner") << MainState::Beginner;
-    QTest::newRow("main-window-intermediate") << MainState::Intermediate;
-    QTest::newRow("main-window-expert") << MainState::Expert;
-    QTest::newRow("main-window-wait-panel") << MainState::WaitPanel;
-    QTest::newRow("main-window-file-menu") << MainState::FileMenu;
-    QTest::newRow("main-window-help-menu") << MainState::HelpMenu;
+    addPicture("main-window-cover", MainState::Cover);
+    addPicture("main-window-cover-full-brand-banner", MainState::FullBrandBanner);
+    addPicture("main-window-beginner", MainState::Beginner);
+    addPicture("main-window-intermediate", MainState::Intermediate);
+    addPicture("main-window-expert", MainState::Expert);
+    addPicture("main-window-wait-panel", MainState::WaitPanel);
+    // The menus are the desktop's own, in its colours.
+    addPicture("main-window-file-menu", MainState::FileMenu, false);
+    addPicture("main-window-help-menu", MainState::HelpMenu, false);
 }
 
 void tst_ReferenceImages::mainWindowLooksAsDesigned()
 {
     QFETCH(MainState, state);
+    const QString name = pictureName();
     ShownMainWindow run;
     QVERIFY(run.show());
     MainWindow &main = *run.main;
@@ -246,10 +271,10 @@ void tst_ReferenceImages::mainWindowLooksAsDesigned()
         main.showLevel(Level::Expert);
         break;
     case MainState::FileMenu:
-        verifyLooksLike(run.pictureOfMenu(main.ui().fileMenu), QString::fromLatin1(QTest::currentDataTag()));
+        verifyLooksLike(run.pictureOfMenu(main.ui().fileMenu), name);
         return;
     case MainState::HelpMenu:
-        verifyLooksLike(run.pictureOfMenu(main.ui().helpMenu), QString::fromLatin1(QTest::currentDataTag()));
+        verifyLooksLike(run.pictureOfMenu(main.ui().helpMenu), name);
         return;
     }
     if (state == MainState::WaitPanel) {
@@ -257,13 +282,20 @@ void tst_ReferenceImages::mainWindowLooksAsDesigned()
         main.ui().waitPanel->show();
         main.ui().waitPanel->raise();
     }
-    verifyLooksLike(main.grab().toImage(), QString::fromLatin1(QTest::currentDataTag()));
+    verifyLooksLike(main.grab().toImage(), name);
 }
 
 // The hexagram guessed at Expert twice: drawn the first time, the ring the
 // second. The main window keeps the last drawn symbol in its result picture.
+void tst_ReferenceImages::guessShowsTheDrawnSymbolAndItsResult_data()
+{
+    QTest::addColumn<QString>("suffix");
+    addPicture("result-dialog", QString());
+}
+
 void tst_ReferenceImages::guessShowsTheDrawnSymbolAndItsResult()
 {
+    pictureName();
     ShownMainWindow run;
     QVERIFY(run.show());
     run.main->showLevel(Level::Expert);
@@ -281,13 +313,14 @@ void tst_ReferenceImages::guessShowsTheDrawnSymbolAndItsResult()
 void tst_ReferenceImages::levelDialogLooksAsDesigned_data()
 {
     QTest::addColumn<bool>("score");
-    QTest::newRow("level-dialog-choice") << false;
-    QTest::newRow("level-dialog-score") << true;
+    addPicture("level-dialog-choice", false);
+    addPicture("level-dialog-score", true);
 }
 
 void tst_ReferenceImages::levelDialogLooksAsDesigned()
 {
     QFETCH(bool, score);
+    const QString name = pictureName();
     ShownMainWindow run;
     QVERIFY(run.show());
     recordTally(run.test, Level::Beginner, 1, 3);
@@ -299,25 +332,33 @@ void tst_ReferenceImages::levelDialogLooksAsDesigned()
         else
             run.main->chooseLevel();
     });
-    verifyLooksLike(shown, QString::fromLatin1(QTest::currentDataTag()));
+    verifyLooksLike(shown, name);
+}
+
+void tst_ReferenceImages::aboutBoxLooksAsDesigned_data()
+{
+    QTest::addColumn<QString>("suffix");
+    addPicture("about-box", QString());
 }
 
 void tst_ReferenceImages::aboutBoxLooksAsDesigned()
 {
+    const QString name = pictureName();
     TestRun run;
-    verifyLooksLike(pictureOfModal([&run] { AboutBox::showModal(run.context); }), QStringLiteral("about-box"));
+    verifyLooksLike(pictureOfModal([&run] { AboutBox::showModal(run.context); }), name);
 }
 
 void tst_ReferenceImages::exitScreenLooksAsDesigned_data()
 {
     QTest::addColumn<bool>("filled");
-    QTest::newRow("exit-screen") << false;
-    QTest::newRow("exit-screen-filled") << true;
+    addPicture("exit-screen", false);
+    addPicture("exit-screen-filled", true);
 }
 
 void tst_ReferenceImages::exitScreenLooksAsDesigned()
 {
     QFETCH(bool, filled);
+    const QString name = pictureName();
     TestRun run;
     run.random.push(0.6f); // the third promotional message
     const auto screen = std::make_unique<ExitScreen>(run.context);
@@ -329,7 +370,7 @@ void tst_ReferenceImages::exitScreenLooksAsDesigned()
     }
     screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
-    verifyLooksLike(screen->grab().toImage(), QString::fromLatin1(QTest::currentDataTag()));
+    verifyLooksLike(screen->grab().toImage(), name);
 }
 
 QTEST_MAIN(tst_ReferenceImages)

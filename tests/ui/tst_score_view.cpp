@@ -31,7 +31,6 @@ private slots:
     void everyEntryShowsAllThreeLevels_data();
     void everyEntryShowsAllThreeLevels();
     void scoreViewOnlyHidesTheDialog();
-    void firstScoreViewEmptiesTheClipboard();
     void mouseOverTheScoreEmptiesTheClipboard();
 
 private:
@@ -76,7 +75,6 @@ void tst_ScoreView::everyEntryShowsAllThreeLevels_data()
     QTest::newRow("menu") << "scoreAction";
     QTest::newRow("Ctrl+S") << "Ctrl+S";
     QTest::newRow("beginner button") << "beginnerScoreButton";
-    QTest::newRow("intermediate button") << "intermediateScoreButton";
     QTest::newRow("expert button") << "expertScoreButton";
 }
 
@@ -115,19 +113,8 @@ void tst_ScoreView::scoreViewOnlyHidesTheDialog()
     QVERIFY(again.contains(QStringLiteral("Beginner level :-  0 Correct Out Of 1 Attempts")));
 }
 
-// The report replaces the box's text, which empties the clipboard even when
-// the mouse never touches the box.
-void tst_ScoreView::firstScoreViewEmptiesTheClipboard()
-{
-    int clearsWhileShown = -1;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        clearsWhileShown = m_run->platform.clipboardClears;
-        dialog->hideScore();
-    });
-    m_main->showScore();
-    QVERIFY(clearsWhileShown >= 1);
-}
-
+// The score is there to be read, not copied: showing it, and the mouse
+// working in it, empty the clipboard.
 void tst_ScoreView::mouseOverTheScoreEmptiesTheClipboard()
 {
     int before = -1;
@@ -141,6 +128,7 @@ void tst_ScoreView::mouseOverTheScoreEmptiesTheClipboard()
         dialog->hideScore();
     });
     m_main->showScore();
+    QVERIFY(before >= 1);
     QVERIFY2(after >= before + 3, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
 }
 

@@ -34,23 +34,19 @@ void tst_SiteCaptions::captionsNameTheConfiguredHost_data()
     QTest::addColumn<QString>("caption");
 
     QMainWindow mainWindow;
-    Ui::MainWindow main;
-    main.setupUi(&mainWindow);
-    QTest::newRow("main window forum banner") << main.forumLink->text();
-
-    QDialog levelDialog;
-    Ui::LevelDialog level;
-    level.setupUi(&levelDialog);
-    QTest::newRow("level dialog forum banner") << level.forumLink->text();
-
-    QDialog aboutDialog;
-    Ui::AboutBox about;
-    about.setupUi(&aboutDialog);
-    QTest::newRow("about box home page link") << about.homePageLink->text();
-
+    QDialog levelDialog, aboutDialog;
     QWidget exitWindow;
+    Ui::MainWindow main;
+    Ui::LevelDialog level;
+    Ui::AboutBox about;
     Ui::ExitScreen exit;
+    main.setupUi(&mainWindow);
+    level.setupUi(&levelDialog);
+    about.setupUi(&aboutDialog);
     exit.setupUi(&exitWindow);
+    QTest::newRow("main window forum banner") << main.forumLink->text();
+    QTest::newRow("level dialog forum banner") << level.forumLink->text();
+    QTest::newRow("about box home page link") << about.homePageLink->text();
     QTest::newRow("exit screen visit button") << exit.visitSiteButton->text();
     for (int n = 0; n < 4; ++n)
         QTest::addRow("exit screen appeal %d", n) << Ui::promotionalMessage(n);
