@@ -86,6 +86,7 @@ void MainWindow::showLevel(Level level)
     QWidget *panel = m_ui.levelPanel(level);
     if (panel == behind)
         return;
+    m_ui.showLevelPictures(level);
     // The keyboard focus does not follow into the panel that comes forward:
     // the window starts again from the first control in its tab order. The
     // window has always started with the focus on the Beginner Score
@@ -141,6 +142,9 @@ void MainWindow::askForLevelIfNoneChosen()
 
 void MainWindow::guess(Level level, int position)
 {
+    // A guess shows the drawn symbol beside the choices: they have their
+    // pictures by then, whether or not their panel was brought forward.
+    m_ui.showLevelPictures(level);
     m_guessFlow->start(level, std::int16_t(position));
 }
 
@@ -188,6 +192,9 @@ void MainWindow::showEvent(QShowEvent *event)
     if (!m_firstShowSeen) {
         m_firstShowSeen = true;
         QTimer::singleShot(0, this, &MainWindow::askForLevelIfNoneChosen);
+        // The window system takes every size of the icon as pixels: decoding
+        // them waits until the window and the level dialog are up.
+        QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon(devicePixelRatio())); });
     }
 }
 

@@ -101,6 +101,11 @@ struct MainWindow
     PictureBox *levelResult(Level level) const;
     QFrame *levelPanel(Level level) const;
 
+    // Gives the level's choice pictures, and every result box that has
+    // none, their pictures, decoding them on the first call: start-up
+    // decodes no picture that the cover hides.
+    void showLevelPictures(Level level);
+
     void setupUi(QMainWindow *window);
 
 private:
