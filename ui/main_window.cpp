@@ -86,7 +86,7 @@ void MainWindow::showLevel(Level level)
     QWidget *panel = m_ui.levelPanel(level);
     if (panel == behind)
         return;
-    m_ui.showLevelPictures(level);
+    m_ui.prepareLevelPanel(level);
     // The keyboard focus does not follow into the panel that comes forward:
     // the window starts again from the first control in its tab order. The
     // window has always started with the focus on the Beginner Score
@@ -144,7 +144,7 @@ void MainWindow::guess(Level level, int position)
 {
     // A guess shows the drawn symbol beside the choices: they have their
     // pictures by then, whether or not their panel was brought forward.
-    m_ui.showLevelPictures(level);
+    m_ui.prepareLevelPanel(level);
     m_guessFlow->start(level, std::int16_t(position));
 }
 

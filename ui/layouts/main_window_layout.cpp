@@ -63,6 +63,13 @@ QGroupBox *resultFrame(QWidget *parent, const char *name)
     frame->setObjectName(QLatin1String(name));
     frame->setFont(Design::font(8.25, true));
     Design::setBackground(frame, Design::panelPink);
+    return frame;
+}
+
+// The "Result" frame's look, given when its panel is first shown: a style
+// sheet costs start-up time, and the panels are hidden at start.
+void styleResultFrame(QGroupBox *frame)
+{
     // An etched line with the caption set into it at the top left; the
     // style's own group box would tint the pink inside.
     // A style sheet takes its text colour from the desktop's palette, not the
@@ -73,7 +80,6 @@ QGroupBox *resultFrame(QWidget *parent, const char *name)
         " padding: 0px 2px; background-color: %1; }")
                              .arg(Design::panelPink.name(),
                                   Design::designPalette().color(QPalette::WindowText).name()));
-    return frame;
 }
 
 // Labels wrap within their width, as the design's labels do; '&' is shown as is.
@@ -125,7 +131,6 @@ QPushButton *greyButton(QWidget *parent, const char *name, const QString &captio
     button->setObjectName(QLatin1String(name));
     button->setFont(Design::font(8.25, true));
     button->setAutoDefault(false);
-    Design::makeGreyButton(button);
     return button;
 }
 
@@ -180,7 +185,8 @@ QByteArray controlName(const char *level, const char *role)
 // Builds a level panel's controls from its design, in the design's stacking
 // order: the score button on top, then the "Result" frame, then the choice
 // pictures; the hint label, drawn on the panel's own surface, beneath them
-// all. The pictures come when a level is first shown. Screen readers name
+// all. The pictures and the style sheets come when the level is first
+// shown (prepareLevelPanel()). Screen readers name
 // each choice picture after the symbol that it shows; the result picture
 // takes the focus by Tab, so that a screen reader can tell which symbol it
 // shows.
@@ -273,8 +279,10 @@ void MainWindow::setupUi(QMainWindow *window)
     fullBrandLink = brandingLink(brandStack, "fullBrandLink", Design::fullBrandCaption());
     backButton = greyButton(bottomBar, "backButton", QStringLiteral("&Back"));
     Design::place(backButton, 7200, 280, 1095, 375);
+    Design::makeGreyButton(backButton);
     exitButton = greyButton(bottomBar, "exitButton", QStringLiteral("&Exit"));
     Design::place(exitButton, 8400, 280, 975, 375);
+    Design::makeGreyButton(exitButton);
 
     // Top banner: the forum promotion reaches below the banner and is clipped.
     forumBanner = flatFrame(clientArea, "forumBanner", Qt::black);
@@ -380,3 +388,13 @@ void MainWindow::setupMenu(QMainWindow *window)
 }
 
 } // namespace Ui
+
+void Ui::MainWindow::prepareLevelPanel(Level level)
+{
+    QPushButton *score = ofLevel(level, beginnerScoreButton, intermediateScoreButton, expertScoreButton);
+    if (score->styleSheet().isEmpty()) {
+        Design::makeGreyButton(score);
+        styleResultFrame(ofLevel(level, beginnerResultFrame, intermediateResultFrame, expertResultFrame));
+    }
+    showLevelPictures(level);
+}

@@ -101,15 +101,17 @@ struct MainWindow
     PictureBox *levelResult(Level level) const;
     QFrame *levelPanel(Level level) const;
 
-    // Gives the level's choice pictures, and every result box that has
-    // none, their pictures, decoding them on the first call: start-up
-    // decodes no picture that the cover hides.
-    void showLevelPictures(Level level);
+    // Finishes the level's panel before it is first shown or played on: its
+    // style sheets, and the pictures of its choices and of every result box
+    // that has none, decoded on the first call. Start-up decodes no picture
+    // and styles no control that the cover hides.
+    void prepareLevelPanel(Level level);
 
     void setupUi(QMainWindow *window);
 
 private:
     void setupMenu(QMainWindow *window);
+    void showLevelPictures(Level level);
 };
 
 } // namespace Ui
