@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QWindow>
 
 MainWindow::MainWindow(AppContext &context, QWidget *parent)
     : QMainWindow(parent)
@@ -192,10 +193,31 @@ void MainWindow::showEvent(QShowEvent *event)
     if (!m_firstShowSeen) {
         m_firstShowSeen = true;
         QTimer::singleShot(0, this, &MainWindow::askForLevelIfNoneChosen);
-        // The window system takes every size of the icon as pixels: decoding
-        // them waits until the window and the level dialog are up.
-        QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon(devicePixelRatio())); });
+        if (QWindow *window = windowHandle())
+            window->installEventFilter(this);
+        QTimer::singleShot(2000, this, &MainWindow::announceShownOnScreen);
     }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        // Queued, so that the first frame is drawn before.
+        QTimer::singleShot(0, this, &MainWindow::announceShownOnScreen);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::announceShownOnScreen()
+{
+    if (m_shownOnScreen)
+        return;
+    m_shownOnScreen = true;
+    // The window system takes every size of the icon as pixels, and start-up
+    // had no use for them.
+    setWindowIcon(programIcon(devicePixelRatio()));
+    emit shownOnScreen();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
