@@ -31,13 +31,13 @@ void startApplication(AppContext &context)
     QObject::connect(main, &MainWindow::exitScreenOpened, main, [&context](ExitScreen *screen) {
         QObject::connect(screen, &ExitScreen::shutdownRequested, screen, [&context] { shutdownApplication(context); });
     });
-    main->show();
-    // The history opens once the main window is up: the file's integrity
-    // check reads every page, and start-up must not wait for the disk. No
-    // guess can be made before the level dialog has been answered.
-    QTimer::singleShot(0, main, [&context] {
+    // The history opens once the main window is on screen: the file's
+    // integrity check reads every page, and start-up must not wait for the
+    // disk. No guess can be made before the level dialog has been answered.
+    QObject::connect(main, &MainWindow::shownOnScreen, main, [&context] {
         context.history = std::make_shared<GuessHistory>(GuessHistory::defaultFilePath());
     });
+    main->show();
 
     context.bannerNumber = bannerNumber(context.random.next());
     main->showBanner(context.bannerNumber);

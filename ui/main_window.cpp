@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QWindow>
 
 MainWindow::MainWindow(AppContext &context, QWidget *parent)
     : QMainWindow(parent)
@@ -86,6 +87,7 @@ void MainWindow::showLevel(Level level)
     QWidget *panel = m_ui.levelPanel(level);
     if (panel == behind)
         return;
+    m_ui.prepareLevelPanel(level);
     // The keyboard focus does not follow into the panel that comes forward:
     // the window starts again from the first control in its tab order. The
     // window has always started with the focus on the Beginner Score
@@ -141,6 +143,9 @@ void MainWindow::askForLevelIfNoneChosen()
 
 void MainWindow::guess(Level level, int position)
 {
+    // A guess shows the drawn symbol beside the choices: they have their
+    // pictures by then, whether or not their panel was brought forward.
+    m_ui.prepareLevelPanel(level);
     m_guessFlow->start(level, std::int16_t(position));
 }
 
@@ -188,7 +193,31 @@ void MainWindow::showEvent(QShowEvent *event)
     if (!m_firstShowSeen) {
         m_firstShowSeen = true;
         QTimer::singleShot(0, this, &MainWindow::askForLevelIfNoneChosen);
+        if (QWindow *window = windowHandle())
+            window->installEventFilter(this);
+        QTimer::singleShot(2000, this, &MainWindow::announceShownOnScreen);
     }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        // Queued, so that the first frame is drawn before.
+        QTimer::singleShot(0, this, &MainWindow::announceShownOnScreen);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::announceShownOnScreen()
+{
+    if (m_shownOnScreen)
+        return;
+    m_shownOnScreen = true;
+    // The window system takes every size of the icon as pixels, and start-up
+    // had no use for them.
+    setWindowIcon(programIcon(devicePixelRatio()));
+    emit shownOnScreen();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -31,15 +31,7 @@ constexpr std::array<const char *, 10> expertNames{circle,       plus,          
 
 std::span<const char *const> namesOf(Level level)
 {
-    switch (level) {
-    case Level::Intermediate:
-        return intermediateNames;
-    case Level::Expert:
-        return expertNames;
-    case Level::Beginner:
-        break;
-    }
-    return beginnerNames;
+    return ofLevel<std::span<const char *const>>(level, beginnerNames, intermediateNames, expertNames);
 }
 
 } // namespace

@@ -46,7 +46,7 @@ void AboutBox::setupUi(QDialog *dialog)
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     dialog->setFixedSize(Design::px(6060), Design::px(4065));
     dialog->setFont(Design::font(8.25));
-    dialog->setWindowIcon(programIcon());
+    dialog->setWindowIcon(programIcon(dialog->devicePixelRatio()));
     Design::setBackground(dialog, Design::panelPink);
 
     // The icon with a plain single-line border around it, 32 + 2 pixels.
@@ -54,7 +54,7 @@ void AboutBox::setupUi(QDialog *dialog)
     iconBox->setObjectName(QStringLiteral("iconBox"));
     iconBox->setFrameStyle(QFrame::Box | QFrame::Plain);
     iconBox->setLineWidth(1);
-    iconBox->setPicture(programIconPicture());
+    iconBox->setPicture(programIconPicture(dialog->devicePixelRatio()));
     Design::setBackground(iconBox, Design::designPalette().color(QPalette::Base));
     place(iconBox, 150, 150, 510, 510);
 

@@ -95,7 +95,7 @@ void ExitScreen::setupUi(QWidget *window)
     window->setFixedSize(Design::px(11115), Design::px(4725));
     // The design's MS Sans Serif 8.25 maps to the design family.
     window->setFont(Design::font(8.25));
-    window->setWindowIcon(programIcon());
+    window->setWindowIcon(programIcon(window->devicePixelRatio()));
     Design::setBackground(window, Qt::white);
 
     // The navy column on the right: the maker's other programs.
@@ -174,7 +174,7 @@ void ExitScreen::setupUi(QWidget *window)
     // The icon at the top-left corner of a larger box without border.
     iconBox = new PictureBox(window);
     iconBox->setObjectName(QStringLiteral("iconBox"));
-    iconBox->setPicture(programIconPicture());
+    iconBox->setPicture(programIconPicture(window->devicePixelRatio()));
     place(iconBox, 360, 120, 540, 540);
 
     // Replaced by one of the four messages when the screen loads.

@@ -2,6 +2,7 @@
 
 #include "services/app_info.h"
 #include "ui/layouts/design.h"
+#include "ui/layouts/level_panel_design.h"
 #include "ui/layouts/placement.h"
 #include "ui/symbol_names.h"
 #include "ui/widgets/link_button.h"
@@ -62,6 +63,13 @@ QGroupBox *resultFrame(QWidget *parent, const char *name)
     frame->setObjectName(QLatin1String(name));
     frame->setFont(Design::font(8.25, true));
     Design::setBackground(frame, Design::panelPink);
+    return frame;
+}
+
+// The "Result" frame's look, given when its panel is first shown: a style
+// sheet costs start-up time, and the panels are hidden at start.
+void styleResultFrame(QGroupBox *frame)
+{
     // An etched line with the caption set into it at the top left; the
     // style's own group box would tint the pink inside.
     // A style sheet takes its text colour from the desktop's palette, not the
@@ -72,7 +80,6 @@ QGroupBox *resultFrame(QWidget *parent, const char *name)
         " padding: 0px 2px; background-color: %1; }")
                              .arg(Design::panelPink.name(),
                                   Design::designPalette().color(QPalette::WindowText).name()));
-    return frame;
 }
 
 // Labels wrap within their width, as the design's labels do; '&' is shown as is.
@@ -124,7 +131,6 @@ QPushButton *greyButton(QWidget *parent, const char *name, const QString &captio
     button->setObjectName(QLatin1String(name));
     button->setFont(Design::font(8.25, true));
     button->setAutoDefault(false);
-    Design::makeGreyButton(button);
     return button;
 }
 
@@ -135,33 +141,31 @@ QPushButton *scoreButton(QWidget *panel, const char *name, int left, int width)
     return button;
 }
 
-// A picture box without border on the window-background colour; it takes
-// the size of its picture. A missing picture leaves the box at its designed
-// size, so that the panel keeps its shape.
-PictureBox *pictureBox(QWidget *parent, const QString &name, const QPixmap &picture, int left, int top,
-                       int width, int height)
+void place(QWidget *widget, const Design::Place &where)
+{
+    Design::place(widget, where.left, where.top, where.width, where.height);
+}
+
+// A picture box without border on the window-background colour, at its
+// designed size until its picture is set: it then takes the size of its
+// picture.
+PictureBox *pictureBox(QWidget *parent, const QString &name, const Design::Place &where)
 {
     auto *box = new PictureBox(parent);
     box->setObjectName(name);
     Design::setBackground(box, windowBackground());
-    Design::place(box, left, top, width, height);
-    if (!picture.isNull())
-        box->setPicture(picture);
+    place(box, where);
     return box;
 }
 
-// The choice picture at a 0-based position shows picture position + 1 of its
-// level's list; like a picture box it takes the size of its picture.
-PictureButton *choicePicture(QWidget *panel, const char *name, int position, const PictureList &list,
-                             int left, int top, int width, int height)
+// The choice picture at a 0-based position, at its designed size until its
+// picture is set: like a picture box it then takes the size of its picture.
+PictureButton *choicePicture(QWidget *panel, const char *name, int position, const Design::Place &where)
 {
     auto *choice = new PictureButton(panel);
     choice->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(position));
     Design::setBackground(choice, windowBackground());
-    Design::place(choice, left, top, width, height);
-    const QPixmap picture = list.picture(position + 1);
-    if (!picture.isNull())
-        choice->setPicture(picture);
+    place(choice, where);
     return choice;
 }
 
@@ -173,33 +177,45 @@ QFrame *addPanel(QStackedWidget *stack, const char *name)
     return panel;
 }
 
-// Screen readers name each choice picture after the symbol that it shows.
-template<std::size_t N>
-void nameChoices(const std::array<PictureButton *, N> &choices, Level level)
+QByteArray controlName(const char *level, const char *role)
 {
-    for (std::size_t i = 0; i < N; ++i)
+    return QByteArray(level) + role;
+}
+
+// Builds a level panel's controls from its design, in the design's stacking
+// order: the score button on top, then the "Result" frame, then the choice
+// pictures; the hint label, drawn on the panel's own surface, beneath them
+// all. The pictures and the style sheets come when the level is first
+// shown (prepareLevelPanel()). Screen readers name
+// each choice picture after the symbol that it shows; the result picture
+// takes the focus by Tab, so that a screen reader can tell which symbol it
+// shows.
+template<std::size_t N>
+void buildLevelPanel(QFrame *panel, const Design::LevelPanelDesign<N> &design, Level level, QPushButton *&score,
+                     QGroupBox *&resultFrameBox, PictureBox *&result, QLabel *&hint,
+                     std::array<PictureButton *, N> &choices)
+{
+    score = scoreButton(panel, controlName(design.level, "ScoreButton").constData(), design.scoreLeft,
+                        design.scoreWidth);
+    resultFrameBox = resultFrame(panel, controlName(design.level, "ResultFrame").constData());
+    place(resultFrameBox, design.resultFrame);
+    result = pictureBox(resultFrameBox, QLatin1String(controlName(design.level, "Result")), design.result);
+    hint = hintLabel(panel, controlName(design.level, "Hint").constData());
+    place(hint, design.hint);
+    const QByteArray choiceName = controlName(design.level, "Choice");
+    for (std::size_t i = 0; i < N; ++i) {
+        choices[i] = choicePicture(panel, choiceName.constData(), int(i), design.choices[i]);
         choices[i]->setAccessibleName(symbolName(level, int(i) + 1));
-}
+    }
 
-// A result picture takes the focus by Tab, so that a screen reader can tell
-// which symbol it shows.
-void makeReadable(PictureBox *result)
-{
-    result->setFocusPolicy(Qt::TabFocus);
-    result->setAccessibleName(restingPictureName());
-}
-
-// Lays the panel's controls in the design's stacking order: the score button
-// on top, then the "Result" frame, then the choice pictures; the hint label,
-// drawn on the panel's own surface, beneath them all.
-template<std::size_t N>
-void stackPanel(QPushButton *score, QGroupBox *result, const std::array<PictureButton *, N> &choices, QLabel *hint)
-{
     hint->lower();
     for (auto it = choices.rbegin(); it != choices.rend(); ++it)
         (*it)->raise();
-    result->raise();
+    resultFrameBox->raise();
     score->raise();
+
+    result->setFocusPolicy(Qt::TabFocus);
+    result->setAccessibleName(restingPictureName());
 }
 
 } // namespace
@@ -208,14 +224,14 @@ namespace Ui {
 
 void MainWindow::setupUi(QMainWindow *window)
 {
-    pictures = SymbolPictures::load();
-    const QPixmap resting = pictures.restingPicture();
+    // Pictures are drawn from the variant for the screen's scale, and decoded
+    // when a level panel is first shown: the cover hides them all at start.
+    pictures = SymbolPictures::load(window->devicePixelRatio());
 
     window->setObjectName(QStringLiteral("mainWindow"));
     // Designed colours, whatever palette the desktop gives the program.
     Design::useDesignPalette(window);
     window->setWindowTitle(AppInfo::title());
-    window->setWindowIcon(programIcon());
     // Fixed single border: close box and system menu, no minimise or maximise.
     // X11 window managers heed the button hints only on a customised frame.
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint
@@ -246,65 +262,12 @@ void MainWindow::setupUi(QMainWindow *window)
     intermediatePanel = addPanel(panelStack, "intermediatePanel");
     expertPanel = addPanel(panelStack, "expertPanel");
 
-    // Beginner panel: a zigzag of five pictures under the hint.
-    const PictureList &beginner = pictures.beginner;
-    beginnerScoreButton = scoreButton(beginnerPanel, "beginnerScoreButton", 360, 8655);
-    beginnerResultFrame = resultFrame(beginnerPanel, "beginnerResultFrame");
-    Design::place(beginnerResultFrame, 3240, 120, 2895, 2055);
-    beginnerResult = pictureBox(beginnerResultFrame, QStringLiteral("beginnerResult"), resting, 720, 360, 1515, 1470);
-    beginnerHint = hintLabel(beginnerPanel, "beginnerHint");
-    Design::place(beginnerHint, 3045, 2280, 3525, 195);
-    beginnerChoices[0] = choicePicture(beginnerPanel, "beginnerChoice", 0, beginner, 360, 3480, 1500, 1500);
-    beginnerChoices[1] = choicePicture(beginnerPanel, "beginnerChoice", 1, beginner, 2160, 2520, 1500, 1500);
-    beginnerChoices[2] = choicePicture(beginnerPanel, "beginnerChoice", 2, beginner, 3960, 3480, 1500, 1500);
-    beginnerChoices[3] = choicePicture(beginnerPanel, "beginnerChoice", 3, beginner, 5760, 2520, 1500, 1500);
-    beginnerChoices[4] = choicePicture(beginnerPanel, "beginnerChoice", 4, beginner, 7560, 3480, 1500, 1500);
-    stackPanel(beginnerScoreButton, beginnerResultFrame, beginnerChoices, beginnerHint);
-    nameChoices(beginnerChoices, Level::Beginner);
-    makeReadable(beginnerResult);
-
-    // Intermediate panel: the hint lies below the pictures.
-    const PictureList &intermediate = pictures.intermediate;
-    intermediateScoreButton = scoreButton(intermediatePanel, "intermediateScoreButton", 1680, 6255);
-    intermediateResultFrame = resultFrame(intermediatePanel, "intermediateResultFrame");
-    Design::place(intermediateResultFrame, 3308, 120, 2895, 2055);
-    intermediateResult =
-        pictureBox(intermediateResultFrame, QStringLiteral("intermediateResult"), resting, 720, 360, 1515, 1470);
-    intermediateHint = hintLabel(intermediatePanel, "intermediateHint");
-    Design::place(intermediateHint, 3045, 4680, 3525, 195);
-    intermediateChoices[0] = choicePicture(intermediatePanel, "intermediateChoice", 0, intermediate, 120, 2280, 1500, 1500);
-    intermediateChoices[1] = choicePicture(intermediatePanel, "intermediateChoice", 1, intermediate, 1680, 1560, 1500, 1500);
-    intermediateChoices[2] = choicePicture(intermediatePanel, "intermediateChoice", 2, intermediate, 6360, 1560, 1500, 1500);
-    intermediateChoices[3] = choicePicture(intermediatePanel, "intermediateChoice", 3, intermediate, 7920, 2280, 1500, 1500);
-    intermediateChoices[4] = choicePicture(intermediatePanel, "intermediateChoice", 4, intermediate, 1680, 3120, 1500, 1455);
-    intermediateChoices[5] = choicePicture(intermediatePanel, "intermediateChoice", 5, intermediate, 3240, 3120, 1515, 1470);
-    intermediateChoices[6] = choicePicture(intermediatePanel, "intermediateChoice", 6, intermediate, 4800, 3120, 1515, 1470);
-    intermediateChoices[7] = choicePicture(intermediatePanel, "intermediateChoice", 7, intermediate, 6360, 3120, 1515, 1470);
-    stackPanel(intermediateScoreButton, intermediateResultFrame, intermediateChoices, intermediateHint);
-    nameChoices(intermediateChoices, Level::Intermediate);
-    makeReadable(intermediateResult);
-
-    // Expert panel: the shared symbols above, the Expert emblems below.
-    const PictureList &expert = pictures.expert;
-    expertScoreButton = scoreButton(expertPanel, "expertScoreButton", 120, 9255);
-    expertResultFrame = resultFrame(expertPanel, "expertResultFrame");
-    Design::place(expertResultFrame, 3548, 120, 2415, 1935);
-    expertResult = pictureBox(expertResultFrame, QStringLiteral("expertResult"), resting, 480, 240, 1515, 1470);
-    expertHint = hintLabel(expertPanel, "expertHint");
-    Design::place(expertHint, 2985, 4680, 3525, 195);
-    expertChoices[0] = choicePicture(expertPanel, "expertChoice", 0, expert, 120, 1560, 1500, 1500);
-    expertChoices[1] = choicePicture(expertPanel, "expertChoice", 1, expert, 1680, 1560, 1500, 1500);
-    expertChoices[2] = choicePicture(expertPanel, "expertChoice", 2, expert, 6360, 1560, 1500, 1500);
-    expertChoices[3] = choicePicture(expertPanel, "expertChoice", 3, expert, 7920, 1560, 1500, 1500);
-    expertChoices[4] = choicePicture(expertPanel, "expertChoice", 4, expert, 120, 3120, 1530, 1455);
-    expertChoices[5] = choicePicture(expertPanel, "expertChoice", 5, expert, 1680, 3120, 1515, 1470);
-    expertChoices[6] = choicePicture(expertPanel, "expertChoice", 6, expert, 3240, 3120, 1530, 1470);
-    expertChoices[7] = choicePicture(expertPanel, "expertChoice", 7, expert, 4800, 3120, 1515, 1470);
-    expertChoices[8] = choicePicture(expertPanel, "expertChoice", 8, expert, 6360, 3120, 1515, 1470);
-    expertChoices[9] = choicePicture(expertPanel, "expertChoice", 9, expert, 7920, 3120, 1515, 1470);
-    stackPanel(expertScoreButton, expertResultFrame, expertChoices, expertHint);
-    nameChoices(expertChoices, Level::Expert);
-    makeReadable(expertResult);
+    buildLevelPanel(beginnerPanel, Design::beginnerDesign, Level::Beginner, beginnerScoreButton, beginnerResultFrame,
+                    beginnerResult, beginnerHint, beginnerChoices);
+    buildLevelPanel(intermediatePanel, Design::intermediateDesign, Level::Intermediate, intermediateScoreButton,
+                    intermediateResultFrame, intermediateResult, intermediateHint, intermediateChoices);
+    buildLevelPanel(expertPanel, Design::expertDesign, Level::Expert, expertScoreButton, expertResultFrame, expertResult,
+                    expertHint, expertChoices);
 
     // Bottom bar. The picture lists it holds in the design have no presence.
     bottomBar = flatFrame(clientArea, "bottomBar", Qt::black);
@@ -316,8 +279,10 @@ void MainWindow::setupUi(QMainWindow *window)
     fullBrandLink = brandingLink(brandStack, "fullBrandLink", Design::fullBrandCaption());
     backButton = greyButton(bottomBar, "backButton", tr("&Back"));
     Design::place(backButton, 7200, 280, 1095, 375);
+    Design::makeGreyButton(backButton);
     exitButton = greyButton(bottomBar, "exitButton", tr("&Exit"));
     Design::place(exitButton, 8400, 280, 975, 375);
+    Design::makeGreyButton(exitButton);
 
     // Top banner: the forum promotion reaches below the banner and is clipped.
     forumBanner = flatFrame(clientArea, "forumBanner", Qt::black);
@@ -424,41 +389,12 @@ void MainWindow::setupMenu(QMainWindow *window)
 
 } // namespace Ui
 
-PictureButton *Ui::MainWindow::levelChoice(Level level, int position) const
+void Ui::MainWindow::prepareLevelPanel(Level level)
 {
-    switch (level) {
-    case Level::Intermediate:
-        return intermediateChoices.at(std::size_t(position));
-    case Level::Expert:
-        return expertChoices.at(std::size_t(position));
-    case Level::Beginner:
-        break;
+    QPushButton *score = ofLevel(level, beginnerScoreButton, intermediateScoreButton, expertScoreButton);
+    if (score->styleSheet().isEmpty()) {
+        Design::makeGreyButton(score);
+        styleResultFrame(ofLevel(level, beginnerResultFrame, intermediateResultFrame, expertResultFrame));
     }
-    return beginnerChoices.at(std::size_t(position));
-}
-
-PictureBox *Ui::MainWindow::levelResult(Level level) const
-{
-    switch (level) {
-    case Level::Intermediate:
-        return intermediateResult;
-    case Level::Expert:
-        return expertResult;
-    case Level::Beginner:
-        break;
-    }
-    return beginnerResult;
-}
-
-QFrame *Ui::MainWindow::levelPanel(Level level) const
-{
-    switch (level) {
-    case Level::Intermediate:
-        return intermediatePanel;
-    case Level::Expert:
-        return expertPanel;
-    case Level::Beginner:
-        break;
-    }
-    return beginnerPanel;
+    showLevelPictures(level);
 }

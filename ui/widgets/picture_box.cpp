@@ -14,7 +14,8 @@ PictureBox::PictureBox(QWidget *parent)
 void PictureBox::setPicture(const QPixmap &picture)
 {
     setPixmap(picture);
-    resize(picture.size());
+    // A picture for a scaled screen has more pixels than its size on screen.
+    resize(picture.deviceIndependentSize().toSize());
 }
 
 void PictureBox::setPicture(const QPixmap &picture, const QString &name)

@@ -13,7 +13,8 @@ PictureButton::PictureButton(QWidget *parent)
 void PictureButton::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
-    resize(picture.size());
+    // A picture for a scaled screen has more pixels than its size on screen.
+    resize(picture.deviceIndependentSize().toSize());
     update();
 }
 

@@ -12,3 +12,19 @@ int levelIndex(Level level);
 int symbolCount(Level level);
 double drawMultiplier(Level level);
 const char *levelName(Level level);
+
+// The one of three things that belongs to the level: ofLevel(level, a, b, c)
+// is a at Beginner, b at Intermediate, c at Expert.
+template<typename T>
+T ofLevel(Level level, T beginner, T intermediate, T expert)
+{
+    switch (level) {
+    case Level::Intermediate:
+        return intermediate;
+    case Level::Expert:
+        return expert;
+    case Level::Beginner:
+        break;
+    }
+    return beginner;
+}

@@ -54,9 +54,14 @@ signals:
     // The exit screen has been made and is about to be shown; whoever runs
     // the program connects its request to end.
     void exitScreenOpened(ExitScreen *screen);
+    // Once, after the window has first reached the screen: work that its
+    // first frame does not need waits for this (or at most two seconds from
+    // its first showing, should the window system never say so).
+    void shownOnScreen();
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -65,6 +70,7 @@ private:
     // Shows the level dialog modally; destroys it afterwards if it was dismissed.
     void execLevelDialog();
     void showExitScreen();
+    void announceShownOnScreen();
 
     AppContext &m_context;
     Ui::MainWindow m_ui;
@@ -72,4 +78,5 @@ private:
     GuessFlow *m_guessFlow = nullptr;
     bool m_activating = false;
     bool m_firstShowSeen = false;
+    bool m_shownOnScreen = false;
 };

@@ -106,10 +106,17 @@ public:
     PictureBox *levelResult(Level level) const;
     QFrame *levelPanel(Level level) const;
 
+    // Finishes the level's panel before it is first shown or played on: its
+    // style sheets, and the pictures of its choices and of every result box
+    // that has none, decoded on the first call. Start-up decodes no picture
+    // and styles no control that the cover hides.
+    void prepareLevelPanel(Level level);
+
     void setupUi(QMainWindow *window);
 
 private:
     void setupMenu(QMainWindow *window);
+    void showLevelPictures(Level level);
 };
 
 } // namespace Ui
