@@ -2,7 +2,8 @@
 # Guess-history benchmark: with a store of GUESSES guesses (each stored through
 # the real record(), one commit each), the median time to store one more
 # guess and to gather everything the statistics window shows; also opening
-# the store and the CSV export. Prints medians and maxima.
+# the store, opening the Statistics window (in the X server of DISPLAY, or
+# offscreen without one) and the CSV export. Prints medians and maxima.
 #
 # Usage: bench/run_history_bench.sh [BUILD_DIR] [GUESSES] [REPETITIONS]
 #   BUILD_DIR    a configured build tree (default: configures build-bench/ as
@@ -25,4 +26,7 @@ cmake --build "$build_dir" --target corvella_bench_history
 echo "machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
 echo "load average at the start: $(cut -d" " -f1-3 /proc/loadavg)"
 echo "build type: $(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build_dir/CMakeCache.txt"), store in: ${TMPDIR:-/tmp} ($(df -T "${TMPDIR:-/tmp}" | awk 'NR == 2 {print $2}'))"
+if [ -z "${DISPLAY:-}" ]; then
+    export QT_QPA_PLATFORM=offscreen
+fi
 "$build_dir/bench/corvella_bench_history" "$guesses" "$repetitions"
