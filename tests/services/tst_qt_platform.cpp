@@ -158,7 +158,6 @@ void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed_data()
     using A = Platform::Answer;
     using I = Platform::Icon;
     QTest::newRow("yes") << int(B::YesNo) << int(QMessageBox::Yes) << int(A::Yes) << int(I::Information);
-    QTest::newRow("no") << int(B::YesNo) << int(QMessageBox::No) << int(A::No) << int(I::Information);
     QTest::newRow("escape on a question") << int(B::YesNo) << int(QMessageBox::Escape) << int(A::No)
                                           << int(I::Information);
     QTest::newRow("ok on an error") << int(B::Ok) << int(QMessageBox::Ok) << int(A::Ok) << int(I::Critical);
