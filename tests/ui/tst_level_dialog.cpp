@@ -48,7 +48,6 @@ private slots:
     void noOptionSelectedStillCountsAsChosen();
     void closingWithoutOkAsksAgainOnTheNextActivation();
     void backRestsAllResultPicturesAndAsks();
-    void everyFreshDialogStartsAtBeginner();
     void keyboardReachesOnlyThePanelInFront();
     void enterAfterTheScoreViewConfirmsTheShownLevel_data();
     void enterAfterTheScoreViewConfirmsTheShownLevel();
@@ -113,6 +112,15 @@ void tst_LevelDialog::okBringsTheChosenPanelForward()
     m_main->chooseLevel();
     QCOMPARE(panelInFront(ui), panels[levelIndex(level)]);
     QVERIFY(m_run->test.isLevelChosen());
+
+    // Every fresh dialog starts at Beginner again.
+    bool beginner = false;
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+        beginner = dialog->ui().beginnerOption->isChecked();
+        dialog->close();
+    });
+    m_main->chooseLevel();
+    QVERIFY(beginner);
 }
 
 void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
@@ -173,23 +181,6 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
     // Without OK nothing else changed: the Intermediate panel is still in front.
     QCOMPARE(panelInFront(ui), ui.intermediatePanel);
     QCOMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 1);
-}
-
-void tst_LevelDialog::everyFreshDialogStartsAtBeginner()
-{
-    m_run->test.setLevelChosen(true);
-    whenModal<LevelDialog>([](LevelDialog *dialog) {
-        dialog->ui().expertOption->setChecked(true);
-        dialog->confirmLevel();
-    });
-    m_main->chooseLevel();
-    bool beginner = false;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        beginner = dialog->ui().beginnerOption->isChecked();
-        dialog->close();
-    });
-    m_main->chooseLevel();
-    QVERIFY(beginner);
 }
 
 // With the level choice in front, Tab must not land on the score view's
