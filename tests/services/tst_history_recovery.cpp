@@ -29,7 +29,9 @@ private slots:
     void newerFileIsLeftAlone();
     void noFolderMakesEveryCallHarmless_data();
     void noFolderMakesEveryCallHarmless();
+    void readOnlyFolder_data();
     void readOnlyFolder();
+    void unreadableFileIsSetAside_data();
     void unreadableFileIsSetAside();
 
 private:
@@ -247,55 +249,74 @@ void tst_HistoryRecovery::noFolderMakesEveryCallHarmless()
     checkEverythingIsANoOp(history, m_dir->filePath(QStringLiteral("export.csv")));
 }
 
-// Without write permission on the folder nothing can be kept, and a good file
-// already there is neither changed nor moved. Root may write anyway, so this
-// runs only for other users; the cases above cover root.
-void tst_HistoryRecovery::readOnlyFolder()
+void tst_HistoryRecovery::readOnlyFolder_data()
 {
-    if (runningAsRoot())
-        QSKIP("root writes into read-only folders");
-    const QString folder = m_dir->filePath(QStringLiteral("data"));
-    const QString withFile = m_dir->filePath(QStringLiteral("data-with-file"));
-    QVERIFY(QDir().mkpath(folder));
-    {
-        GuessHistory history(withFile + QStringLiteral("/history.sqlite"));
-        QVERIFY(history.record(someGuess()));
-    }
-    const QByteArray good = readFile(withFile + QStringLiteral("/history.sqlite"));
-    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
-        | QFile::ReadOther | QFile::ExeOther;
-    QVERIFY(QFile::setPermissions(folder, readOnly));
-    QVERIFY(QFile::setPermissions(withFile, readOnly));
-    const QString exportPath = m_dir->filePath(QStringLiteral("export.csv"));
-    {
-        // The user is told the folder is the trouble, not that a file is bad.
-        GuessHistory empty(folder + QStringLiteral("/history.sqlite"));
-        checkEverythingIsANoOp(empty, exportPath);
-        QVERIFY2(empty.unavailableReason().contains(QLatin1String("read-only")), qPrintable(empty.unavailableReason()));
-        GuessHistory existing(withFile + QStringLiteral("/history.sqlite"));
-        checkEverythingIsANoOp(existing, exportPath);
-        QVERIFY2(existing.unavailableReason().contains(QLatin1String("read-only")),
-                 qPrintable(existing.unavailableReason()));
-    }
-    QCOMPARE(QDir(withFile).entryList(QDir::Files), QStringList{QStringLiteral("history.sqlite")});
-    QCOMPARE(readFile(withFile + QStringLiteral("/history.sqlite")), good);
-    const auto writable = readOnly | QFile::WriteOwner;
-    QVERIFY(QFile::setPermissions(folder, writable));
-    QVERIFY(QFile::setPermissions(withFile, writable));
+    QTest::addColumn<QString>("file"); // empty: a good file in a folder made read-only
+    // Even root cannot write into a process's folder under /proc; one runs
+    // as root, so both of these run everywhere.
+    QTest::newRow("no file yet") << QStringLiteral("/proc/self/history.sqlite");
+    QTest::newRow("a file that is not a history") << QStringLiteral("/proc/self/status");
+    QTest::newRow("a good file") << QString();
 }
 
-// A file the program may not read is as good as damaged: moved aside, fresh
-// start. Root reads it anyway, so this runs only for other users.
+// Without write permission on the folder nothing can be kept, the user is
+// told the folder is the trouble (not that a file is bad), and a file already
+// there is neither changed nor moved.
+void tst_HistoryRecovery::readOnlyFolder()
+{
+    QFETCH(QString, file);
+    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+        | QFile::ReadOther | QFile::ExeOther;
+    const QString folder = m_dir->filePath(QStringLiteral("data"));
+    if (file.isEmpty()) {
+        if (runningAsRoot())
+            QSKIP("root writes into folders without write permission");
+        file = folder + QStringLiteral("/history.sqlite");
+        QVERIFY(GuessHistory(file).record(someGuess()));
+        QVERIFY(QFile::setPermissions(folder, readOnly));
+    }
+    const QStringList filesBefore = QDir(QFileInfo(file).absolutePath()).entryList(QDir::Files);
+    const QByteArray before = readFile(file);
+    {
+        GuessHistory history(file);
+        checkEverythingIsANoOp(history, m_dir->filePath(QStringLiteral("export.csv")));
+        QVERIFY2(history.unavailableReason().contains(QLatin1String("read-only")),
+                 qPrintable(history.unavailableReason()));
+    }
+    QCOMPARE(QDir(QFileInfo(file).absolutePath()).entryList(QDir::Files), filesBefore);
+    if (!file.startsWith(QLatin1String("/proc/"))) {
+        QCOMPARE(readFile(file), before);
+        QVERIFY(QFile::setPermissions(folder, readOnly | QFile::WriteOwner));
+    }
+}
+
+void tst_HistoryRecovery::unreadableFileIsSetAside_data()
+{
+    QTest::addColumn<bool>("permission"); // or a read that fails
+    QTest::newRow("no read permission") << true;
+    // Root reads files without read permission, but not the start of its
+    // own memory: a read there fails for every user.
+    QTest::newRow("reading fails") << false;
+}
+
+// A file the program cannot read is as good as damaged: moved aside, fresh
+// start.
 void tst_HistoryRecovery::unreadableFileIsSetAside()
 {
-    if (runningAsRoot())
-        QSKIP("root reads files without read permission");
-    QVERIFY(writeFile(path(), randomBytes(4096, 3)));
-    QVERIFY(QFile::setPermissions(path(), QFile::Permissions()));
+    QFETCH(bool, permission);
+    if (permission) {
+        if (runningAsRoot())
+            QSKIP("root reads files without read permission");
+        QVERIFY(writeFile(path(), randomBytes(4096, 3)));
+        QVERIFY(QFile::setPermissions(path(), QFile::Permissions()));
+    } else {
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), path()));
+    }
     GuessHistory history(path());
     QCOMPARE(history.state(), GuessHistory::State::StartedAfresh);
-    QVERIFY(QFileInfo::exists(history.setAsidePath()));
+    QVERIFY(QFileInfo(history.setAsidePath()).exists() || QFileInfo(history.setAsidePath()).isSymLink());
     QVERIFY(history.record(someGuess()));
+    QCOMPARE(GuessHistory(path()).countsAllTime()[1].guesses, 1);
 }
 
 QTEST_GUILESS_MAIN(tst_HistoryRecovery)

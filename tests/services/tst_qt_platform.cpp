@@ -151,17 +151,21 @@ void tst_QtPlatform::timerOfADestroyedReceiverNeverFires()
 void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed_data()
 {
     QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("icon");
     QTest::addColumn<int>("pressed");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("icon");
+    QTest::addColumn<int>("shownButtons");
+    QTest::addColumn<int>("shownIcon");
     using B = Platform::Buttons;
-    using A = Platform::Answer;
     using I = Platform::Icon;
-    QTest::newRow("yes") << int(B::YesNo) << int(QMessageBox::Yes) << int(A::Yes) << int(I::Information);
-    QTest::newRow("no") << int(B::YesNo) << int(QMessageBox::No) << int(A::No) << int(I::Information);
-    QTest::newRow("escape on a question") << int(B::YesNo) << int(QMessageBox::Escape) << int(A::No)
-                                          << int(I::Information);
-    QTest::newRow("ok on an error") << int(B::Ok) << int(QMessageBox::Ok) << int(A::Ok) << int(I::Critical);
+    using A = Platform::Answer;
+    const int yesNo = QMessageBox::Yes | QMessageBox::No;
+    QTest::newRow("yes") << int(B::YesNo) << int(I::Information) << int(QMessageBox::Yes) << int(A::Yes) << yesNo
+                         << int(QMessageBox::Information);
+    QTest::newRow("escape on a question") << int(B::YesNo) << int(I::Information) << int(QMessageBox::Escape)
+                                          << int(A::No) << yesNo << int(QMessageBox::Information);
+    QTest::newRow("ok on an error") << int(B::Ok) << int(I::Critical) << int(QMessageBox::Ok) << int(A::Ok)
+                                    << int(QMessageBox::Ok) << int(QMessageBox::Critical);
 }
 
 // The box shows the text (a carriage return breaks the line), caption, icon
@@ -169,23 +173,21 @@ void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed_data()
 void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed()
 {
     QFETCH(int, buttons);
+    QFETCH(int, icon);
     QFETCH(int, pressed);
     QFETCH(int, answer);
-    QFETCH(int, icon);
-
-    QString text;
-    QString caption;
-    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons shownButtons;
-    bool wasModal = false;
+    QFETCH(int, shownButtons);
+    QFETCH(int, shownIcon);
+    struct
+    {
+        QString text, caption;
+        int buttons = -1, icon = -1;
+        bool modal = false;
+    } shown;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
-        text = box->text();
-        caption = box->windowTitle();
-        shownIcon = box->icon();
-        shownButtons = box->standardButtons();
-        wasModal = box->isModal();
+        shown = {box->text(), box->windowTitle(), int(box->standardButtons()), int(box->icon()), box->isModal()};
         if (pressed == QMessageBox::Escape)
             QTest::keyClick(box, Qt::Key_Escape);
         else
@@ -196,14 +198,11 @@ void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed()
         platform.showMessage(QStringLiteral("There maybe an update\rDo you want to check?"), Platform::Buttons(buttons),
                              Platform::Icon(icon), QStringLiteral("Corvella"));
     QCOMPARE(int(given), answer);
-    QCOMPARE(text, QStringLiteral("There maybe an update\nDo you want to check?"));
-    QCOMPARE(caption, QStringLiteral("Corvella"));
-    QCOMPARE(shownIcon, Platform::Icon(icon) == Platform::Icon::Critical ? QMessageBox::Critical
-                                                                          : QMessageBox::Information);
-    QCOMPARE(shownButtons, Platform::Buttons(buttons) == Platform::Buttons::YesNo
-                               ? QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No)
-                               : QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(wasModal);
+    QCOMPARE(shown.text, QStringLiteral("There maybe an update\nDo you want to check?"));
+    QCOMPARE(shown.caption, QStringLiteral("Corvella"));
+    QCOMPARE(shown.buttons, shownButtons);
+    QCOMPARE(shown.icon, shownIcon);
+    QVERIFY(shown.modal);
 }
 
 void tst_QtPlatform::cleanup()

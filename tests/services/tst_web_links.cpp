@@ -22,7 +22,6 @@ class tst_WebLinks : public QObject
 
 private slots:
     void everyRoleHasAPageOfItsOwnOnAConfiguredSite();
-    void openingARoleOpensItsPageAndNothingElse();
     void browserThatDoesNotStartIsReportedButNotShown();
 };
 
@@ -39,17 +38,6 @@ void tst_WebLinks::everyRoleHasAPageOfItsOwnOnAConfiguredSite()
                  qPrintable(address));
     }
     QCOMPARE(QSet<QString>(all.cbegin(), all.cend()).size(), all.size());
-}
-
-void tst_WebLinks::openingARoleOpensItsPageAndNothingElse()
-{
-    for (PageRole role : AllRoles) {
-        FakePlatform platform;
-        QVERIFY(WebLinks(platform).open(role));
-        QCOMPARE(platform.openedAddresses, QStringList{pageAddress(role)});
-        QVERIFY(platform.messages.isEmpty());
-        QVERIFY(platform.settings.isEmpty());
-    }
 }
 
 // The browser that does not start says so itself: no message box on top.

@@ -83,8 +83,6 @@ private slots:
     void init();
     void cleanup();
 
-    void choicePicturesAreButtonsWithNamesOfTheirOwn_data();
-    void choicePicturesAreButtonsWithNamesOfTheirOwn();
     void resultPictureIsNamedAfterWhatItShows_data();
     void resultPictureIsNamedAfterWhatItShows();
     void linkIsALinkThatOpensItsPage_data();
@@ -115,42 +113,13 @@ void tst_Accessibility::cleanup()
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_Accessibility::choicePicturesAreButtonsWithNamesOfTheirOwn_data()
-{
-    QTest::addColumn<Level>("level");
-    for (Level level : AllLevels)
-        QTest::newRow(levelName(level)) << level;
-}
-
-// Each choice picture is a button a screen reader can press, and names its
-// own symbol: no two alike, none empty. What the names are is checked
-// against the drawn symbols below.
-void tst_Accessibility::choicePicturesAreButtonsWithNamesOfTheirOwn()
-{
-    QFETCH(Level, level);
-    QVERIFY(m_run->chooseLevel(level));
-    QSet<QString> names;
-    for (int position = 0; position < symbolCount(level); ++position) {
-        PictureButton *picture = m_main->ui().levelChoice(level, position);
-        QAccessibleInterface *face = accessible(picture);
-        QCOMPARE(face->role(), QAccessible::Button);
-        QVERIFY(face->state().focusable && !face->state().invisible);
-        QVERIFY(offersPress(picture));
-        names << face->text(QAccessible::Name);
-    }
-    QCOMPARE(names.size(), symbolCount(level));
-    QVERIFY(!names.contains(QString()));
-}
-
 void tst_Accessibility::resultPictureIsNamedAfterWhatItShows_data()
 {
     QTest::addColumn<Level>("level");
     QTest::addColumn<int>("drawn");
     QTest::addColumn<QString>("name");
     QTest::newRow("beginner waves") << Level::Beginner << 5 << QStringLiteral("waves");
-    QTest::newRow("intermediate triskele") << Level::Intermediate << 5 << QStringLiteral("triskele");
     QTest::newRow("intermediate pyramid") << Level::Intermediate << 8 << QStringLiteral("pyramid");
-    QTest::newRow("expert compass wheel") << Level::Expert << 5 << QStringLiteral("compass wheel");
     QTest::newRow("expert hexagram") << Level::Expert << 9 << QStringLiteral("hexagram");
 }
 
@@ -163,8 +132,14 @@ void tst_Accessibility::resultPictureIsNamedAfterWhatItShows()
     PictureBox *shown = m_main->ui().levelResult(level);
     QCOMPARE(accessible(shown)->role(), QAccessible::Graphic);
     QCOMPARE(accessibleName(shown), resting);
-    QVERIFY(accessible(shown)->state().focusable);
+    // It takes the focus, but neither keys nor a click on it guess.
     QVERIFY(!offersPress(shown));
+    shown->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(shown->hasFocus());
+    QTest::keyClick(shown, Qt::Key_Space);
+    QTest::keyClick(shown, Qt::Key_Return);
+    QTest::mouseClick(shown, Qt::LeftButton);
+    QVERIFY(m_run->platform.timers.isEmpty());
 
     m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     MainWindowRun::answerResult();
@@ -280,7 +255,8 @@ void tst_Accessibility::mainWindowIsReadAsItIsSeen_data()
 
 // A screen reader reads out what is on the screen, each thing once: not the
 // panels behind the one in front, not the branding offer behind the other,
-// not the outcome that the program keeps for itself.
+// not the outcome that the program keeps for itself. Each choice picture in
+// front is a button it can press, with a name of its own.
 void tst_Accessibility::mainWindowIsReadAsItIsSeen()
 {
     QFETCH(int, level);
@@ -294,6 +270,17 @@ void tst_Accessibility::mainWindowIsReadAsItIsSeen()
     QCOMPARE(read.names.count(unheard), 0);
     QCOMPARE(read.names.count(QStringLiteral("Score")), level >= 0 ? 1 : 0);
     QCOMPARE(read.names.count(m_main->ui().coBrandLink->text()) + read.names.count(m_main->ui().fullBrandLink->text()), 1);
+    if (level < 0)
+        return;
+    QSet<QString> names;
+    for (int position = 0; position < symbolCount(Level(level)); ++position) {
+        PictureButton *picture = m_main->ui().levelChoice(Level(level), position);
+        QCOMPARE(accessible(picture)->role(), QAccessible::Button);
+        QVERIFY(accessible(picture)->state().focusable && offersPress(picture));
+        names << accessibleName(picture);
+    }
+    QCOMPARE(names.size(), symbolCount(Level(level)));
+    QVERIFY(!names.contains(QString()));
 }
 
 void tst_Accessibility::levelDialogIsReadAsItIsSeen_data()

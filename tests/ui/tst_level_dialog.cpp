@@ -46,9 +46,7 @@ private slots:
     void okBringsTheChosenPanelForward_data();
     void okBringsTheChosenPanelForward();
     void noOptionSelectedStillCountsAsChosen();
-    void closingWithoutOkAsksAgainOnTheNextActivation();
     void backRestsAllResultPicturesAndAsks();
-    void everyFreshDialogStartsAtBeginner();
     void keyboardReachesOnlyThePanelInFront();
     void enterAfterTheScoreViewConfirmsTheShownLevel_data();
     void enterAfterTheScoreViewConfirmsTheShownLevel();
@@ -71,20 +69,28 @@ void tst_LevelDialog::cleanup()
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
+// The main window asks when it shows, with Beginner selected; closed
+// without OK, the dialog asks again on the next activation.
 void tst_LevelDialog::startAsksForALevelWithBeginnerSelected()
 {
+    int asked = 0;
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+        ++asked;
+        dialog->close();
+    });
+    m_main->show();
+    QTRY_COMPARE(asked, 1);
+    QVERIFY(!m_run->test.isLevelChosen());
+
     bool beginner = false;
     bool choiceInFront = false;
-    LevelDialog *shown = nullptr;
     whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        shown = dialog;
         beginner = dialog->ui().beginnerOption->isChecked();
         choiceInFront = showsLevelChoice(dialog);
         QTest::mouseClick(dialog->ui().okButton, Qt::LeftButton);
     });
-    m_main->show();
-    QTRY_VERIFY(m_run->test.isLevelChosen());
-    QVERIFY(shown);
+    m_main->askForLevelIfNoneChosen();
+    QVERIFY(m_run->test.isLevelChosen());
     QVERIFY(beginner);
     QVERIFY(choiceInFront);
     QCOMPARE(panelInFront(m_main->ui()), m_main->ui().beginnerPanel);
@@ -113,6 +119,15 @@ void tst_LevelDialog::okBringsTheChosenPanelForward()
     m_main->chooseLevel();
     QCOMPARE(panelInFront(ui), panels[levelIndex(level)]);
     QVERIFY(m_run->test.isLevelChosen());
+
+    // Every fresh dialog starts at Beginner again.
+    bool beginner = false;
+    whenModal<LevelDialog>([&](LevelDialog *dialog) {
+        beginner = dialog->ui().beginnerOption->isChecked();
+        dialog->close();
+    });
+    m_main->chooseLevel();
+    QVERIFY(beginner);
 }
 
 void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
@@ -128,25 +143,6 @@ void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
     QVERIFY(m_run->platform.messages[0].icon == Platform::Icon::Critical);
     QVERIFY(m_run->test.isLevelChosen());
     QCOMPARE(panelInFront(m_main->ui()), m_main->ui().coverPanel);
-}
-
-void tst_LevelDialog::closingWithoutOkAsksAgainOnTheNextActivation()
-{
-    int asked = 0;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        ++asked;
-        dialog->close();
-    });
-    m_main->askForLevelIfNoneChosen();
-    QCOMPARE(asked, 1);
-    QVERIFY(!m_run->test.isLevelChosen());
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        ++asked;
-        dialog->confirmLevel();
-    });
-    m_main->askForLevelIfNoneChosen();
-    QCOMPARE(asked, 2);
-    QVERIFY(m_run->test.isLevelChosen());
 }
 
 void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
@@ -173,23 +169,6 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
     // Without OK nothing else changed: the Intermediate panel is still in front.
     QCOMPARE(panelInFront(ui), ui.intermediatePanel);
     QCOMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 1);
-}
-
-void tst_LevelDialog::everyFreshDialogStartsAtBeginner()
-{
-    m_run->test.setLevelChosen(true);
-    whenModal<LevelDialog>([](LevelDialog *dialog) {
-        dialog->ui().expertOption->setChecked(true);
-        dialog->confirmLevel();
-    });
-    m_main->chooseLevel();
-    bool beginner = false;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        beginner = dialog->ui().beginnerOption->isChecked();
-        dialog->close();
-    });
-    m_main->chooseLevel();
-    QVERIFY(beginner);
 }
 
 // With the level choice in front, Tab must not land on the score view's

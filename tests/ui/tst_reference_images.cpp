@@ -167,7 +167,8 @@ QString pictureName()
     return tag.remove(darkSuffix);
 }
 
-enum class MainState { Cover, FullBrandBanner, Beginner, Intermediate, Expert, WaitPanel, FileMenu, HelpMenu };
+enum class State { Cover, FullBrandBanner, Beginner, Intermediate, Expert, WaitPanel, FileMenu, HelpMenu,
+                   LevelChoice, Score, About, Exit, ExitFilled };
 
 // The main window shown and active, a level chosen once.
 struct ShownMainWindow : MainWindowRun
@@ -185,7 +186,7 @@ struct ShownMainWindow : MainWindowRun
 
 } // namespace
 
-Q_DECLARE_METATYPE(MainState)
+Q_DECLARE_METATYPE(State)
 
 // Every window state as the user sees it (offscreen, with DejaVu Sans only),
 // compared with its picture in tests/ui/reference/; the designed windows
@@ -203,16 +204,10 @@ public:
 private slots:
     void initTestCase();
     void cleanup();
-    void mainWindowLooksAsDesigned_data();
-    void mainWindowLooksAsDesigned();
+    void windowLooksAsDesigned_data();
+    void windowLooksAsDesigned();
     void guessShowsTheDrawnSymbolAndItsResult_data();
     void guessShowsTheDrawnSymbolAndItsResult();
-    void levelDialogLooksAsDesigned_data();
-    void levelDialogLooksAsDesigned();
-    void aboutBoxLooksAsDesigned_data();
-    void aboutBoxLooksAsDesigned();
-    void exitScreenLooksAsDesigned_data();
-    void exitScreenLooksAsDesigned();
 };
 
 void tst_ReferenceImages::initTestCase()
@@ -233,51 +228,82 @@ void tst_ReferenceImages::cleanup()
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_ReferenceImages::mainWindowLooksAsDesigned_data()
+void tst_ReferenceImages::windowLooksAsDesigned_data()
 {
-    QTest::addColumn<MainState>("state");
-    addPicture("main-window-cover", MainState::Cover);
-    addPicture("main-window-cover-full-brand-banner", MainState::FullBrandBanner);
-    addPicture("main-window-beginner", MainState::Beginner);
-    addPicture("main-window-intermediate", MainState::Intermediate);
-    addPicture("main-window-expert", MainState::Expert);
-    addPicture("main-window-wait-panel", MainState::WaitPanel);
+    QTest::addColumn<State>("state");
+    addPicture("main-window-cover", State::Cover);
+    addPicture("main-window-cover-full-brand-banner", State::FullBrandBanner);
+    addPicture("main-window-beginner", State::Beginner);
+    addPicture("main-window-intermediate", State::Intermediate);
+    addPicture("main-window-expert", State::Expert);
+    addPicture("main-window-wait-panel", State::WaitPanel);
     // The menus are the desktop's own, in its colours.
-    addPicture("main-window-file-menu", MainState::FileMenu, false);
-    addPicture("main-window-help-menu", MainState::HelpMenu, false);
+    addPicture("main-window-file-menu", State::FileMenu, false);
+    addPicture("main-window-help-menu", State::HelpMenu, false);
+    addPicture("level-dialog-choice", State::LevelChoice);
+    addPicture("level-dialog-score", State::Score);
+    addPicture("about-box", State::About);
+    addPicture("exit-screen", State::Exit);
+    addPicture("exit-screen-filled", State::ExitFilled);
 }
 
-void tst_ReferenceImages::mainWindowLooksAsDesigned()
+void tst_ReferenceImages::windowLooksAsDesigned()
 {
-    QFETCH(MainState, state);
+    QFETCH(State, state);
     const QString name = pictureName();
+    if (state == State::Exit || state == State::ExitFilled) {
+        TestRun run;
+        run.random.push(0.6f); // the third promotional message
+        const auto screen = std::make_unique<ExitScreen>(run.context);
+        if (state == State::ExitFilled) {
+            screen->ui().yourNameBox->setText(QStringLiteral("Ann Lee"));
+            screen->ui().yourEmailBox->setText(QStringLiteral("ann@example.org"));
+            screen->ui().friendNameBox->setText(QStringLiteral("Bo Chan"));
+            screen->ui().friendEmailBox->setText(QStringLiteral("bo@example.net"));
+        }
+        screen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
+        return verifyLooksLike(screen->grab().toImage(), name);
+    }
     ShownMainWindow run;
     QVERIFY(run.show());
     MainWindow &main = *run.main;
     switch (state) {
-    case MainState::Cover:
-        break;
-    case MainState::FullBrandBanner:
+    case State::FullBrandBanner:
         main.showBanner(2);
         break;
-    case MainState::Beginner:
-    case MainState::WaitPanel:
+    case State::Beginner:
+    case State::WaitPanel:
         main.showLevel(Level::Beginner);
         break;
-    case MainState::Intermediate:
+    case State::Intermediate:
         main.showLevel(Level::Intermediate);
         break;
-    case MainState::Expert:
+    case State::Expert:
         main.showLevel(Level::Expert);
         break;
-    case MainState::FileMenu:
-        verifyLooksLike(run.pictureOfMenu(main.ui().fileMenu), name);
-        return;
-    case MainState::HelpMenu:
-        verifyLooksLike(run.pictureOfMenu(main.ui().helpMenu), name);
-        return;
+    case State::FileMenu:
+        return verifyLooksLike(run.pictureOfMenu(main.ui().fileMenu), name);
+    case State::HelpMenu:
+        return verifyLooksLike(run.pictureOfMenu(main.ui().helpMenu), name);
+    case State::LevelChoice:
+    case State::Score:
+        recordTally(run.test, Level::Beginner, 1, 3);
+        recordTally(run.test, Level::Intermediate, 4, 12);
+        recordTally(run.test, Level::Expert, 7, 250);
+        return verifyLooksLike(pictureOfModal([&main, state] {
+                                   if (state == State::Score)
+                                       main.showScore();
+                                   else
+                                       main.chooseLevel();
+                               }),
+                               name);
+    case State::About:
+        return verifyLooksLike(pictureOfModal([&run] { AboutBox::showModal(run.context); }), name);
+    default:
+        break;
     }
-    if (state == MainState::WaitPanel) {
+    if (state == State::WaitPanel) {
         // As during the pause after a click: on top of the level's panel.
         main.ui().waitPanel->show();
         main.ui().waitPanel->raise();
@@ -308,69 +334,6 @@ void tst_ReferenceImages::guessShowsTheDrawnSymbolAndItsResult()
     verifyLooksLike(right, QStringLiteral("result-dialog-right"));
     verifyLooksLike(wrong, QStringLiteral("result-dialog-wrong"));
     verifyLooksLike(run.main->grab().toImage(), QStringLiteral("main-window-expert-after-a-draw"));
-}
-
-void tst_ReferenceImages::levelDialogLooksAsDesigned_data()
-{
-    QTest::addColumn<bool>("score");
-    addPicture("level-dialog-choice", false);
-    addPicture("level-dialog-score", true);
-}
-
-void tst_ReferenceImages::levelDialogLooksAsDesigned()
-{
-    QFETCH(bool, score);
-    const QString name = pictureName();
-    ShownMainWindow run;
-    QVERIFY(run.show());
-    recordTally(run.test, Level::Beginner, 1, 3);
-    recordTally(run.test, Level::Intermediate, 4, 12);
-    recordTally(run.test, Level::Expert, 7, 250);
-    const QImage shown = pictureOfModal([&run, score] {
-        if (score)
-            run.main->showScore();
-        else
-            run.main->chooseLevel();
-    });
-    verifyLooksLike(shown, name);
-}
-
-void tst_ReferenceImages::aboutBoxLooksAsDesigned_data()
-{
-    QTest::addColumn<QString>("suffix");
-    addPicture("about-box", QString());
-}
-
-void tst_ReferenceImages::aboutBoxLooksAsDesigned()
-{
-    const QString name = pictureName();
-    TestRun run;
-    verifyLooksLike(pictureOfModal([&run] { AboutBox::showModal(run.context); }), name);
-}
-
-void tst_ReferenceImages::exitScreenLooksAsDesigned_data()
-{
-    QTest::addColumn<bool>("filled");
-    addPicture("exit-screen", false);
-    addPicture("exit-screen-filled", true);
-}
-
-void tst_ReferenceImages::exitScreenLooksAsDesigned()
-{
-    QFETCH(bool, filled);
-    const QString name = pictureName();
-    TestRun run;
-    run.random.push(0.6f); // the third promotional message
-    const auto screen = std::make_unique<ExitScreen>(run.context);
-    if (filled) {
-        screen->ui().yourNameBox->setText(QStringLiteral("Ann Lee"));
-        screen->ui().yourEmailBox->setText(QStringLiteral("ann@example.org"));
-        screen->ui().friendNameBox->setText(QStringLiteral("Bo Chan"));
-        screen->ui().friendEmailBox->setText(QStringLiteral("bo@example.net"));
-    }
-    screen->show();
-    QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
-    verifyLooksLike(screen->grab().toImage(), name);
 }
 
 QTEST_MAIN(tst_ReferenceImages)

@@ -75,7 +75,6 @@ void tst_ScoreView::everyEntryShowsAllThreeLevels_data()
     QTest::newRow("menu") << "scoreAction";
     QTest::newRow("Ctrl+S") << "Ctrl+S";
     QTest::newRow("beginner button") << "beginnerScoreButton";
-    QTest::newRow("expert button") << "expertScoreButton";
 }
 
 void tst_ScoreView::everyEntryShowsAllThreeLevels()

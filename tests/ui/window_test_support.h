@@ -24,25 +24,16 @@ inline constexpr int deadlineMilliseconds = 5000;
 // Set by whenModal on the window it has answered: what the answer was.
 inline constexpr char answerProperty[] = "modalGuardAnswer";
 
-// "the result dialog" for a ResultDialog, "the message box" for a QMessageBox.
+// "the ResultDialog", or "the message box" with its text.
 inline QString describe(const QMetaObject &type)
 {
-    QString name = QString::fromLatin1(type.className());
-    if (name.size() > 1 && name.at(0) == QLatin1Char('Q') && name.at(1).isUpper())
-        name.remove(0, 1);
-    QString words = QStringLiteral("the");
-    for (const QChar c : name) {
-        if (c.isUpper())
-            words += QLatin1Char(' ');
-        words += c.toLower();
-    }
-    return words;
+    return QStringLiteral("the ") + QLatin1String(type.className());
 }
 
 inline QString describe(const QWidget *window)
 {
     if (auto *box = qobject_cast<const QMessageBox *>(window))
-        return describe(*window->metaObject()) + QStringLiteral(" \"%1\"").arg(box->text());
+        return QStringLiteral("the message box \"%1\"").arg(box->text());
     return describe(*window->metaObject());
 }
 
