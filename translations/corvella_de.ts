@@ -468,6 +468,18 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
         <source>%1: the running hit rate over %2 stored guesses ends at %3, against %4 by chance alone; along the way it ran from %5 to %6.</source>
         <translation>%1: Die Trefferquote im Verlauf über %2 gespeicherte Versuche endet bei %3, gegenüber %4 durch Zufall allein; unterwegs lag sie zwischen %5 und %6.</translation>
     </message>
+    <message>
+        <source>about 1 in 1 million</source>
+        <translation>etwa 1 von 1 Million</translation>
+    </message>
+    <message>
+        <source>about 1 in 1 billion</source>
+        <translation>etwa 1 von 1 Milliarde</translation>
+    </message>
+    <message>
+        <source>about 1 in 1 trillion</source>
+        <translation>etwa 1 von 1 Billion</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsWindow</name>

@@ -40,6 +40,11 @@ QString StatisticsTexts::twoDigits(double value) const
     return m_locale.toString(value, 'g', 3);
 }
 
+bool StatisticsTexts::exactlyOne(double value) const
+{
+    return twoDigits(value) == m_locale.toString(1);
+}
+
 QString StatisticsTexts::hitRate(const LevelStatistics &statistics) const
 {
     if (statistics.guesses == 0)
@@ -71,12 +76,17 @@ QString StatisticsTexts::odds(double log10Tail) const
     switch (odds.scale) {
     case OddsScale::Units:
         return tr("about 1 in %1").arg(count(std::int64_t(std::llround(odds.value))));
+    // A figure that reads exactly 1 has a text of its own: languages such as
+    // German say "1 Million" but "3,1 Millionen".
     case OddsScale::Millions:
-        return tr("about 1 in %1 million").arg(twoDigits(odds.value));
+        return exactlyOne(odds.value) ? tr("about 1 in 1 million")
+                                      : tr("about 1 in %1 million").arg(twoDigits(odds.value));
     case OddsScale::Billions:
-        return tr("about 1 in %1 billion").arg(twoDigits(odds.value));
+        return exactlyOne(odds.value) ? tr("about 1 in 1 billion")
+                                      : tr("about 1 in %1 billion").arg(twoDigits(odds.value));
     case OddsScale::Trillions:
-        return tr("about 1 in %1 trillion").arg(twoDigits(odds.value));
+        return exactlyOne(odds.value) ? tr("about 1 in 1 trillion")
+                                      : tr("about 1 in %1 trillion").arg(twoDigits(odds.value));
     case OddsScale::PowerOfTen:
         break;
     }

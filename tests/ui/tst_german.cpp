@@ -10,6 +10,7 @@
 #include "ui/main_window.h"
 #include "ui/refer_a_friend.h"
 #include "ui/result_dialog.h"
+#include "ui/statistics_texts.h"
 #include "ui/statistics_window.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@
 #include <QTranslator>
 #include <QUrlQuery>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -183,6 +185,8 @@ private slots:
     void everyCaptionFitsItsControl();
     void germanPlaceholderCountsAsEmpty();
     void referralAddressIsTheSameInEveryLanguage();
+    void largeOddsAgreeWithTheirFigure_data();
+    void largeOddsAgreeWithTheirFigure();
 };
 
 void tst_German::cleanup()
@@ -283,6 +287,31 @@ void tst_German::referralAddressIsTheSameInEveryLanguage()
     const QUrlQuery query(QUrl(german).query());
     QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded), fields.yourName);
     QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded), programPageAddress());
+}
+
+void tst_German::largeOddsAgreeWithTheirFigure_data()
+{
+    QTest::addColumn<double>("log10Tail");
+    QTest::newRow("1 in a million") << -6.0;
+    QTest::newRow("1 in 999,999") << std::log10(1.0 / 999999.0);
+    QTest::newRow("1 in a billion") << -9.0;
+    QTest::newRow("1 in a trillion") << -12.0;
+    QTest::newRow("1 in 3.1 million") << std::log10(1.0 / 3.14e6);
+    QTest::newRow("1 in 20 billion") << std::log10(1.0 / 2e10);
+}
+
+// "1 Million", but "3,1 Millionen": the word for the scale agrees with the
+// figure before it.
+void tst_German::largeOddsAgreeWithTheirFigure()
+{
+    QFETCH(double, log10Tail);
+    const InLanguage shownIn(Language::German);
+    QVERIFY(shownIn.installed);
+    const QString odds = StatisticsTexts(QLocale(QLocale::German, QLocale::Germany)).odds(log10Tail);
+    static const QRegularExpression figureAndScale(QStringLiteral("(\\S+) (Million|Milliarde|Billion)(e?n)?$"));
+    const QRegularExpressionMatch match = figureAndScale.match(odds);
+    QVERIFY2(match.hasMatch(), qPrintable(odds));
+    QVERIFY2(match.captured(3).isEmpty() == (match.captured(1) == QLatin1String("1")), qPrintable(odds));
 }
 
 QTEST_MAIN(tst_German)

@@ -46,6 +46,8 @@ private:
     QString chancePercent(double fraction) const;
     // Two significant digits, without a trailing zero ("3.1", "31", "310").
     QString twoDigits(double value) const;
+    // Whether a figure reads as exactly "1" once rounded for showing.
+    bool exactlyOne(double value) const;
 
     QLocale m_locale;
 };
