@@ -148,6 +148,21 @@ void LevelDialog::setupUi(QDialog *dialog)
     Design::makeTransparent(invitationLabel);
     place(invitationLabel, 360, 240, 4335, 375);
 
+    // The score view's page is built when first shown (buildScorePage()).
+
+    Design::stackTopDown({brandBar, pageStack, forumBanner});
+    Design::stackTopDown({levelGroup, okButton, invitationLabel});
+    Design::stackTopDown({expertOption, intermediateOption, beginnerOption});
+
+    Design::chainTabOrder({okButton, beginnerOption, intermediateOption, expertOption});
+
+    Design::centreOnScreen(dialog);
+}
+
+bool LevelDialog::buildScorePage()
+{
+    if (scorePage)
+        return false;
     // The score view lies on a page framed as the level choice is: above and
     // beside its caption the frame's top edge shows.
     scorePage = makeFrame(pageStack, "scorePage", true);
@@ -184,15 +199,10 @@ void LevelDialog::setupUi(QDialog *dialog)
     Design::setBackground(scoreBox, Design::panelPink);
     place(scoreBox, 0, 240, 5055, 1935);
 
-    Design::stackTopDown({brandBar, pageStack, forumBanner});
-    Design::stackTopDown({levelGroup, okButton, invitationLabel});
-    Design::stackTopDown({expertOption, intermediateOption, beginnerOption});
     Design::stackTopDown({scoreOkButton, scoreBox});
-
     Design::chainTabOrder(
         {okButton, beginnerOption, intermediateOption, expertOption, scoreBox, scoreOkButton});
-
-    Design::centreOnScreen(dialog);
+    return true;
 }
 
 } // namespace Ui
