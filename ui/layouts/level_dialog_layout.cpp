@@ -124,9 +124,12 @@ void LevelDialog::setupUi(QDialog *dialog)
     Design::setBackground(levelPanel, Design::dialogPink);
     Design::addPage(pageStack, levelPanel);
 
-    levelGroup = new QGroupBox(tr("Select an Option"), levelPanel);
+    // The caption is measured when set: set in its own font only, the
+    // dialog's plain font, which no control shows, needs no font engine.
+    levelGroup = new QGroupBox(levelPanel);
     levelGroup->setObjectName(QStringLiteral("levelGroup"));
     levelGroup->setFont(Design::font(8.25, true));
+    levelGroup->setTitle(tr("Select an Option"));
     Design::setBackground(levelGroup, Design::panelPink);
     place(levelGroup, 360, 720, 4335, 1455);
     // Siblings in one group box: Qt makes them one exclusive group.
@@ -169,9 +172,10 @@ bool LevelDialog::buildScorePage()
     Design::setBackground(scorePage, Design::dialogPink);
     Design::addPage(pageStack, scorePage);
 
-    scorePanel = new QGroupBox(tr("Score"), scorePage);
+    scorePanel = new QGroupBox(scorePage);
     scorePanel->setObjectName(QStringLiteral("scorePanel"));
     scorePanel->setFont(Design::font(8.25, true));
+    scorePanel->setTitle(tr("Score"));
     Design::setBackground(scorePanel, Design::dialogPink);
     // Flat: a plain single-line border that the caption interrupts. A style
     // sheet takes its text colour from the desktop, so the caption's and the

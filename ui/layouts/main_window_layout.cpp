@@ -59,9 +59,11 @@ QFrame *flatFrame(QWidget *parent, const char *name, const QColor &background)
 // A "Result" frame: three-dimensional border with its caption in 8.25 bold.
 QGroupBox *resultFrame(QWidget *parent, const char *name)
 {
-    auto *frame = new QGroupBox(QCoreApplication::translate("MainWindow", "Result"), parent);
+    // The caption is measured when set: in its own font only.
+    auto *frame = new QGroupBox(parent);
     frame->setObjectName(QLatin1String(name));
     frame->setFont(Design::font(8.25, true));
+    frame->setTitle(QCoreApplication::translate("MainWindow", "Result"));
     Design::setBackground(frame, Design::panelPink);
     return frame;
 }
