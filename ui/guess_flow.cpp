@@ -30,7 +30,7 @@ void GuessFlow::start(Level level, std::int16_t position)
     m_level = level;
     m_position = position;
 
-    const Ui::MainWindow &ui = m_main.ui();
+    const Ui::MainWindow &ui = m_main.builtUi();
     ui.outcomeLabel->setText(QString());
     ui.waitPanel->setVisible(true);
     ui.waitPanel->raise();
@@ -42,7 +42,7 @@ void GuessFlow::start(Level level, std::int16_t position)
 void GuessFlow::judge()
 {
     AppContext &context = m_main.context();
-    const Ui::MainWindow &ui = m_main.ui();
+    const Ui::MainWindow &ui = m_main.builtUi();
     const Level level = m_level;
 
     const std::int16_t symbol = context.test.drawSymbol(level, context.random);

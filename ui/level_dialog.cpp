@@ -25,10 +25,6 @@ LevelDialog::LevelDialog(AppContext &context, QWidget *parent)
     context.windows.add(this);
 
     connect(m_ui.okButton, &QPushButton::clicked, this, &LevelDialog::confirmLevel);
-    connect(m_ui.scoreOkButton, &QPushButton::clicked, this, &LevelDialog::hideScore);
-    // The score report is there to be read, not copied: the clipboard is
-    // emptied whenever the box changes or the mouse works in it.
-    connect(m_ui.scoreBox, &QPlainTextEdit::textChanged, this, &LevelDialog::emptyClipboard);
     const auto opens = [this](PageRole page) { return [this, page] { WebLinks(m_context.platform).open(page); }; };
     connect(m_ui.forumLink, &LinkButton::clicked, this, opens(PageRole::HomePage));
     connect(m_ui.coBrandLink, &LinkButton::clicked, this, opens(PageRole::CoBrandInfoPage));
@@ -38,7 +34,22 @@ LevelDialog::LevelDialog(AppContext &context, QWidget *parent)
     // comes forward, the focus moves on to it.
     showLevelChoice();
     m_ui.okButton->setFocus();
+}
 
+const Ui::LevelDialog &LevelDialog::ui()
+{
+    buildScorePage();
+    return m_ui;
+}
+
+void LevelDialog::buildScorePage()
+{
+    if (!m_ui.buildScorePage())
+        return;
+    connect(m_ui.scoreOkButton, &QPushButton::clicked, this, &LevelDialog::hideScore);
+    // The score report is there to be read, not copied: the clipboard is
+    // emptied whenever the box changes or the mouse works in it.
+    connect(m_ui.scoreBox, &QPlainTextEdit::textChanged, this, &LevelDialog::emptyClipboard);
     // Mouse movement over the score box is reported without a button held.
     m_ui.scoreBox->viewport()->setMouseTracking(true);
     m_ui.scoreBox->viewport()->installEventFilter(this);
@@ -52,6 +63,7 @@ void LevelDialog::showLevelChoice()
 
 void LevelDialog::showScoreView()
 {
+    buildScorePage();
     m_ui.pageStack->setCurrentWidget(m_ui.scorePage);
     m_ui.scoreOkButton->setDefault(true);
 }
@@ -90,7 +102,7 @@ void LevelDialog::closeEvent(QCloseEvent *event)
 
 bool LevelDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_ui.scoreBox->viewport()) {
+    if (m_ui.scoreBox && watched == m_ui.scoreBox->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseMove:

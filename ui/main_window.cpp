@@ -41,16 +41,27 @@ MainWindow::~MainWindow()
     delete m_levelDialog;
 }
 
+const Ui::MainWindow &MainWindow::ui()
+{
+    for (Level level : AllLevels)
+        buildLevelPanel(level);
+    return m_ui;
+}
+
+void MainWindow::buildLevelPanel(Level level)
+{
+    // Start-up builds none: the cover hides them all until a level is chosen.
+    if (!m_ui.buildLevelPanel(level))
+        return;
+    for (int position = 0; position < symbolCount(level); ++position)
+        connect(m_ui.levelChoice(level, position), &PictureButton::clicked, this,
+                [this, level, position] { guess(level, position); });
+    connect(ofLevel(level, m_ui.beginnerScoreButton, m_ui.intermediateScoreButton, m_ui.expertScoreButton),
+            &QPushButton::clicked, this, &MainWindow::showScore);
+}
+
 void MainWindow::connectControls()
 {
-    for (Level level : AllLevels) {
-        for (int position = 0; position < symbolCount(level); ++position)
-            connect(m_ui.levelChoice(level, position), &PictureButton::clicked, this,
-                    [this, level, position] { guess(level, position); });
-    }
-
-    for (QPushButton *score : {m_ui.beginnerScoreButton, m_ui.intermediateScoreButton, m_ui.expertScoreButton})
-        connect(score, &QPushButton::clicked, this, &MainWindow::showScore);
     connect(m_ui.scoreAction, &QAction::triggered, this, &MainWindow::showScore);
     connect(m_ui.statisticsAction, &QAction::triggered, this, [this] { StatisticsWindow::showFor(m_context, this); });
     connect(m_ui.backButton, &QPushButton::clicked, this, &MainWindow::chooseLevel);
@@ -83,6 +94,7 @@ LevelDialog *MainWindow::levelDialog()
 
 void MainWindow::showLevel(Level level)
 {
+    buildLevelPanel(level);
     QWidget *behind = m_ui.panelStack->currentWidget();
     QWidget *panel = m_ui.levelPanel(level);
     if (panel == behind)
@@ -145,6 +157,7 @@ void MainWindow::guess(Level level, int position)
 {
     // A guess shows the drawn symbol beside the choices: they have their
     // pictures by then, whether or not their panel was brought forward.
+    buildLevelPanel(level);
     m_ui.prepareLevelPanel(level);
     m_guessFlow->start(level, std::int16_t(position));
 }
@@ -167,9 +180,11 @@ void MainWindow::showScore()
 void MainWindow::chooseLevel()
 {
     levelDialog()->showLevelChoice();
-    const QPixmap resting = m_ui.pictures.restingPicture();
-    for (Level level : AllLevels)
-        m_ui.levelResult(level)->setPicture(resting, restingPictureName());
+    // A panel not yet built rests from the start.
+    for (Level level : AllLevels) {
+        if (PictureBox *result = m_ui.levelResult(level))
+            result->setPicture(m_ui.pictures.restingPicture(), restingPictureName());
+    }
     execLevelDialog();
 }
 

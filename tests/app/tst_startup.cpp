@@ -26,7 +26,7 @@ struct Run : TestRun
 };
 
 // Which of the two banners a click on their shared place meets.
-QString frontBanner(const MainWindow &window)
+QString frontBanner(MainWindow &window)
 {
     QWidget *bar = window.ui().bottomBar;
     const QWidget *place = window.ui().coBrandLink->parentWidget();

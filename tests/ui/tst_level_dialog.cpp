@@ -26,7 +26,7 @@ QWidget *panelInFront(const Ui::MainWindow &ui)
     return hit;
 }
 
-bool showsLevelChoice(const LevelDialog *dialog)
+bool showsLevelChoice(LevelDialog *dialog)
 {
     return dialog->ui().levelPanel->isVisible() && !dialog->ui().scorePanel->isVisible();
 }

@@ -124,9 +124,12 @@ void LevelDialog::setupUi(QDialog *dialog)
     Design::setBackground(levelPanel, Design::dialogPink);
     Design::addPage(pageStack, levelPanel);
 
-    levelGroup = new QGroupBox(tr("Select an Option"), levelPanel);
+    // The caption is measured when set: set in its own font only, the
+    // dialog's plain font, which no control shows, needs no font engine.
+    levelGroup = new QGroupBox(levelPanel);
     levelGroup->setObjectName(QStringLiteral("levelGroup"));
     levelGroup->setFont(Design::font(8.25, true));
+    levelGroup->setTitle(tr("Select an Option"));
     Design::setBackground(levelGroup, Design::panelPink);
     place(levelGroup, 360, 720, 4335, 1455);
     // Siblings in one group box: Qt makes them one exclusive group.
@@ -148,15 +151,31 @@ void LevelDialog::setupUi(QDialog *dialog)
     Design::makeTransparent(invitationLabel);
     place(invitationLabel, 360, 240, 4335, 375);
 
+    // The score view's page is built when first shown (buildScorePage()).
+
+    Design::stackTopDown({brandBar, pageStack, forumBanner});
+    Design::stackTopDown({levelGroup, okButton, invitationLabel});
+    Design::stackTopDown({expertOption, intermediateOption, beginnerOption});
+
+    Design::chainTabOrder({okButton, beginnerOption, intermediateOption, expertOption});
+
+    Design::centreOnScreen(dialog);
+}
+
+bool LevelDialog::buildScorePage()
+{
+    if (scorePage)
+        return false;
     // The score view lies on a page framed as the level choice is: above and
     // beside its caption the frame's top edge shows.
     scorePage = makeFrame(pageStack, "scorePage", true);
     Design::setBackground(scorePage, Design::dialogPink);
     Design::addPage(pageStack, scorePage);
 
-    scorePanel = new QGroupBox(tr("Score"), scorePage);
+    scorePanel = new QGroupBox(scorePage);
     scorePanel->setObjectName(QStringLiteral("scorePanel"));
     scorePanel->setFont(Design::font(8.25, true));
+    scorePanel->setTitle(tr("Score"));
     Design::setBackground(scorePanel, Design::dialogPink);
     // Flat: a plain single-line border that the caption interrupts. A style
     // sheet takes its text colour from the desktop, so the caption's and the
@@ -184,15 +203,10 @@ void LevelDialog::setupUi(QDialog *dialog)
     Design::setBackground(scoreBox, Design::panelPink);
     place(scoreBox, 0, 240, 5055, 1935);
 
-    Design::stackTopDown({brandBar, pageStack, forumBanner});
-    Design::stackTopDown({levelGroup, okButton, invitationLabel});
-    Design::stackTopDown({expertOption, intermediateOption, beginnerOption});
     Design::stackTopDown({scoreOkButton, scoreBox});
-
     Design::chainTabOrder(
         {okButton, beginnerOption, intermediateOption, expertOption, scoreBox, scoreOkButton});
-
-    Design::centreOnScreen(dialog);
+    return true;
 }
 
 } // namespace Ui

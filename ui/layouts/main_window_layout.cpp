@@ -59,9 +59,11 @@ QFrame *flatFrame(QWidget *parent, const char *name, const QColor &background)
 // A "Result" frame: three-dimensional border with its caption in 8.25 bold.
 QGroupBox *resultFrame(QWidget *parent, const char *name)
 {
-    auto *frame = new QGroupBox(QCoreApplication::translate("MainWindow", "Result"), parent);
+    // The caption is measured when set: in its own font only.
+    auto *frame = new QGroupBox(parent);
     frame->setObjectName(QLatin1String(name));
     frame->setFont(Design::font(8.25, true));
+    frame->setTitle(QCoreApplication::translate("MainWindow", "Result"));
     Design::setBackground(frame, Design::panelPink);
     return frame;
 }
@@ -191,7 +193,7 @@ QByteArray controlName(const char *level, const char *role)
 // takes the focus by Tab, so that a screen reader can tell which symbol it
 // shows.
 template<std::size_t N>
-void buildLevelPanel(QFrame *panel, const Design::LevelPanelDesign<N> &design, Level level, QPushButton *&score,
+void buildPanelControls(QFrame *panel, const Design::LevelPanelDesign<N> &design, Level level, QPushButton *&score,
                      QGroupBox *&resultFrameBox, PictureBox *&result, QLabel *&hint,
                      std::array<PictureButton *, N> &choices)
 {
@@ -257,17 +259,14 @@ void MainWindow::setupUi(QMainWindow *window)
     panelStack = new QStackedWidget(clientArea);
     panelStack->setObjectName(QStringLiteral("panelStack"));
     Design::place(panelStack, panelLeft, panelTop, panelWidth, panelHeight);
+    // The level panels join the stack when first needed (buildLevelPanel()).
     coverPanel = addPanel(panelStack, "coverPanel");
-    beginnerPanel = addPanel(panelStack, "beginnerPanel");
-    intermediatePanel = addPanel(panelStack, "intermediatePanel");
-    expertPanel = addPanel(panelStack, "expertPanel");
-
-    buildLevelPanel(beginnerPanel, Design::beginnerDesign, Level::Beginner, beginnerScoreButton, beginnerResultFrame,
-                    beginnerResult, beginnerHint, beginnerChoices);
-    buildLevelPanel(intermediatePanel, Design::intermediateDesign, Level::Intermediate, intermediateScoreButton,
-                    intermediateResultFrame, intermediateResult, intermediateHint, intermediateChoices);
-    buildLevelPanel(expertPanel, Design::expertDesign, Level::Expert, expertScoreButton, expertResultFrame, expertResult,
-                    expertHint, expertChoices);
+    // The start of the design's tab chain, never shown: the window's first
+    // focus, and a Tab with none, go to the first shown control in the chain,
+    // which must not depend on when each level panel was built.
+    m_tabChainStart = new QWidget(clientArea);
+    m_tabChainStart->setFocusPolicy(Qt::TabFocus);
+    m_tabChainStart->hide();
 
     // Bottom bar. The picture lists it holds in the design have no presence.
     bottomBar = flatFrame(clientArea, "bottomBar", Qt::black);
@@ -314,21 +313,9 @@ void MainWindow::setupUi(QMainWindow *window)
 
     setupMenu(window);
 
-    // The tab order of the design: choice pictures, result pictures and
-    // buttons. The links, which the design leaves out, come last.
     for (LinkButton *offer : {forumLink, coBrandLink, fullBrandLink})
         offer->setFocusPolicy(Qt::TabFocus);
-    const QList<QWidget *> tabOrder{
-        beginnerChoices[0], beginnerChoices[2], beginnerChoices[3], beginnerChoices[1],
-        intermediateChoices[0], intermediateChoices[2], intermediateChoices[3], intermediateChoices[1],
-        intermediateChoices[4], intermediateChoices[5], intermediateChoices[6], intermediateChoices[7],
-        expertChoices[0], expertChoices[2], expertChoices[3], expertChoices[1], expertChoices[4],
-        expertChoices[5], expertChoices[6], expertChoices[7], expertChoices[8], expertChoices[9],
-        beginnerResult, intermediateResult, expertResult,
-        exitButton, backButton, beginnerChoices[4], beginnerScoreButton, intermediateScoreButton, expertScoreButton,
-        forumLink, coBrandLink, fullBrandLink};
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+    orderTabs();
 
     // The size is fixed once the menu bar has its height. The frame is not
     // known before the window is shown, so the window's inside is centred.
@@ -340,57 +327,61 @@ void MainWindow::setupUi(QMainWindow *window)
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
 }
 
-void MainWindow::setupMenu(QMainWindow *window)
+void MainWindow::orderTabs()
 {
-    QMenuBar *bar = window->menuBar();
-    bar->setObjectName(QStringLiteral("menuBar"));
+    // The tab order of the design: choice pictures, result pictures and
+    // buttons. The links, which the design leaves out, come last. Controls
+    // of panels not yet built are left out; each panel, once built, takes
+    // its place in the chain.
+    QWidget *const tabOrder[]{
+        beginnerChoices[0], beginnerChoices[2], beginnerChoices[3], beginnerChoices[1],
+        intermediateChoices[0], intermediateChoices[2], intermediateChoices[3], intermediateChoices[1],
+        intermediateChoices[4], intermediateChoices[5], intermediateChoices[6], intermediateChoices[7],
+        expertChoices[0], expertChoices[2], expertChoices[3], expertChoices[1], expertChoices[4],
+        expertChoices[5], expertChoices[6], expertChoices[7], expertChoices[8], expertChoices[9],
+        beginnerResult, intermediateResult, expertResult,
+        exitButton, backButton, beginnerChoices[4], beginnerScoreButton, intermediateScoreButton, expertScoreButton,
+        forumLink, coBrandLink, fullBrandLink};
+    QWidget *previous = m_tabChainStart;
+    for (QWidget *widget : tabOrder) {
+        if (!widget)
+            continue;
+        QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
 
-    auto entry = [](QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {}) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(shortcut);
-        // The shortcuts work from anywhere in the window.
-        action->setShortcutContext(Qt::WindowShortcut);
-        return action;
-    };
-    auto separator = [](QMenu *menu, const char *name) {
-        QAction *action = menu->addSeparator();
-        action->setObjectName(QLatin1String(name));
-        return action;
-    };
-
-    fileMenu = bar->addMenu(tr("&File"));
-    fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    scoreAction = entry(fileMenu, "scoreAction", tr("Score..."), QKeySequence(Qt::CTRL | Qt::Key_S));
-    statisticsAction = entry(fileMenu, "statisticsAction", tr("S&tatistics..."),
-                             QKeySequence(Qt::CTRL | Qt::Key_T));
-    levelAction = entry(fileMenu, "levelAction", tr("Level of Difficulty..."),
-                        QKeySequence(Qt::CTRL | Qt::Key_D));
-    exitAction = entry(fileMenu, "exitAction", tr("E&xit"));
-
-    helpMenu = bar->addMenu(tr("&Help"));
-    helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    onlineHelpAction = entry(helpMenu, "onlineHelpAction", tr("&Online Help"));
-    visitSiteAction = entry(helpMenu, "visitSiteAction", tr("&Visit Us Online"));
-    pagesSeparator = separator(helpMenu, "pagesSeparator");
-    updateAction = entry(helpMenu, "updateAction", tr("Check for Software &Update"));
-    aboutSeparator = separator(helpMenu, "aboutSeparator");
-    aboutAction = entry(helpMenu, "aboutAction", tr("&About Software"));
-
-    // Entries of the menu bar itself act when clicked; they have no drop-down.
-    donateAction = bar->addAction(tr("&Donate"));
-    donateAction->setObjectName(QStringLiteral("donateAction"));
-    makeMoneyAction = bar->addAction(tr("Make Money &Online"));
-    makeMoneyAction->setObjectName(QStringLiteral("makeMoneyAction"));
-    // Switched off in the design and never switched on: shown greyed out, so
-    // the offer is visible but can't be chosen.
-    makeMoneyAction->setEnabled(false);
+bool MainWindow::buildLevelPanel(Level level)
+{
+    if (levelPanel(level))
+        return false;
+    // A page added to the stack stays behind the one in front.
+    switch (level) {
+    case Level::Beginner:
+        beginnerPanel = addPanel(panelStack, "beginnerPanel");
+        buildPanelControls(beginnerPanel, Design::beginnerDesign, level, beginnerScoreButton, beginnerResultFrame,
+                           beginnerResult, beginnerHint, beginnerChoices);
+        break;
+    case Level::Intermediate:
+        intermediatePanel = addPanel(panelStack, "intermediatePanel");
+        buildPanelControls(intermediatePanel, Design::intermediateDesign, level, intermediateScoreButton,
+                           intermediateResultFrame, intermediateResult, intermediateHint, intermediateChoices);
+        break;
+    case Level::Expert:
+        expertPanel = addPanel(panelStack, "expertPanel");
+        buildPanelControls(expertPanel, Design::expertDesign, level, expertScoreButton, expertResultFrame,
+                           expertResult, expertHint, expertChoices);
+        break;
+    }
+    orderTabs();
+    return true;
 }
 
 } // namespace Ui
 
 void Ui::MainWindow::prepareLevelPanel(Level level)
 {
+    Q_ASSERT(levelPanel(level));
     QPushButton *score = ofLevel(level, beginnerScoreButton, intermediateScoreButton, expertScoreButton);
     if (score->styleSheet().isEmpty()) {
         Design::makeGreyButton(score);

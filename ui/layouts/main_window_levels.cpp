@@ -30,10 +30,11 @@ QFrame *Ui::MainWindow::levelPanel(Level level) const
 void Ui::MainWindow::showLevelPictures(Level level)
 {
     // Every result box rests until a guess at its level; the resting picture
-    // is decoded once and shared.
+    // is decoded once and shared. A panel built later gets it when it is
+    // first prepared.
     for (Level each : AllLevels) {
         PictureBox *result = levelResult(each);
-        if (result->pixmap().isNull())
+        if (result && result->pixmap().isNull())
             result->setPicture(pictures.restingPicture());
     }
     const PictureList &list = pictures.forLevel(level);

@@ -17,7 +17,9 @@ class LevelDialog : public QDialog
 public:
     explicit LevelDialog(AppContext &context, QWidget *parent = nullptr);
 
-    const Ui::LevelDialog &ui() const { return m_ui; }
+    // Every control of the design: the score view's page is built on the
+    // call if it is not yet.
+    const Ui::LevelDialog &ui();
     // Dismissed dialogs are hidden and wait to be destroyed by their owner.
     bool isDismissed() const { return m_dismissed; }
 
@@ -42,6 +44,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildScorePage();
     void dismiss();
     void emptyClipboard();
 

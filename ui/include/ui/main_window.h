@@ -25,7 +25,11 @@ public:
     explicit MainWindow(AppContext &context, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const Ui::MainWindow &ui() const { return m_ui; }
+    // Every control of the design: level panels not yet shown are built on
+    // the call, for whoever looks at them all.
+    const Ui::MainWindow &ui();
+    // The design as built so far: a level panel is built when first needed.
+    const Ui::MainWindow &builtUi() const { return m_ui; }
     AppContext &context() const { return m_context; }
 
     // The level selection dialog, created from its design on first use.
@@ -67,6 +71,8 @@ protected:
 
 private:
     void connectControls();
+    // Builds the level's panel if it is not yet, and connects its controls.
+    void buildLevelPanel(Level level);
     // Shows the level dialog modally; destroys it afterwards if it was dismissed.
     void execLevelDialog();
     void showExitScreen();

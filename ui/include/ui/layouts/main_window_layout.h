@@ -24,7 +24,9 @@ namespace Ui {
 // The design of the main window: every control under its role.
 // Children are created so that Qt's stacking order matches the design's.
 // Controls that take turns in one place are the pages of a stack: the
-// cover and the three level panels, the two branding offers. Every
+// cover and the three level panels, the two branding offers. A level panel
+// and its controls are built when the level is first needed (until then
+// they are null): start-up builds only the cover that hides them. Every
 // widget's objectName is its member's name; an element of an array is
 // named in the singular with its 0-based position, "beginnerChoice0",
 // "expertChoice9". Every menu and menu entry (and separator) carries its
@@ -54,7 +56,7 @@ public:
 
     QStackedWidget *panelStack = nullptr; // the cover in front until a level is chosen
     QFrame *coverPanel = nullptr;
-    QFrame *beginnerPanel = nullptr;
+    QFrame *beginnerPanel = nullptr; // the level panels: null until built
     QFrame *intermediatePanel = nullptr;
     QFrame *expertPanel = nullptr;
 
@@ -101,22 +103,30 @@ public:
     QAction *makeMoneyAction = nullptr;
 
     // The level's choice picture at a 0-based position, its result picture
-    // and its panel.
+    // and its panel; null while the level's panel is not built.
     PictureButton *levelChoice(Level level, int position) const;
     PictureBox *levelResult(Level level) const;
     QFrame *levelPanel(Level level) const;
 
-    // Finishes the level's panel before it is first shown or played on: its
-    // style sheets, and the pictures of its choices and of every result box
-    // that has none, decoded on the first call. Start-up decodes no picture
-    // and styles no control that the cover hides.
+    // Builds the level's panel with its controls, as a page of the panel
+    // stack behind the one in front, and puts them in the design's tab
+    // order. Returns false if the panel was built already.
+    bool buildLevelPanel(Level level);
+
+    // Finishes the level's built panel before it is first shown or played
+    // on: its style sheets, and the pictures of its choices and of every
+    // built result box that has none, decoded on the first call. Start-up
+    // decodes no picture and styles no control that the cover hides.
     void prepareLevelPanel(Level level);
 
     void setupUi(QMainWindow *window);
 
 private:
     void setupMenu(QMainWindow *window);
+    void orderTabs();
     void showLevelPictures(Level level);
+
+    QWidget *m_tabChainStart = nullptr;
 };
 
 } // namespace Ui
