@@ -160,14 +160,14 @@ printf ' %7s  %s\n' ratio target
 printf '%-32s %9d ms %9d ms' "start-up to both windows shown" "$c_start" "$b_start"
 before_column "${before_start:-} ms"
 printf ' %7s  %s\n' "$(ratio "$c_start" "$b_start")" \
-    "<= 1.30x bare: $(verdict "$(ratio "$c_start" "$b_start")" 0 1.30)"
+    "<= 1.10x bare: $(verdict "$(ratio "$c_start" "$b_start")" 0 1.10)"
 printf '%-32s %9d ms %9d ms' "CPU used until then" "$c_cpu" "$b_cpu"
 before_column "${before_cpu:-} ms"
 printf ' %7s  %s\n' "$(ratio "$c_cpu" "$b_cpu")" "-"
 printf '%-32s %8s MiB %8s MiB' "peak memory (VmHWM)" "$(mib "$c_peak")" "$(mib "$b_peak")"
 before_column "$(mib "${before_peak:-0}") MiB"
 printf ' %7s  %s\n' "$(ratio "$c_peak" "$b_peak")" \
-    "<= 1.30x bare: $(verdict "$(ratio "$c_peak" "$b_peak")" 0 1.30)"
+    "<= 1.10x bare: $(verdict "$(ratio "$c_peak" "$b_peak")" 0 1.10)"
 printf '%-32s %9d ms %9d ms' "click to result dialog" "$c_click" "$b_click"
 before_column "${before_click:-} ms"
 printf ' %7s  %s\n' "-" "1500-1530 ms: $(verdict "$c_click" 1500 1530)"
