@@ -11,7 +11,6 @@
 #include "ui/main_window.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
 void startApplication(AppContext &context)
 {
