@@ -18,6 +18,7 @@ wd_backend=
 wd_program_pid=
 wd_main=            # the main window, once found
 wd_wayland_user=65534
+wd_program_name=Corvella
 wd_events_fd=
 
 # wd_need TOOL...: a missing tool fails the test; it never skips it.
@@ -69,8 +70,19 @@ CONF
     export WAYLAND_DISPLAY="$runtime/${e2e_found% *}" SWAYSOCK="$runtime/${e2e_found#* }"
     unset DISPLAY
     echo "sway on $WAYLAND_DISPLAY"
+    # A keyboard that stays for the whole run. A client binds its keyboard
+    # only once the seat has one: were each wtype's own keyboard the seat's
+    # only one, the keys of a call could arrive before the program had
+    # bound the keyboard they come from, and be lost.
+    WAYLAND_DISPLAY=$WAYLAND_DISPLAY wtype -s 2000000000 >/dev/null 2>&1 &
+    e2e_pids+=($!)
+    e2e_wait_for "sway to have a keyboard" 30 wd_seat_has_keyboard
     # Every change of a window is an event; waits read them as they come.
     exec {wd_events_fd}< <(exec swaymsg -t subscribe -m -r '["window"]' 2>/dev/null)
+}
+
+wd_seat_has_keyboard() {
+    swaymsg -t get_seats -r | jq -e 'any(.[]; .capabilities >= 2)' >/dev/null
 }
 
 wd_sway_sockets() {
@@ -79,6 +91,15 @@ wd_sway_sockets() {
     display=$(cd "$1" && ls wayland-[0-9] 2>/dev/null | head -n 1)
     ipc=$(cd "$1" && ls sway-ipc.*.sock 2>/dev/null | head -n 1)
     [ -n "$display" ] && [ -n "$ipc" ] && echo "$display $ipc"
+}
+
+# Under sway: a picture of the screen and the program's windows, for the
+# report of a failure.
+e2e_report_windows() {
+    [ "$wd_backend" = wayland ] && [ -n "${SWAYSOCK:-}" ] || return 0
+    grim "$shots/failure.png" 2>/dev/null && echo "screenshot of the failure: $shots/failure.png"
+    echo "windows of the program (id, focused, title):"
+    wd_sway_windows 2>/dev/null | sed 's/^/    /'
 }
 
 # wd_start_program PROGRAM [VARIABLE=value...]: starts the program on the
@@ -147,14 +168,17 @@ wd_find() {
     fi
     # Sway knows no window types: the main window is the program's first
     # window, the exit screen the window with a title that comes after it
-    # has gone, and the result dialog has no title.
+    # has gone. A window without a title of its own (the result dialog) is
+    # named after the program, "Corvella", as a message box is: the script
+    # waits for it where no message box is to come.
     local id focused name
     while read -r id focused name; do
         case $role in
             main) [ -n "$name" ] && { echo "$id"; return 0; } ;;
             dialog) [ "$id" != "$wd_main" ] && [ "$name" = "$title" ] && { echo "$id"; return 0; } ;;
-            untitled) [ -z "$name" ] && { echo "$id"; return 0; } ;;
-            exit-screen) ! wd_present "$wd_main" && [ -n "$name" ] && { echo "$id"; return 0; } ;;
+            untitled) [ -z "$name" ] || [ "$name" = "$wd_program_name" ] && { echo "$id"; return 0; } ;;
+            exit-screen) [ "$id" != "$wd_main" ] && [ -n "$name" ] && ! wd_present "$wd_main" \
+                && { echo "$id"; return 0; } ;;
         esac
     done < <(wd_sway_windows)
     return 1
@@ -190,7 +214,8 @@ wd_focus() {
     if [ "$wd_backend" = x11 ]; then
         e2e_activate "$1"
     else
-        wd_focused "$1" || swaymsg "[con_id=$1] focus" >/dev/null
+        wd_focused "$1" || swaymsg "[con_id=$1] focus" >/dev/null \
+            || e2e_fail "window $1 could not be focused: it has gone"
         wd_wait "window $1 to take the keyboard" wd_focused "$1"
     fi
 }
