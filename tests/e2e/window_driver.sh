@@ -102,6 +102,26 @@ e2e_report_windows() {
     wd_sway_windows 2>/dev/null | sed 's/^/    /'
 }
 
+# A sanitized build's options reach the program as they reach it under X11,
+# with copies of their suppression files that the unprivileged user can read.
+wd_sanitizer_options=()
+wd_pass_sanitizer_options() {
+    local variable value file copy
+    mkdir -p "$e2e_work/sanitizers"
+    for variable in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+        value=${!variable:-}
+        [ -n "$value" ] || continue
+        if [[ $value =~ suppressions=([^:]*) ]]; then
+            file=${BASH_REMATCH[1]}
+            copy="$e2e_work/sanitizers/$variable-$(basename "$file")"
+            install -m 644 "$file" "$copy" || e2e_fail "the suppressions in $variable cannot be read: $file"
+            value=${value/suppressions=$file/suppressions=$copy}
+        fi
+        wd_sanitizer_options+=("$variable=$value")
+    done
+    chmod 755 "$e2e_work/sanitizers"
+}
+
 # wd_start_program PROGRAM [VARIABLE=value...]: starts the program on the
 # back end, its pid in $wd_program_pid.
 wd_start_program() {
@@ -114,9 +134,11 @@ wd_start_program() {
     fi
     # A copy the unprivileged user can reach, wherever the build tree lies.
     install -m 755 "$program" "$e2e_work/bin/corvella"
+    wd_pass_sanitizer_options
     local log="$e2e_work/corvella.log"
     setpriv --reuid="$wd_wayland_user" --regid="$wd_wayland_user" --clear-groups \
-        env -i PATH="$e2e_work/bin:$PATH" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
+        env -i "${wd_sanitizer_options[@]}" \
+        PATH="$e2e_work/bin:$PATH" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$WAYLAND_DISPLAY" \
         HOME="$e2e_work/home" XDG_CONFIG_HOME="$e2e_work/config" XDG_CACHE_HOME="$e2e_work/cache" \
         XDG_DATA_HOME="$e2e_work/data" XDG_RUNTIME_DIR="$(dirname "$WAYLAND_DISPLAY")" \
         DBUS_SESSION_BUS_ADDRESS="unix:path=$e2e_work/no-session-bus" \
