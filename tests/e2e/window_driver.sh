@@ -60,6 +60,8 @@ focus_on_window_activation focus
 xwayland disable
 CONF
     chmod 644 "$e2e_work/sway.conf"
+    setpriv --reuid="$wd_wayland_user" --regid="$wd_wayland_user" --clear-groups test -w "$runtime" \
+        || e2e_fail "user $wd_wayland_user cannot reach $runtime: give TMPDIR a folder that every user can enter"
     setpriv --reuid="$wd_wayland_user" --regid="$wd_wayland_user" --clear-groups \
         env -i PATH="$PATH" HOME="$e2e_work/home" XDG_RUNTIME_DIR="$runtime" \
         WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
