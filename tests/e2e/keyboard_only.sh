@@ -23,7 +23,9 @@ backend=$1
 program=$(realpath "$2")
 shots=$(realpath -m "${3:-$PWD/e2e-shots}")
 here=$(dirname "$(realpath "$0")")
+# shellcheck source=x11_driver.sh
 source "$here/x11_driver.sh"
+# shellcheck source=window_driver.sh
 source "$here/window_driver.sh"
 steps=" ${CORVELLA_KEYBOARD_STEPS:-1 2 3 4 5} "
 e2e_prepare

@@ -13,6 +13,7 @@
 #   untitled      a modal window without a title bar (the result dialog)
 #   exit-screen   the program's window left once the main window has gone
 # Every wait has a deadline and fails the test saying what did not happen.
+# shellcheck shell=bash disable=SC2154 # e2e_* are set by x11_driver.sh
 
 wd_backend=
 wd_program_pid=
@@ -89,10 +90,8 @@ wd_seat_has_keyboard() {
 
 wd_sway_sockets() {
     kill -0 "$e2e_xvfb_pid" 2>/dev/null || e2e_fail "sway did not start"
-    local display ipc
-    display=$(cd "$1" && ls wayland-[0-9] 2>/dev/null | head -n 1)
-    ipc=$(cd "$1" && ls sway-ipc.*.sock 2>/dev/null | head -n 1)
-    [ -n "$display" ] && [ -n "$ipc" ] && echo "$display $ipc"
+    local displays=("$1"/wayland-[0-9]) ipcs=("$1"/sway-ipc.*.sock)
+    [ -S "${displays[0]}" ] && [ -S "${ipcs[0]}" ] && echo "${displays[0]##*/} ${ipcs[0]##*/}"
 }
 
 # Under sway: a picture of the screen and the program's windows, for the
@@ -159,14 +158,14 @@ wd_wait() {
         e2e_wait_for "$what" "$e2e_patience" "$@"
         return
     fi
-    local deadline=$(($(e2e_now_us) + e2e_patience * 1000000)) left event
+    local deadline=$(($(e2e_now_us) + e2e_patience * 1000000)) left
     while :; do
         e2e_found=$("$@") && return 0
         [ $? -ne 255 ] || { e2e_report_failure >&2; exit 1; }
         left=$(((deadline - $(e2e_now_us)) / 1000000))
         [ "$left" -gt 0 ] || e2e_fail "waited ${e2e_patience} s for $what"
         # The program's own end is no window event: give it a second.
-        read -r -t "$((left < 1 ? left : 1))" -u "$wd_events_fd" event || true
+        read -r -t "$((left < 1 ? left : 1))" -u "$wd_events_fd" _ || true
     done
 }
 
@@ -195,8 +194,8 @@ wd_find() {
     # has gone. A window without a title of its own (the result dialog) is
     # named after the program, "Corvella", as a message box is: the script
     # waits for it where no message box is to come.
-    local id focused name
-    while read -r id focused name; do
+    local id name
+    while read -r id _ name; do
         case $role in
             main) [ -n "$name" ] && { echo "$id"; return 0; } ;;
             dialog) [ "$id" != "$wd_main" ] && [ "$name" = "$title" ] && { echo "$id"; return 0; } ;;
