@@ -29,11 +29,24 @@ int main(int argc, char *argv[])
     WindowRegistry windows;
     AppContext context{test, random, platform, windows};
 
+    // Every window goes before what it uses: a window still open when the
+    // loop ends holds the context, and through it the history, which must
+    // outlive it. The context is destroyed before the registry declared
+    // ahead of it, so the registry is emptied here rather than left to its
+    // own destruction.
+    const auto closeWindows = [&windows] {
+        for (QList<QWidget *> open = windows.openWindows(); !open.isEmpty(); open = windows.openWindows())
+            delete open.first();
+    };
     startApplication(context);
     // A refused second instance has ended before there was a loop to end.
-    if (context.ended)
+    if (context.ended) {
+        closeWindows();
         return 0;
+    }
     // Ends through the shutdown; every window it closed has been deleted by
-    // the time exec() returns, and the rest go with the window registry.
-    return QApplication::exec();
+    // the time exec() returns.
+    const int exitCode = QApplication::exec();
+    closeWindows();
+    return exitCode;
 }

@@ -1,13 +1,11 @@
 #include "services/qt_platform.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QSettings>
@@ -106,12 +104,6 @@ QDate QtPlatform::today() const
 QLocale QtPlatform::locale() const
 {
     return QLocale::system();
-}
-
-void QtPlatform::clearClipboard()
-{
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
 }
 
 QString QtPlatform::readSetting(const QString &section, const QString &key)

@@ -16,6 +16,10 @@ packages=(
     xvfb xauth xfonts-base xdotool openbox imagemagick x11-utils
     # a dark desktop colour scheme for the end-to-end run under one
     qt6ct
+    # the keyboard user's run: the clipboard from another program (xclip),
+    # and native Wayland in a headless sway, keys by its virtual keyboard
+    # (wtype), its window tree read with jq, screenshots by grim
+    xclip sway wtype grim jq qt6-wayland
     # for checking the installed desktop entry, metainfo and package, and the
     # manual page in it
     desktop-file-utils appstream dpkg-dev file lintian man-db groff-base

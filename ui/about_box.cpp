@@ -37,9 +37,9 @@ void AboutBox::showModal(AppContext &context, QWidget *parent)
         }
     }
     QPointer<AboutBox> about = new AboutBox(context, parent);
+    // exec() deletes a dialog that is to be deleted on closing, before it
+    // returns; the pointer is empty by then.
     about->exec();
-    // Closing has only scheduled the deletion; finish it before returning.
-    delete about.data();
 }
 
 void AboutBox::reject()

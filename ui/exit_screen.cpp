@@ -71,6 +71,10 @@ ExitScreen::ExitScreen(AppContext &context, QWidget *parent)
 
     showPromotionalMessage();
 
+    // The keys start on Exit: what the user types at once must not go,
+    // unseen, into a box of the form, least of all the hidden message.
+    m_ui.exitButton->setFocus(Qt::OtherFocusReason);
+
     // Above every window, also those of other programs. It takes over the
     // activation only from this program's own main window, never from
     // another program that the user has moved to.

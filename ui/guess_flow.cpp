@@ -66,5 +66,5 @@ void GuessFlow::judge()
     if (!alive)
         return;
     m_running = false;
-    emit finished();
+    emit finished(level, m_position);
 }

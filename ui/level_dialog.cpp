@@ -10,7 +10,6 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,10 +29,7 @@ LevelDialog::LevelDialog(AppContext &context, QWidget *parent)
     connect(m_ui.coBrandLink, &LinkButton::clicked, this, opens(PageRole::CoBrandInfoPage));
     connect(m_ui.fullBrandLink, &LinkButton::clicked, this, opens(PageRole::FullBrandInfoPage));
 
-    // The keyboard starts on the level choice's OK; when the other page
-    // comes forward, the focus moves on to it.
     showLevelChoice();
-    m_ui.okButton->setFocus();
 }
 
 const Ui::LevelDialog &LevelDialog::ui()
@@ -47,25 +43,40 @@ void LevelDialog::buildScorePage()
     if (!m_ui.buildScorePage())
         return;
     connect(m_ui.scoreOkButton, &QPushButton::clicked, this, &LevelDialog::hideScore);
-    // The score report is there to be read, not copied: the clipboard is
-    // emptied whenever the box changes or the mouse works in it.
-    connect(m_ui.scoreBox, &QPlainTextEdit::textChanged, this, &LevelDialog::emptyClipboard);
-    // Mouse movement over the score box is reported without a button held.
-    m_ui.scoreBox->viewport()->setMouseTracking(true);
-    m_ui.scoreBox->viewport()->installEventFilter(this);
+    // The report is there to be read, not copied, and it is never edited:
+    // no text can be selected, by mouse or keys, and it has no context menu.
+    // It stays in the tab order, so that a screen reader's user reaches it;
+    // the keys it ignores, Enter and Escape among them, go on to the dialog.
+    QPlainTextEdit *box = m_ui.scoreBox;
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::NoTextInteraction);
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setFocusPolicy(Qt::StrongFocus);
 }
 
 void LevelDialog::showLevelChoice()
 {
-    m_ui.pageStack->setCurrentWidget(m_ui.levelPanel);
-    m_ui.okButton->setDefault(true);
+    showPage(m_ui.levelPanel, m_ui.okButton);
 }
 
 void LevelDialog::showScoreView()
 {
     buildScorePage();
-    m_ui.pageStack->setCurrentWidget(m_ui.scorePage);
-    m_ui.scoreOkButton->setDefault(true);
+    showPage(m_ui.scorePage, m_ui.scoreOkButton);
+}
+
+bool LevelDialog::isShowingScore() const
+{
+    return m_ui.scorePage && m_ui.pageStack->currentWidget() == m_ui.scorePage;
+}
+
+void LevelDialog::showPage(QWidget *page, QPushButton *ok)
+{
+    m_ui.pageStack->setCurrentWidget(page);
+    // The page's OK is the button that Enter presses, and the keys start on
+    // it: whatever is typed at once goes nowhere unseen.
+    ok->setDefault(true);
+    ok->setFocus(Qt::OtherFocusReason);
 }
 
 void LevelDialog::confirmLevel()
@@ -100,29 +111,8 @@ void LevelDialog::closeEvent(QCloseEvent *event)
     dismiss();
 }
 
-bool LevelDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    if (m_ui.scoreBox && watched == m_ui.scoreBox->viewport()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseMove:
-        case QEvent::MouseButtonRelease:
-            emptyClipboard();
-            break;
-        default:
-            break;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void LevelDialog::dismiss()
 {
     m_dismissed = true;
     hide();
-}
-
-void LevelDialog::emptyClipboard()
-{
-    m_context.platform.clearClipboard();
 }

@@ -31,6 +31,7 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
 {
     m_ui.setupUi(this);
     m_guessFlow = new GuessFlow(*this);
+    connect(m_guessFlow, &GuessFlow::finished, this, &MainWindow::focusGuessedChoice);
     setAttribute(Qt::WA_DeleteOnClose);
     context.windows.add(this);
     connectControls();
@@ -95,21 +96,39 @@ LevelDialog *MainWindow::levelDialog()
 void MainWindow::showLevel(Level level)
 {
     buildLevelPanel(level);
-    QWidget *behind = m_ui.panelStack->currentWidget();
     QWidget *panel = m_ui.levelPanel(level);
-    if (panel == behind)
+    if (panel == m_ui.panelStack->currentWidget())
         return;
     m_ui.prepareLevelPanel(level);
-    // The keyboard focus does not follow into the panel that comes forward:
-    // the window starts again from the first control in its tab order. The
-    // window has always started with the focus on the Beginner Score
-    // button, which it takes when the Beginner panel replaces the cover.
-    QWidget *focused = focusWidget();
-    if (focused && behind->isAncestorOf(focused))
-        focused->clearFocus();
     m_ui.panelStack->setCurrentWidget(panel);
-    if (behind == m_ui.coverPanel && level == Level::Beginner)
-        m_ui.beginnerScoreButton->setFocus();
+}
+
+void MainWindow::focusPanelInFront()
+{
+    // The first choice in tab order, found by walking the window's chain so
+    // that the design's order decides, not the order of the controls.
+    QWidget *front = m_ui.panelStack->currentWidget();
+    for (QWidget *widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
+        if (front->isAncestorOf(widget) && qobject_cast<PictureButton *>(widget) && widget->isEnabled()) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    // The cover offers nothing to play: Back asks for a level again. Left
+    // to itself the window would pick the first control of its chain, which
+    // may be Exit, one Space away from ending the test.
+    m_ui.backButton->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::focusGuessedChoice(Level level, std::int16_t position)
+{
+    PictureButton *choice = m_ui.levelChoice(level, position);
+    // A guess made on a panel that has since gone behind leaves the focus
+    // with the panel in front.
+    if (m_ui.panelStack->currentWidget() == m_ui.levelPanel(level))
+        choice->setFocus(Qt::OtherFocusReason);
+    else
+        focusPanelInFront();
 }
 
 void MainWindow::showBanner(std::int16_t number)
@@ -134,10 +153,14 @@ void MainWindow::showBanner(std::int16_t number)
 void MainWindow::execLevelDialog()
 {
     QPointer<LevelDialog> dialog = levelDialog();
+    const bool askedForLevel = !dialog->isShowingScore();
     dialog->exec();
     // Dismissing hides the dialog; it is destroyed once its modal showing is over.
     if (dialog && dialog->isDismissed())
         delete dialog;
+    // However the level choice ended, the keys go on where the user plays.
+    if (askedForLevel)
+        focusPanelInFront();
 }
 
 void MainWindow::askForLevelIfNoneChosen()

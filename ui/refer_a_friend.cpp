@@ -83,14 +83,6 @@ QString fieldCheckFailure(const Fields &fields)
     return {};
 }
 
-QString submitCheckFailure(const Fields &fields)
-{
-    const QString failure = emailCheckFailure(fields.yourEmail, fields.friendEmail);
-    if (!failure.isEmpty())
-        return failure;
-    return fieldCheckFailure(fields);
-}
-
 QString referUrl(const Fields &fields)
 {
     // Encoded whole, so that a "&", "=", "#", "+", blank or line break inside

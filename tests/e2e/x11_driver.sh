@@ -181,6 +181,10 @@ e2e_report_failure() {
         echo "windows on the screen:"
         e2e_list_windows | sed 's/^/    /'
     fi
+    # A driver for another window system says what it sees.
+    if declare -F e2e_report_windows >/dev/null; then
+        e2e_report_windows
+    fi
     for entry in "${e2e_logs[@]}"; do
         echo "output of ${entry%%:*}:"
         sed 's/^/    /' "${entry#*:}" 2>/dev/null

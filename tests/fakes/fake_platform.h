@@ -71,7 +71,6 @@ public:
     }
     QDate today() const override { return fakeToday; }
     QLocale locale() const override { return fakeLocale; }
-    void clearClipboard() override { ++clipboardClears; }
     QString readSetting(const QString &section, const QString &key) override
     {
         if (settingsUnreadable)
@@ -108,7 +107,6 @@ public:
     QList<QStringList> saveQuestions; // caption, suggested name, filter
     QList<int> timers; // the time of every timer started, in milliseconds
     QList<int> quitCodes;
-    int clipboardClears = 0;
 
 private:
     struct HeldTimer

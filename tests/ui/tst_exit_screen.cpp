@@ -50,6 +50,7 @@ private slots:
     void promotionalMessageFollowsTheDraw();
     void exitButtonAndCloseBoxBothEndTheProgram_data();
     void exitButtonAndCloseBoxBothEndTheProgram();
+    void keysTypedAtOnceReachNoBox();
 };
 
 void tst_ExitScreen::cleanup()
@@ -226,6 +227,28 @@ void tst_ExitScreen::exitButtonAndCloseBoxBothEndTheProgram()
     QTRY_VERIFY(run.screen.isNull());
     QTRY_VERIFY(earlierGuard.isNull());
     QVERIFY(run.platform.messages.isEmpty());
+}
+
+// The screen opens with the keys on Exit: letters typed at once go nowhere,
+// least of all into the hidden message box, which the referral sends.
+void tst_ExitScreen::keysTypedAtOnceReachNoBox()
+{
+    ExitScreenRun run;
+    QVERIFY(QTest::qWaitForWindowActive(run.screen.data()));
+    const Ui::ExitScreen &ui = run.screen->ui();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(ui.exitButton));
+    QWidget *const boxes[] = {ui.yourNameBox, ui.yourEmailBox, ui.yourMessageBox, ui.friendNameBox,
+                              ui.friendEmailBox};
+    QStringList before;
+    for (QWidget *box : boxes)
+        before << boxText(box);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("qj"));
+    QStringList after;
+    for (QWidget *box : boxes)
+        after << boxText(box);
+    QCOMPARE(after, before);
+    QVERIFY(run.screen->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(ui.exitButton));
 }
 
 QTEST_MAIN(tst_ExitScreen)

@@ -27,6 +27,10 @@ private slots:
     void heldKeyMakesOneGuess();
     void keyThatClosesTheResultMakesNoNewGuess();
     void focusFrameShowsOnlyForTheKeyboard();
+    void closingTheLevelChoiceHandsTheKeysToThePanelInFront_data();
+    void closingTheLevelChoiceHandsTheKeysToThePanelInFront();
+    void dismissingTheFirstLevelChoiceLeavesExitAlone();
+    void focusReturnsToTheChoiceJustGuessed();
 
 private:
     std::unique_ptr<MainWindowRun> m_run;
@@ -214,6 +218,109 @@ void tst_KeyboardAccess::focusFrameShowsOnlyForTheKeyboard()
     QTest::keyClick(picture, Qt::Key_Tab);
     QTRY_VERIFY(!picture->hasFocus());
     QCOMPARE(picture->grab().toImage(), plain);
+}
+
+// However the level choice closes (a level chosen, the one in front chosen
+// again, or dismissed), the keys go on at the first choice picture of the
+// panel in front, where Space makes a guess; never on a covered panel, nor
+// on a button that the user did not choose.
+void tst_KeyboardAccess::closingTheLevelChoiceHandsTheKeysToThePanelInFront_data()
+{
+    QTest::addColumn<QStringList>("answers"); // a level's name, or "dismiss"
+    QTest::addColumn<QString>("focusedBefore"); // where the focus is before the last choice
+    QTest::addColumn<Level>("inFront");
+    QTest::newRow("Beginner first") << QStringList{"beginner"} << QString() << Level::Beginner;
+    QTest::newRow("Expert after a dismissal") << QStringList{"dismiss", "expert"} << QString() << Level::Expert;
+    QTest::newRow("the same level again from Back")
+        << QStringList{"intermediate", "intermediate"} << "backButton" << Level::Intermediate;
+    QTest::newRow("another level from Exit") << QStringList{"beginner", "expert"} << "exitButton" << Level::Expert;
+    QTest::newRow("dismissed over a level") << QStringList{"intermediate", "dismiss"} << "exitButton"
+                                            << Level::Intermediate;
+    QTest::newRow("dismissed from the Score button")
+        << QStringList{"expert", "dismiss"} << "expertScoreButton" << Level::Expert;
+}
+
+void tst_KeyboardAccess::closingTheLevelChoiceHandsTheKeysToThePanelInFront()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QString, focusedBefore);
+    QFETCH(Level, inFront);
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        if (i == answers.size() - 1 && !focusedBefore.isEmpty()) {
+            auto *before = m_main->findChild<QWidget *>(focusedBefore);
+            QVERIFY(before);
+            before->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(before->hasFocus());
+        }
+        if (answers.at(i) == QStringLiteral("dismiss")) {
+            whenModal<LevelDialog>("Escape", [](LevelDialog *dialog) { dialog->reject(); });
+            m_main->chooseLevel();
+            QVERIFY(m_run->reactivate());
+        } else {
+            const Level level = answers.at(i) == QStringLiteral("beginner") ? Level::Beginner
+                : answers.at(i) == QStringLiteral("intermediate")             ? Level::Intermediate
+                                                                              : Level::Expert;
+            QVERIFY(m_run->chooseLevel(level));
+        }
+    }
+
+    auto *choice = qobject_cast<PictureButton *>(m_main->focusWidget());
+    QVERIFY2(choice, qPrintable(QStringLiteral("the focus is on %1").arg(
+                         m_main->focusWidget() ? m_main->focusWidget()->objectName() : QStringLiteral("nothing"))));
+    QVERIFY(m_main->ui().levelPanel(inFront)->isAncestorOf(choice));
+    QVERIFY(choice->isVisible());
+    QTRY_VERIFY(choice->hasFocus());
+    // The first in tab order: Shift+Tab leaves the panel's choices.
+    QTest::keyClick(choice, Qt::Key_Backtab);
+    QWidget *previous = m_main->focusWidget();
+    QVERIFY(!(qobject_cast<PictureButton *>(previous) && m_main->ui().levelPanel(inFront)->isAncestorOf(previous)));
+    // And Space on it makes a guess at that level.
+    choice->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(choice->hasFocus());
+    MainWindowRun::answerResult();
+    QTest::keyClick(choice, Qt::Key_Space);
+    QCOMPARE(int(m_run->test.attemptsCount(inFront)), 1);
+    QVERIFY(m_main->isVisible());
+}
+
+// Dismissed before any level was chosen, the level choice leaves the cover
+// in front, with nothing to play: the keys must not rest on Exit, where one
+// Space would end the test.
+void tst_KeyboardAccess::dismissingTheFirstLevelChoiceLeavesExitAlone()
+{
+    m_main->ui().exitButton->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(m_main->ui().exitButton->hasFocus());
+    whenModal<LevelDialog>("Escape", [](LevelDialog *dialog) { dialog->reject(); });
+    m_main->chooseLevel();
+    QVERIFY(m_run->reactivate());
+    QWidget *focused = m_main->focusWidget();
+    QVERIFY(focused);
+    QTRY_VERIFY(focused->hasFocus());
+    // Space there asks for a level again, and the test goes on.
+    bool askedAgain = false;
+    whenModal<LevelDialog>("Escape", [&askedAgain](LevelDialog *dialog) {
+        askedAgain = true;
+        dialog->reject();
+    });
+    QTest::keyClick(focused, Qt::Key_Space);
+    QTRY_VERIFY(askedAgain);
+    QVERIFY(m_main->isVisible());
+}
+
+// After a result the keys are back on the choice just guessed, whichever
+// had them before: a screen reader's press does not move the focus itself.
+void tst_KeyboardAccess::focusReturnsToTheChoiceJustGuessed()
+{
+    QVERIFY(m_run->chooseLevel(Level::Intermediate));
+    PictureButton *elsewhere = m_main->ui().intermediateChoices[1];
+    elsewhere->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(elsewhere->hasFocus());
+    PictureButton *guessed = m_main->ui().intermediateChoices[6];
+    MainWindowRun::answerResult();
+    QVERIFY(press(guessed));
+    QTRY_COMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 1);
+    QVERIFY(m_run->reactivate());
+    QTRY_VERIFY(guessed->hasFocus());
 }
 
 QTEST_MAIN(tst_KeyboardAccess)

@@ -272,15 +272,17 @@ void tst_ReferenceImages::windowLooksAsDesigned()
     case State::FullBrandBanner:
         main.showBanner(2);
         break;
+    // A level comes forward through the level choice, as the user brings it,
+    // which also decides where the keyboard focus is.
     case State::Beginner:
     case State::WaitPanel:
-        main.showLevel(Level::Beginner);
+        QVERIFY(run.chooseLevel(Level::Beginner));
         break;
     case State::Intermediate:
-        main.showLevel(Level::Intermediate);
+        QVERIFY(run.chooseLevel(Level::Intermediate));
         break;
     case State::Expert:
-        main.showLevel(Level::Expert);
+        QVERIFY(run.chooseLevel(Level::Expert));
         break;
     case State::FileMenu:
         return verifyLooksLike(run.pictureOfMenu(main.ui().fileMenu), name);
@@ -324,7 +326,7 @@ void tst_ReferenceImages::guessShowsTheDrawnSymbolAndItsResult()
     pictureName();
     ShownMainWindow run;
     QVERIFY(run.show());
-    run.main->showLevel(Level::Expert);
+    QVERIFY(run.chooseLevel(Level::Expert));
     run.random.push(ScriptedRandom::forSymbol(9, 10));
     const QImage right = pictureOfModal([&run] { run.main->guess(Level::Expert, 8); });
     QVERIFY(run.reactivate());

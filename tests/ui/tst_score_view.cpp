@@ -6,6 +6,9 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,7 +34,10 @@ private slots:
     void everyEntryShowsAllThreeLevels_data();
     void everyEntryShowsAllThreeLevels();
     void scoreViewOnlyHidesTheDialog();
-    void mouseOverTheScoreEmptiesTheClipboard();
+    void reportTakesNoKeys_data();
+    void reportTakesNoKeys();
+    void enterClosesTheViewFromWhereverTheFocusIs_data();
+    void enterClosesTheViewFromWhereverTheFocusIs();
 
 private:
     QString readScoreVia(const std::function<void()> &open);
@@ -112,23 +118,98 @@ void tst_ScoreView::scoreViewOnlyHidesTheDialog()
     QVERIFY(again.contains(QStringLiteral("Beginner level :-  0 Correct Out Of 1 Attempts")));
 }
 
-// The score is there to be read, not copied: showing it, and the mouse
-// working in it, empty the clipboard.
-void tst_ScoreView::mouseOverTheScoreEmptiesTheClipboard()
+// The report is read, never edited nor copied: keys typed into it, selecting
+// all, copying, extending a selection, deleting and the context menu all
+// leave it as it was, and no text of it becomes selected.
+void tst_ScoreView::reportTakesNoKeys_data()
 {
-    int before = -1;
-    int after = -1;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        before = m_run->platform.clipboardClears;
-        QWidget *viewport = dialog->ui().scoreBox->viewport();
-        QTest::mouseMove(viewport, QPoint(20, 20));
-        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(25, 25));
-        after = m_run->platform.clipboardClears;
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::newRow("typing") << QKeySequence(Qt::Key_X);
+    QTest::newRow("select all") << QKeySequence(QKeySequence::SelectAll);
+    QTest::newRow("copy") << QKeySequence(QKeySequence::Copy);
+    QTest::newRow("paste") << QKeySequence(QKeySequence::Paste);
+    QTest::newRow("cut") << QKeySequence(QKeySequence::Cut);
+    QTest::newRow("shift+down") << QKeySequence(Qt::SHIFT | Qt::Key_Down);
+    QTest::newRow("shift+end") << QKeySequence(Qt::SHIFT | Qt::Key_End);
+    QTest::newRow("delete") << QKeySequence(Qt::Key_Delete);
+    QTest::newRow("backspace") << QKeySequence(Qt::Key_Backspace);
+}
+
+void tst_ScoreView::reportTakesNoKeys()
+{
+    QFETCH(QKeySequence, keys);
+    QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+    QString before;
+    QString after;
+    bool selected = true;
+    bool menu = true;
+    whenModal<LevelDialog>("OK", [&](LevelDialog *dialog) {
+        QPlainTextEdit *box = dialog->ui().scoreBox;
+        before = box->toPlainText();
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keySequence(box, keys);
+        QTest::keyClicks(box, QStringLiteral("typed"));
+        // The menu key, and a right click, ask for a context menu.
+        QContextMenuEvent byKey(QContextMenuEvent::Keyboard, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box, &byKey);
+        QContextMenuEvent byMouse(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box->viewport(), &byMouse);
+        menu = QApplication::activePopupWidget() != nullptr;
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        // A drag across the report selects nothing either.
+        QTest::mousePress(box->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        QTest::mouseMove(box->viewport(), QPoint(200, 60));
+        QTest::mouseRelease(box->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 60));
+        after = box->toPlainText();
+        selected = box->textCursor().hasSelection();
         dialog->hideScore();
     });
     m_main->showScore();
-    QVERIFY(before >= 1);
-    QVERIFY2(after >= before + 3, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
+    QVERIFY(!before.isEmpty());
+    QCOMPARE(after, before);
+    QVERIFY(!selected);
+    QVERIFY(!menu);
+    // Nothing the view did reached the clipboard of the desktop.
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("copied elsewhere"));
+}
+
+// OK is where the keys start, and Enter presses it, also from inside the
+// report; Tab still reaches the report, for whoever reads it with a screen
+// reader.
+void tst_ScoreView::enterClosesTheViewFromWhereverTheFocusIs_data()
+{
+    QTest::addColumn<bool>("fromReport");
+    QTest::newRow("on OK") << false;
+    QTest::newRow("in the report") << true;
+}
+
+void tst_ScoreView::enterClosesTheViewFromWhereverTheFocusIs()
+{
+    QFETCH(bool, fromReport);
+    QWidget *startFocus = nullptr;
+    QWidget *afterTab = nullptr;
+    QString before;
+    QString after;
+    whenModal<LevelDialog>("Enter", [&](LevelDialog *dialog) {
+        startFocus = dialog->focusWidget();
+        QTest::keyClick(startFocus, Qt::Key_Tab);
+        afterTab = dialog->focusWidget();
+        if (!fromReport)
+            QTest::keyClick(afterTab, Qt::Key_Tab);
+        before = dialog->ui().scoreBox->toPlainText();
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        after = dialog->ui().scoreBox->toPlainText();
+    });
+    m_main->showScore();
+    LevelDialog *dialog = m_main->existingLevelDialog();
+    QVERIFY(dialog);
+    QCOMPARE(startFocus, dialog->ui().scoreOkButton);
+    QCOMPARE(afterTab, dialog->ui().scoreBox);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(after, before);
+    // Enter only hides the view, as OK does: the dialog is kept.
+    QVERIFY(!dialog->isDismissed());
 }
 
 QTEST_MAIN(tst_ScoreView)

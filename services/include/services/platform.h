@@ -38,7 +38,6 @@ public:
     virtual QDate today() const = 0;
     // The user's conventions for dates written as text.
     virtual QLocale locale() const = 0;
-    virtual void clearClipboard() = 0;
 
     // The per-user settings store of this program, addressed by section and key.
     // An absent key reads as an empty text. Writing reports whether the value

@@ -21,7 +21,6 @@ public:
     void singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout) override;
     QDate today() const override;
     QLocale locale() const override;
-    void clearClipboard() override;
     QString readSetting(const QString &section, const QString &key) override;
     bool writeSetting(const QString &section, const QString &key, const QString &value) override;
     bool otherInstanceRunning() override;

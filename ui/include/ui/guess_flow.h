@@ -34,8 +34,9 @@ public:
     bool isRunning() const { return m_running; }
 
 signals:
-    // The result dialog has closed; the next click starts a new guess.
-    void finished();
+    // The result dialog of the guess at the 0-based position of a level has
+    // closed; the next click starts a new guess.
+    void finished(Level level, std::int16_t position);
 
 private:
     // After the pause: draw, drawn picture, judging, tally, result dialog.

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 struct AppContext;
+class QPushButton;
 
 // The level selection dialog, which also hosts the score view. At most one
 // exists; the main window creates it on first use. OK on the level choice,
@@ -22,6 +23,8 @@ public:
     const Ui::LevelDialog &ui();
     // Dismissed dialogs are hidden and wait to be destroyed by their owner.
     bool isDismissed() const { return m_dismissed; }
+    // The score view lies in front, rather than the level choice.
+    bool isShowingScore() const;
 
 signals:
     // OK on the level choice with a level selected.
@@ -29,7 +32,7 @@ signals:
 
 public slots:
     // Brings the level choice or the score view forward; its OK becomes
-    // the button that Enter presses.
+    // the button that Enter presses and takes the focus.
     void showLevelChoice();
     void showScoreView();
     // OK on the level choice: the selected level counts as chosen.
@@ -41,12 +44,11 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildScorePage();
+    void showPage(QWidget *page, QPushButton *ok);
     void dismiss();
-    void emptyClipboard();
 
     AppContext &m_context;
     Ui::LevelDialog m_ui;

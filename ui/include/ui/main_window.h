@@ -75,6 +75,12 @@ private:
     void buildLevelPanel(Level level);
     // Shows the level dialog modally; destroys it afterwards if it was dismissed.
     void execLevelDialog();
+    // Where the keyboard goes once the level choice has closed, however it
+    // closed: the first choice picture of the panel in front. Never a
+    // control of a panel that lies behind.
+    void focusPanelInFront();
+    // After a result, back to the choice picture just guessed.
+    void focusGuessedChoice(Level level, std::int16_t position);
     void showExitScreen();
     void announceShownOnScreen();
 

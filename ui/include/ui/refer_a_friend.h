@@ -36,8 +36,6 @@ QString emailCheckFailure(const QString &yourEmail, const QString &friendEmail);
 // The message of the first field that is empty or still its placeholder, or
 // an empty text.
 QString fieldCheckFailure(const Fields &fields);
-// Everything a submit checks, in its order: the addresses, then the fields.
-QString submitCheckFailure(const Fields &fields);
 
 // The request address: the refer-a-friend script with taf1 to taf5 carrying
 // the five fields and taf6 the program's page. Every value is percent-encoded
