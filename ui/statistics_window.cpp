@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -68,6 +69,16 @@ StatisticsWindow::StatisticsWindow(AppContext &context, QWidget *parent)
     connect(m_ui.forgetButton, &QPushButton::clicked, this, &StatisticsWindow::forgetHistory);
     connect(m_ui.chartLevel, &QComboBox::currentIndexChanged, this, &StatisticsWindow::showChart);
     refresh();
+
+    // All of it where the screen has the room, else as much as fits, the
+    // rest scrolling; not the two thirds of the screen that a window gets by
+    // default, which would leave a normal window scrolling.
+    QSize size = sizeHint();
+    if (const QScreen *place = screen()) {
+        const int titleBar = 2 * fontMetrics().height();
+        size = size.boundedTo(place->availableGeometry().size() - QSize(titleBar / 2, titleBar));
+    }
+    resize(size);
 }
 
 StatisticsWindow *StatisticsWindow::showFor(AppContext &context, QWidget *parent)

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -66,6 +67,29 @@ QTableWidget *levelTable(QDialog *dialog, const char *name, const QString &acces
     }
     return table;
 }
+
+// A scroll area that asks for the whole of its contents: scroll bars only
+// where the screen cannot give that room.
+class FullSizeScrollArea : public QScrollArea
+{
+public:
+    explicit FullSizeScrollArea(QWidget *parent)
+        : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setFocusPolicy(Qt::NoFocus);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+
+    QSize sizeHint() const override
+    {
+        if (!widget())
+            return QScrollArea::sizeHint();
+        const int frame = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(frame, frame);
+    }
+};
 
 } // namespace
 
@@ -128,7 +152,14 @@ void StatisticsWindow::setupUi(QDialog *dialog)
     chartRow->addWidget(chartLevel);
     chartRow->addStretch();
 
-    auto *layout = new QVBoxLayout(dialog);
+    // Everything but the buttons scrolls: on a screen too small for the whole
+    // window (a high scale on a small screen) the window manager fits the
+    // window to the screen, and the figures stay whole and reachable instead
+    // of being squeezed over each other.
+    page = named(new FullSizeScrollArea(dialog), "page");
+    auto *content = new QWidget(page);
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(historyNote);
     layout->addWidget(thisRunTitle);
     layout->addWidget(thisRunTable);
@@ -141,7 +172,11 @@ void StatisticsWindow::setupUi(QDialog *dialog)
     layout->addSpacing(layout->spacing());
     layout->addLayout(chartRow);
     layout->addWidget(chart, 1);
-    layout->addWidget(buttons);
+    page->setWidget(content);
+
+    auto *outer = new QVBoxLayout(dialog);
+    outer->addWidget(page, 1);
+    outer->addWidget(buttons);
 
     QWidget::setTabOrder(thisRunTable, allTimeTable);
     QWidget::setTabOrder(allTimeTable, chartLevel);

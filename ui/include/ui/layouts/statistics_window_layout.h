@@ -8,6 +8,7 @@ class QDialog;
 class QDialogButtonBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 
 namespace Ui {
@@ -27,6 +28,7 @@ public:
     enum Column { LevelColumn, GuessesColumn, RightColumn, HitRateColumn, IntervalColumn, ChanceColumn,
                   DifferenceColumn, VerdictColumn, ColumnCount };
 
+    QScrollArea *page = nullptr; // everything above the buttons
     QLabel *historyNote = nullptr;
     QLabel *thisRunTitle = nullptr;
     QTableWidget *thisRunTable = nullptr;
