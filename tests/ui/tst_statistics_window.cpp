@@ -1,7 +1,7 @@
 #include "history_test_support.h"
+#include "statistics_test_support.h"
 #include "window_test_support.h"
 
-#include "symboltest/binomial_tail.h"
 #include "ui/statistics_window.h"
 #include "ui/widgets/hit_rate_chart.h"
 
@@ -9,69 +9,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
-
-#include <cmath>
 
 Q_DECLARE_METATYPE(Level)
 Q_DECLARE_METATYPE(Platform::Answer)
 
-namespace {
-
-using Column = Ui::StatisticsWindow::Column;
-
-QString cell(QTableWidget *table, Level level, Column column)
-{
-    return table->item(levelIndex(level), column)->text();
-}
-
-// The numbers in a cell such as "27.1–39.9%" or "+13.3 points", in order,
-// signed where the cell has a sign (plus or the minus sign U+2212).
-QList<double> numbers(const QString &text)
-{
-    QList<double> found;
-    static const QRegularExpression number(QStringLiteral("([+\u2212-]?)([0-9][0-9,]*(\\.[0-9]+)?)"));
-    for (auto match = number.globalMatch(text); match.hasNext();) {
-        const QRegularExpressionMatch next = match.next();
-        const double value = QString(next.captured(2)).remove(QLatin1Char(',')).toDouble();
-        found << (next.captured(1).isEmpty() || next.captured(1) == QLatin1String("+") ? value : -value);
-    }
-    return found;
-}
-
-double number(const QString &text)
-{
-    const QList<double> all = numbers(text);
-    return all.isEmpty() ? -1.0 : all.first();
-}
-
-// The p at which P(X >= rights) (upper) or P(X <= rights) (lower) is 2.5 %,
-// found here by halving: the ends of the exact 95 % interval.
-double intervalEnd(int guesses, int rights, bool low)
-{
-    double inside = double(rights) / guesses;
-    double outside = low ? 0.0 : 1.0;
-    for (int i = 0; i < 100; ++i) {
-        const double middle = (inside + outside) / 2;
-        const double tail = low ? binomialUpperTail(guesses, rights, middle) : binomialLowerTail(guesses, rights, middle);
-        (tail < 0.025 ? outside : inside) = middle;
-    }
-    return inside;
-}
-
-HistorySnapshot snapshotOf(Level level, int rights, int wrongs)
-{
-    HistorySnapshot snapshot;
-    snapshot.readable = true;
-    std::vector<bool> &outcomes = snapshot.outcomes[std::size_t(levelIndex(level))];
-    for (int i = 0; i < rights + wrongs; ++i)
-        outcomes.push_back(i < rights);
-    return snapshot;
-}
-
-} // namespace
+using namespace statistics_test;
 
 class tst_StatisticsWindow : public QObject
 {
@@ -80,15 +24,8 @@ class tst_StatisticsWindow : public QObject
 private slots:
     void init();
     void cleanup();
-    void showsEveryLevelsFiguresForThisRunAndAllTime_data();
-    void showsEveryLevelsFiguresForThisRunAndAllTime();
-    void verdictAndTailAreWordedTheRightWayRound_data();
-    void verdictAndTailAreWordedTheRightWayRound();
-    void guaranteeIsVisibleInTheWindow();
     void thisRunStartsAgainAfterForgetInAHistoryWithEarlierRuns();
     void chartOpensOnTheLevelWithTheMostGuessesThenStaysWithTheChoice();
-    void eachNewGuessShowsWhatAFreshLookWouldShow();
-    void tellsHowManyRowsWereIgnoredAndHowManyAreNotYetSaved();
     void exportWritesTheHistoryWhereTheUserChose_data();
     void exportWritesTheHistoryWhereTheUserChose();
     void forgetDeletesOnlyAfterYes_data();
@@ -114,154 +51,10 @@ void tst_StatisticsWindow::cleanup()
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void tst_StatisticsWindow::showsEveryLevelsFiguresForThisRunAndAllTime_data()
-{
-    QTest::addColumn<Level>("level");
-    QTest::addColumn<int>("earlierRights");
-    QTest::addColumn<int>("earlierWrongs");
-    QTest::addColumn<int>("rights");
-    QTest::addColumn<int>("wrongs");
-    QTest::newRow("Beginner, both runs") << Level::Beginner << 5 << 15 << 4 << 6;
-    QTest::newRow("Intermediate, only earlier runs") << Level::Intermediate << 3 << 21 << 0 << 0;
-    QTest::newRow("Expert, only this run") << Level::Expert << 0 << 0 << 2 << 7;
-    QTest::newRow("Expert, below chance") << Level::Expert << 1 << 30 << 0 << 9;
-}
 
-// Counts come from the history; the rates, intervals, differences and chance
-// are worked out here from those counts, so the cells must agree with the
-// arithmetic itself.
-void tst_StatisticsWindow::showsEveryLevelsFiguresForThisRunAndAllTime()
-{
-    QFETCH(Level, level);
-    QFETCH(int, earlierRights);
-    QFETCH(int, earlierWrongs);
-    QFETCH(int, rights);
-    QFETCH(int, wrongs);
 
-    m_run->openHistory();
-    m_run->store(level, earlierRights, earlierWrongs);
-    m_run->openHistory(); // the next run of the program
-    m_run->store(level, rights, wrongs);
-    StatisticsWindow *window = open();
 
-    const int symbols = symbolCount(level);
-    struct Expected
-    {
-        QTableWidget *table;
-        int guesses;
-        int right;
-    };
-    const int allGuesses = earlierRights + earlierWrongs + rights + wrongs;
-    for (const Expected &expected : {Expected{window->ui().thisRunTable, rights + wrongs, rights},
-                                     Expected{window->ui().allTimeTable, allGuesses, earlierRights + rights}}) {
-        const QString period = expected.table->accessibleName() + QLatin1String(": ");
-        const auto at = [&](Column column) { return cell(expected.table, level, column); };
-        QCOMPARE(at(Column::GuessesColumn), QString::number(expected.guesses));
-        QCOMPARE(at(Column::RightColumn), QString::number(expected.right));
-        // "1 in m (100/m %)", whatever was guessed.
-        const QList<double> chance = numbers(at(Column::ChanceColumn));
-        QVERIFY2(chance.size() == 3 && chance[0] == 1 && chance[1] == symbols
-                     && std::fabs(chance[2] - 100.0 / symbols) < 0.05,
-                 qPrintable(period + at(Column::ChanceColumn)));
-        if (expected.guesses == 0) {
-            QCOMPARE(at(Column::HitRateColumn), QStringLiteral("\u2013"));
-            continue;
-        }
-        const double rate = 100.0 * expected.right / expected.guesses;
-        QVERIFY2(std::fabs(number(at(Column::HitRateColumn)) - rate) <= 0.05, qPrintable(period));
-        // The interval holds the exact one, rounded outwards to 0.1 points.
-        const QList<double> interval = numbers(at(Column::IntervalColumn));
-        QVERIFY2(interval.size() == 2, qPrintable(period + at(Column::IntervalColumn)));
-        const double low = expected.right == 0 ? 0.0 : 100.0 * intervalEnd(expected.guesses, expected.right, true);
-        const double high = expected.right == expected.guesses
-            ? 100.0
-            : 100.0 * intervalEnd(expected.guesses, expected.right, false);
-        QVERIFY2(interval[0] <= low + 1e-9 && low - interval[0] < 0.1 + 1e-9, qPrintable(period + at(Column::IntervalColumn)));
-        QVERIFY2(interval[1] >= high - 1e-9 && interval[1] - high < 0.1 + 1e-9, qPrintable(period + at(Column::IntervalColumn)));
-        // The difference from chance, signed, in points.
-        const QString difference = at(Column::DifferenceColumn);
-        QVERIFY2(std::fabs(number(difference) - (rate - 100.0 / symbols)) <= 0.05 + 1e-9, qPrintable(period + difference));
-        QVERIFY2(difference.contains(QLatin1String("points")), qPrintable(difference));
-    }
-    // This run is descriptive only: it shows no verdict.
-    QVERIFY(window->ui().thisRunTable->isColumnHidden(Column::VerdictColumn));
-    QVERIFY(cell(window->ui().thisRunTable, level, Column::VerdictColumn).isEmpty());
-    QVERIFY(!cell(window->ui().allTimeTable, level, Column::VerdictColumn).isEmpty());
-    // The other levels stay empty.
-    for (Level other : AllLevels) {
-        if (other != level)
-            QCOMPARE(cell(window->ui().allTimeTable, other, Column::GuessesColumn), QStringLiteral("0"));
-    }
-}
 
-void tst_StatisticsWindow::verdictAndTailAreWordedTheRightWayRound_data()
-{
-    QTest::addColumn<int>("rights");
-    QTest::addColumn<int>("wrongs");
-    QTest::addColumn<QString>("verdict");
-    QTest::addColumn<QString>("tail");
-    // What a pure guesser reaches easily: a fixed-sample tail near 5 %, but
-    // no verdict.
-    QTest::newRow("437 of 2,000") << 437 << 1563 << "consistent with chance" << "at least";
-    QTest::newRow("half right of 200") << 100 << 100 << "better than chance" << "at least";
-    QTest::newRow("none right of 60") << 0 << 60 << "worse than chance" << "at most";
-}
-
-void tst_StatisticsWindow::verdictAndTailAreWordedTheRightWayRound()
-{
-    QFETCH(int, rights);
-    QFETCH(int, wrongs);
-    QFETCH(QString, verdict);
-    QFETCH(QString, tail);
-
-    m_run->openHistory();
-    StatisticsWindow *window = open();
-    window->showSnapshot(snapshotOf(Level::Beginner, rights, wrongs));
-    QCOMPARE(cell(window->ui().allTimeTable, Level::Beginner, Column::VerdictColumn), verdict);
-
-    // "a pure guesser does at least this well in about 1 of N such series",
-    // N the odds of the tail on the side of the score, under a heading that
-    // says it is not the verdict.
-    const QString tails = window->ui().tailsNote->text();
-    QVERIFY2(tails.contains(QLatin1String("not the verdict")), qPrintable(tails));
-    const QString line = tails.section(QLatin1Char('\n'), 1, 1);
-    const QString start = QStringLiteral("Beginner: a pure guesser does %1 this well in ").arg(tail);
-    QVERIFY2(line.startsWith(start) && line.endsWith(QLatin1String(" such series.")), qPrintable(line));
-    const int n = rights + wrongs;
-    const double chance = tail == QLatin1String("at least") ? binomialUpperTail(n, rights, 0.2)
-                                                             : binomialLowerTail(n, rights, 0.2);
-    const QString words = line.mid(start.size());
-    if (words.startsWith(QLatin1String("fewer than 1 of 10^"))) {
-        QVERIFY2(chance <= std::pow(10.0, -number(words.mid(19))), qPrintable(line));
-    } else {
-        QVERIFY2(words.startsWith(QLatin1String("about 1 of ")), qPrintable(line));
-        double odds = number(words.mid(11));
-        if (words.contains(QLatin1String("million")))
-            odds *= 1e6;
-        else if (words.contains(QLatin1String("billion")))
-            odds *= 1e9;
-        // Rounded to two digits.
-        QVERIFY2(std::fabs(odds * chance - 1.0) < 0.06, qPrintable(line));
-    }
-}
-
-// The promise of the verdict is in the window itself, where the keyboard
-// and a screen reader reach it, not in a tool tip.
-void tst_StatisticsWindow::guaranteeIsVisibleInTheWindow()
-{
-    m_run->openHistory();
-    StatisticsWindow *window = open();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    const QLabel *note = window->ui().guaranteeNote;
-    QVERIFY(note->isVisible());
-    for (const char *point : {"5%", "since the history was last cleared", "Forget History", "starts the evidence over",
-                              "1e-7"})
-        QVERIFY2(note->text().contains(QLatin1String(point)), point);
-    const QString power = window->ui().powerNote->text();
-    QVERIFY2(window->ui().powerNote->isVisible() && power.contains(QLatin1String("5 points above chance")),
-             qPrintable(power));
-    QCOMPARE(numbers(power).size(), 4); // 5 points, then one median per level
-}
 
 // "This run" counts this run's guesses, also after the history was
 // forgotten, while earlier runs only ever count in all time.
@@ -318,59 +111,7 @@ void tst_StatisticsWindow::chartOpensOnTheLevelWithTheMostGuessesThenStaysWithTh
              qPrintable(window->ui().chart->accessibleDescription()));
 }
 
-// A guess told to the open window changes its figures just as reading the
-// whole history again would.
-void tst_StatisticsWindow::eachNewGuessShowsWhatAFreshLookWouldShow()
-{
-    m_run->openHistory();
-    m_run->store(Level::Expert, 30, 50);
-    m_run->openHistory();
-    m_run->store(Level::Expert, 2, 2);
-    StatisticsWindow *window = open();
-    const bool guesses[] = {true, true, false, true, true, true, false, true, true, true, true, true};
-    for (bool right : guesses) {
-        m_run->store(Level::Expert, right ? 1 : 0, right ? 0 : 1);
-        window->addGuess(Level::Expert, right);
-    }
-    QStringList told;
-    for (QTableWidget *table : {window->ui().thisRunTable, window->ui().allTimeTable})
-        for (int column = 0; column < Column::ColumnCount; ++column)
-            told << cell(table, Level::Expert, Column(column));
-    const QString toldTails = window->ui().tailsNote->text();
-    const QString toldChart = window->ui().chart->accessibleDescription();
 
-    window->refresh();
-    QStringList read;
-    for (QTableWidget *table : {window->ui().thisRunTable, window->ui().allTimeTable})
-        for (int column = 0; column < Column::ColumnCount; ++column)
-            read << cell(table, Level::Expert, Column(column));
-    QCOMPARE(told, read);
-    QCOMPARE(toldTails, window->ui().tailsNote->text());
-    QCOMPARE(toldChart, window->ui().chart->accessibleDescription());
-    QCOMPARE(cell(window->ui().thisRunTable, Level::Expert, Column::GuessesColumn), QStringLiteral("16"));
-}
-
-void tst_StatisticsWindow::tellsHowManyRowsWereIgnoredAndHowManyAreNotYetSaved()
-{
-    m_run->openHistory();
-    StatisticsWindow *window = open();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    HistorySnapshot snapshot = snapshotOf(Level::Beginner, 3, 9);
-    snapshot.ignoredRows = 7;
-    window->showSnapshot(snapshot);
-    const QLabel *note = window->ui().historyNote;
-    QVERIFY(note->isVisible());
-    QVERIFY2(note->text().contains(QLatin1String("ignored: 7")), qPrintable(note->text()));
-    // The ignored rows are not counted.
-    QCOMPARE(cell(window->ui().allTimeTable, Level::Beginner, Column::GuessesColumn), QStringLiteral("12"));
-
-    window->setNotYetSaved(4);
-    QVERIFY2(note->text().contains(QLatin1String("not yet saved: 4")), qPrintable(note->text()));
-    QVERIFY(note->text().contains(QLatin1String("ignored: 7")));
-
-    window->showSnapshot(snapshotOf(Level::Beginner, 3, 9));
-    QVERIFY(!note->isVisible());
-}
 
 void tst_StatisticsWindow::exportWritesTheHistoryWhereTheUserChose_data()
 {
