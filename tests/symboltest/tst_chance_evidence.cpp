@@ -148,6 +148,19 @@ void tst_ChanceEvidence::countsWalkedGuessByGuessAgreeWithTheVerdict()
                     QFAIL(qPrintable(QStringLiteral("%1 symbols, %2 of %3").arg(symbols).arg(rights).arg(n)));
             }
         }
+        // Further on, the edges themselves: the first count with a verdict
+        // on either side, and the one before it without.
+        const auto isVerdict = [&](std::int64_t n, std::int64_t rights) {
+            const ChanceVerdictKind kind = judgeAgainstChance(n, rights, symbols);
+            return kind == ChanceVerdictKind::BetterThanChance || kind == ChanceVerdictKind::WorseThanChance;
+        };
+        for (std::int64_t n = 401; n <= 20000; ++n) {
+            const NoVerdictCounts &counts = walk.step();
+            if (n % 997 != 0)
+                continue;
+            QVERIFY(isVerdict(n, counts.mostRight) && !isVerdict(n, counts.mostRight - 1));
+            QVERIFY(isVerdict(n, counts.fewestRight) && !isVerdict(n, counts.fewestRight + 1));
+        }
     }
 }
 
