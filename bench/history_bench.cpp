@@ -6,6 +6,7 @@
 // Usage: corvella_bench_history [GUESSES [REPETITIONS]]   (100000 and 21)
 #include "services/app_context.h"
 #include "services/guess_history.h"
+#include "services/history_snapshot_reader.h"
 #include "services/history_statistics.h"
 #include "services/qt_platform.h"
 #include "services/window_registry.h"
@@ -123,7 +124,10 @@ int main(int argc, char *argv[])
     GuessHistory history(path);
     const Samples store = time(1000, [&] { history.record(maker.next()); });
     HistoryStatistics statistics;
-    const Samples gather = time(repetitions, [&] { statistics = gatherHistoryStatistics(history); });
+    const Samples gather =
+        time(repetitions, [&] { statistics = gatherHistoryStatistics(readHistorySnapshot(history)); });
+    const HistorySnapshot snapshot = readHistorySnapshot(history);
+    const Samples figures = time(repetitions, [&] { statistics = gatherHistoryStatistics(snapshot); });
     const Samples outcomes = time(repetitions, [&] { history.outcomesInOrder(); });
     const Samples exportCsv =
         time(std::max(1, repetitions / 4), [&] { history.exportCsv(dir.filePath(QStringLiteral("export.csv"))); });
@@ -145,20 +149,35 @@ int main(int argc, char *argv[])
         delete statistics;
     });
 
+    // A guess of this run into an open window over the full store.
+    Samples addGuess;
+    {
+        auto *open = new StatisticsWindow(context);
+        open->show();
+        QCoreApplication::processEvents();
+        std::mt19937 coin(7);
+        addGuess = time(std::max(repetitions, 201), [&] {
+            open->addGuess(static_cast<Level>(coin() % 3), coin() % 5 == 0);
+        });
+        delete open;
+    }
+
     std::printf("\n%-46s %9s %9s %9s   %s\n", "milliseconds", "median", "max", "cpu med", "target");
     printRow("store one guess (1000 samples at 100,000+)", store, "< 5 ms");
     printRow("gather all the statistics window shows", gather, "< 200 ms");
     printRow("  of which: every guess's level and result", outcomes, "");
+    printRow("  of which: the figures from what was read", figures, "< 100 ms");
+    printRow("one guess into the open Statistics window", addGuess, "< 5 ms");
     printRow("open the Statistics window until it is shown", window, "< 200 ms");
     printRow("open the store (with its integrity check)", open, "");
     printRow("export everything as CSV", exportCsv, "");
     std::printf("\nall time, for the look of it:\n");
     for (Level level : AllLevels) {
-        const LevelStatistics &s = statistics[std::size_t(static_cast<int>(level))].allTime;
+        const LevelStatistics &s = statistics[level].allTime;
         std::printf("  %-12s %7lld guesses, %6lld right, hit rate %.4f, chance %.4f, P(>=) %.3g, chart %zu points\n",
                     levelName(level), static_cast<long long>(s.guesses), static_cast<long long>(s.rights), s.hitRate,
                     s.chanceRate, s.upperTail,
-                    statistics[std::size_t(static_cast<int>(level))].runningHitRate.size());
+                    statistics[level].runningHitRate.points().size());
     }
     return 0;
 }

@@ -1,24 +1,61 @@
 #include "services/history_statistics.h"
 
-#include "services/guess_history.h"
-#include "symboltest/level.h"
+#include "symboltest/verdict_chances.h"
 
 #include <algorithm>
 
-HistoryStatistics gatherHistoryStatistics(const GuessHistory &history, std::size_t maxChartPoints)
+LevelHistory::LevelHistory(Level level, std::size_t maxChartPoints)
+    : level(level)
+    , thisRun(summarizeLevel(0, 0, symbolCount(level)))
+    , allTime(thisRun)
+    , runningHitRate(symbolCount(level), maxChartPoints)
 {
-    const std::array<std::vector<bool>, 3> outcomes = history.outcomesInOrder();
-    const CountsPerLevel thisRun = history.countsThisRun();
+}
+
+void LevelHistory::addGuess(bool right)
+{
+    const int symbols = symbolCount(level);
+    runningHitRate.add(right);
+    allTime = summarizeLevel(runningHitRate.guesses(), runningHitRate.rights(), symbols);
+    thisRun = summarizeLevel(thisRun.guesses + 1, thisRun.rights + (right ? 1 : 0), symbols);
+}
+
+HistoryStatistics::HistoryStatistics()
+    : levels{LevelHistory(Level::Beginner), LevelHistory(Level::Intermediate), LevelHistory(Level::Expert)}
+{
+}
+
+HistoryStatistics gatherHistoryStatistics(const HistorySnapshot &snapshot, std::size_t maxChartPoints)
+{
     HistoryStatistics statistics;
+    statistics.readable = snapshot.readable;
+    statistics.ignoredRows = snapshot.ignoredRows;
+    statistics.notYetSaved = snapshot.notYetSaved;
     for (Level level : AllLevels) {
-        const auto index = std::size_t(static_cast<int>(level));
-        const std::vector<bool> &rights = outcomes[index];
-        const auto guesses = std::int64_t(rights.size());
-        const auto right = std::int64_t(std::count(rights.begin(), rights.end(), true));
-        LevelHistory &out = statistics[index];
-        out.allTime = summarizeLevel(guesses, right, symbolCount(level));
-        out.thisRun = summarizeLevel(thisRun[index].guesses, thisRun[index].rights, symbolCount(level));
-        out.runningHitRate = runningHitRate(rights, maxChartPoints);
+        const auto index = std::size_t(levelIndex(level));
+        LevelHistory &out = statistics.levels[index];
+        out = LevelHistory(level, maxChartPoints);
+        out.runningHitRate.addAll(snapshot.outcomes[index]);
+        const int symbols = symbolCount(level);
+        out.allTime = summarizeLevel(out.runningHitRate.guesses(), out.runningHitRate.rights(), symbols);
+        const LevelCounts &thisRun = snapshot.thisRun[index];
+        out.thisRun = summarizeLevel(thisRun.guesses, thisRun.rights, symbols);
     }
     return statistics;
+}
+
+std::int64_t powerLineGuesses(Level level)
+{
+    // The same for every history: worked out once per level (well under a
+    // millisecond each).
+    static const std::array<std::int64_t, 3> medians = [] {
+        std::array<std::int64_t, 3> out{};
+        for (Level each : AllLevels) {
+            const int symbols = symbolCount(each);
+            out[std::size_t(levelIndex(each))] =
+                medianGuessesToBetterVerdict(symbols, 1.0 / symbols + PowerLineGift);
+        }
+        return out;
+    }();
+    return medians[std::size_t(levelIndex(level))];
 }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Takes the Statistics window's screenshots for the docs from the real
 # program in Xvfb with openbox: docs/screenshots/statistics-short.png after
-# ten guesses made with real X input in a fresh history, and
+# ten guesses made with real X input in a fresh history;
 # docs/screenshots/statistics-long.png over a history of 2,000 made-up
-# guesses with a better-than-chance stretch (bench/history_filler.cpp) and
+# guesses with a stretch at three times chance (bench/history_filler.cpp),
+# and docs/screenshots/statistics-pure.png over 2,000 pure guesses, each with
 # three guesses of this run.
 #
 # Usage: tools/statistics-screenshots.sh [BUILD_DIR]   (default: build-dev)
@@ -52,5 +53,9 @@ shoot() {
 shoot short 10
 rm -rf "$e2e_work/data"
 mkdir -p "$e2e_work/data/Corvella"
-"$build_dir/bench/corvella_history_filler" "$e2e_work/data/Corvella/history.sqlite" 2000
+"$build_dir/bench/corvella_history_filler" "$e2e_work/data/Corvella/history.sqlite" 2000 20261208 3
 shoot long 3
+rm -rf "$e2e_work/data"
+mkdir -p "$e2e_work/data/Corvella"
+"$build_dir/bench/corvella_history_filler" "$e2e_work/data/Corvella/history.sqlite" 2000 20261208 1
+shoot pure 3

@@ -225,6 +225,10 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
         <source>chance alone (%1%)</source>
         <translation>Zufall allein (%1 %)</translation>
     </message>
+    <message>
+        <source>no verdict inside this band</source>
+        <translation>keine Bewertung innerhalb dieses Bands</translation>
+    </message>
 </context>
 <context>
     <name>LevelDialog</name>
@@ -426,23 +430,23 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     </message>
     <message>
         <source>about 1 in %1</source>
-        <translation>etwa 1 von %1</translation>
+        <translation type="vanished">etwa 1 von %1</translation>
     </message>
     <message>
         <source>about 1 in %1 million</source>
-        <translation>etwa 1 von %1 Millionen</translation>
+        <translation type="vanished">etwa 1 von %1 Millionen</translation>
     </message>
     <message>
         <source>about 1 in %1 billion</source>
-        <translation>etwa 1 von %1 Milliarden</translation>
+        <translation type="vanished">etwa 1 von %1 Milliarden</translation>
     </message>
     <message>
         <source>about 1 in %1 trillion</source>
-        <translation>etwa 1 von %1 Billionen</translation>
+        <translation type="vanished">etwa 1 von %1 Billionen</translation>
     </message>
     <message>
         <source>less than 1 in 10^%1</source>
-        <translation>weniger als 1 von 10^%1</translation>
+        <translation type="vanished">weniger als 1 von 10^%1</translation>
     </message>
     <message>
         <source>consistent with chance</source>
@@ -450,11 +454,11 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     </message>
     <message>
         <source>better than chance (%1 by luck)</source>
-        <translation>besser als der Zufall (rein zufällig %1)</translation>
+        <translation type="vanished">besser als der Zufall (rein zufällig %1)</translation>
     </message>
     <message>
         <source>worse than chance (%1 by luck)</source>
-        <translation>schlechter als der Zufall (rein zufällig %1)</translation>
+        <translation type="vanished">schlechter als der Zufall (rein zufällig %1)</translation>
     </message>
     <message>
         <source>not enough guesses yet</source>
@@ -466,19 +470,99 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     </message>
     <message>
         <source>%1: the running hit rate over %2 stored guesses ends at %3, against %4 by chance alone; along the way it ran from %5 to %6.</source>
-        <translation>%1: Die Trefferquote im Verlauf über %2 gespeicherte Versuche endet bei %3, gegenüber %4 durch Zufall allein; unterwegs lag sie zwischen %5 und %6.</translation>
+        <translation type="vanished">%1: Die Trefferquote im Verlauf über %2 gespeicherte Versuche endet bei %3, gegenüber %4 durch Zufall allein; unterwegs lag sie zwischen %5 und %6.</translation>
     </message>
     <message>
         <source>about 1 in 1 million</source>
-        <translation>etwa 1 von 1 Million</translation>
+        <translation type="vanished">etwa 1 von 1 Million</translation>
     </message>
     <message>
         <source>about 1 in 1 billion</source>
-        <translation>etwa 1 von 1 Milliarde</translation>
+        <translation type="vanished">etwa 1 von 1 Milliarde</translation>
     </message>
     <message>
         <source>about 1 in 1 trillion</source>
-        <translation>etwa 1 von 1 Billion</translation>
+        <translation type="vanished">etwa 1 von 1 Billion</translation>
+    </message>
+    <message>
+        <source>%1–%2%</source>
+        <translation>%1–%2 %</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 Prozentpunkte</translation>
+    </message>
+    <message>
+        <source>better than chance</source>
+        <translation>besser als der Zufall</translation>
+    </message>
+    <message>
+        <source>worse than chance</source>
+        <translation>schlechter als der Zufall</translation>
+    </message>
+    <message>
+        <source>1 million</source>
+        <translation>1 Million</translation>
+    </message>
+    <message>
+        <source>%1 million</source>
+        <translation>%1 Millionen</translation>
+    </message>
+    <message>
+        <source>1 billion</source>
+        <translation>1 Milliarde</translation>
+    </message>
+    <message>
+        <source>%1 billion</source>
+        <translation>%1 Milliarden</translation>
+    </message>
+    <message>
+        <source>1 trillion</source>
+        <translation>1 Billion</translation>
+    </message>
+    <message>
+        <source>%1 trillion</source>
+        <translation>%1 Billionen</translation>
+    </message>
+    <message>
+        <source>10^%1</source>
+        <translation>10^%1</translation>
+    </message>
+    <message>
+        <source>a pure guesser does at least this well in fewer than 1 of %1 such series</source>
+        <translation>wer nur rät, schneidet in weniger als 1 von %1 solchen Reihen mindestens so gut ab</translation>
+    </message>
+    <message>
+        <source>a pure guesser does at most this well in fewer than 1 of %1 such series</source>
+        <translation>wer nur rät, schneidet in weniger als 1 von %1 solchen Reihen höchstens so gut ab</translation>
+    </message>
+    <message>
+        <source>a pure guesser does at least this well in about 1 of %1 such series</source>
+        <translation>wer nur rät, schneidet in etwa 1 von %1 solchen Reihen mindestens so gut ab</translation>
+    </message>
+    <message>
+        <source>a pure guesser does at most this well in about 1 of %1 such series</source>
+        <translation>wer nur rät, schneidet in etwa 1 von %1 solchen Reihen höchstens so gut ab</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Fixed-sample tails, for one look at this many guesses (not the verdict):</source>
+        <translation>Wahrscheinlichkeiten bei fester Versuchszahl, für einen einzigen Blick auf so viele Versuche (nicht die Bewertung):</translation>
+    </message>
+    <message>
+        <source>Power: a user whose true hit rate is 5 points above chance gets the verdict &quot;better than chance&quot; after a median of %1 guesses at Beginner, %2 at Intermediate and %3 at Expert.</source>
+        <translation>Trennschärfe: Wer tatsächlich 5 Prozentpunkte über dem Zufall liegt, erhält die Bewertung „besser als der Zufall“ im Median nach %1 Versuchen als Anfänger, %2 in der Mittelstufe und %3 als Experte.</translation>
+    </message>
+    <message>
+        <source>The verdict may be looked at after every guess: for someone who only guesses, the chance that any level ever shows &quot;better than chance&quot; or &quot;worse than chance&quot; is at most 5%, however many guesses they make, counted since the history was last cleared. Forget History, or a damaged history file set aside, starts the evidence over. This assumes every draw is uniform, which it is to within 1e-7. The 95% intervals and the tails below hold for one look at a fixed number of guesses, so they can leave chance out while the verdict, rightly, does not.</source>
+        <translation>Die Bewertung darf nach jedem Versuch angesehen werden: Wer nur rät, sieht auf irgendeiner Stufe jemals „besser als der Zufall“ oder „schlechter als der Zufall“ mit einer Wahrscheinlichkeit von höchstens 5 %, wie viele Versuche es auch werden, gezählt seit der Verlauf zuletzt geleert wurde. Verlauf löschen, oder eine beschädigte Verlaufsdatei, die beiseitegelegt wurde, lässt die Beweislage von vorn beginnen. Das setzt voraus, dass jede Ziehung gleichverteilt ist, was sie bis auf 1e-7 genau ist. Die 95-%-Intervalle und die Wahrscheinlichkeiten unten gelten für einen einzigen Blick auf eine feste Zahl von Versuchen; sie können den Zufall ausschließen, während die Bewertung es zu Recht nicht tut.</translation>
+    </message>
+    <message>
+        <source>%1: the running hit rate over %2 stored guesses ends at %3, against %4 by chance alone; along the way it ran from %5 to %6. At the last guess the verdict says nothing between %7 and %8.</source>
+        <translation>%1: Die Trefferquote im Verlauf über %2 gespeicherte Versuche endet bei %3, gegenüber %4 durch Zufall allein; unterwegs lag sie zwischen %5 und %6. Beim letzten Versuch sagt die Bewertung zwischen %7 und %8 nichts.</translation>
     </message>
 </context>
 <context>
@@ -510,7 +594,7 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     <message>
         <source>At least this well
 by pure chance</source>
-        <translation>Mindestens so gut
+        <translation type="vanished">Mindestens so gut
 rein zufällig</translation>
     </message>
     <message>
@@ -535,7 +619,7 @@ rein zufällig</translation>
     </message>
     <message>
         <source>The probability of doing at least this well by pure chance, with no intuition at all</source>
-        <translation>Die Wahrscheinlichkeit, rein zufällig und ganz ohne Intuition mindestens so gut abzuschneiden</translation>
+        <translation type="vanished">Die Wahrscheinlichkeit, rein zufällig und ganz ohne Intuition mindestens so gut abzuschneiden</translation>
     </message>
     <message>
         <source>Running hit rate at &amp;level:</source>
@@ -620,6 +704,34 @@ rein zufällig</translation>
     <message>
         <source>The history could not be deleted: %1</source>
         <translation>Der Verlauf konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message>
+        <source>95% interval
+(fixed-sample)</source>
+        <translation>95-%-Intervall
+(feste Stichprobe)</translation>
+    </message>
+    <message>
+        <source>Difference
+from chance</source>
+        <translation>Abstand
+zum Zufall</translation>
+    </message>
+    <message>
+        <source>The exact 95% interval of the hit rate, for one look at this many guesses</source>
+        <translation>Das exakte 95-%-Intervall der Trefferquote, für einen einzigen Blick auf so viele Versuche</translation>
+    </message>
+    <message>
+        <source>The hit rate less chance, in percentage points</source>
+        <translation>Die Trefferquote abzüglich des Zufalls, in Prozentpunkten</translation>
+    </message>
+    <message>
+        <source>Rows in the history that cannot be real guesses, ignored: %1.</source>
+        <translation>Zeilen im Verlauf, die keine echten Versuche sein können, nicht gezählt: %1.</translation>
+    </message>
+    <message>
+        <source>Guesses not yet saved: %1. They count here, and are saved as soon as the history can be written again.</source>
+        <translation>Noch nicht gespeicherte Versuche: %1. Sie zählen hier mit und werden gespeichert, sobald der Verlauf wieder geschrieben werden kann.</translation>
     </message>
 </context>
 <context>

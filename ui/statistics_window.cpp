@@ -2,6 +2,7 @@
 
 #include "services/app_context.h"
 #include "services/guess_history.h"
+#include "services/history_snapshot_reader.h"
 #include "services/platform.h"
 #include "services/window_registry.h"
 #include "ui/statistics_texts.h"
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -37,6 +39,8 @@ void fitToContents(std::initializer_list<QTableWidget *> tables)
         const int frame = table->frameWidth() * 2;
         int width = frame;
         for (int column = 0; column < table->columnCount(); ++column) {
+            if (table->isColumnHidden(column))
+                continue;
             table->setColumnWidth(column, widths[column]);
             width += widths[column];
         }
@@ -65,6 +69,16 @@ StatisticsWindow::StatisticsWindow(AppContext &context, QWidget *parent)
     connect(m_ui.forgetButton, &QPushButton::clicked, this, &StatisticsWindow::forgetHistory);
     connect(m_ui.chartLevel, &QComboBox::currentIndexChanged, this, &StatisticsWindow::showChart);
     refresh();
+
+    // All of it where the screen has the room, else as much as fits, the
+    // rest scrolling; not the two thirds of the screen that a window gets by
+    // default, which would leave a normal window scrolling.
+    QSize size = sizeHint();
+    if (const QScreen *place = screen()) {
+        const int titleBar = 2 * fontMetrics().height();
+        size = size.boundedTo(place->availableGeometry().size() - QSize(titleBar / 2, titleBar));
+    }
+    resize(size);
 }
 
 StatisticsWindow *StatisticsWindow::showFor(AppContext &context, QWidget *parent)
@@ -88,72 +102,108 @@ StatisticsWindow *StatisticsWindow::showFor(AppContext &context, QWidget *parent
 void StatisticsWindow::refresh()
 {
     const GuessHistory *history = m_context.history.get();
-    if (history && history->isAvailable()) {
-        m_statistics = gatherHistoryStatistics(*history);
-    } else {
-        m_statistics = {};
-        for (Level level : AllLevels) {
-            LevelHistory &empty = m_statistics[std::size_t(levelIndex(level))];
-            empty.thisRun = empty.allTime = summarizeLevel(0, 0, symbolCount(level));
-        }
-    }
+    showSnapshot(history ? readHistorySnapshot(*history) : HistorySnapshot{});
+}
 
-    fillTable(m_ui.thisRunTable, false);
-    fillTable(m_ui.allTimeTable, true);
-    fitToContents({m_ui.thisRunTable, m_ui.allTimeTable});
+void StatisticsWindow::showSnapshot(const HistorySnapshot &snapshot)
+{
+    m_statistics = gatherHistoryStatistics(snapshot);
+    for (Level level : AllLevels)
+        fillRow(level);
+    fitTables();
+    showNotes();
 
     bool anyStored = false;
-    for (const LevelHistory &level : m_statistics)
+    for (const LevelHistory &level : m_statistics.levels)
         anyStored = anyStored || level.allTime.guesses > 0;
     m_ui.exportButton->setEnabled(anyStored);
     m_ui.forgetButton->setEnabled(anyStored);
 
-    if (history && !history->isAvailable()) {
-        m_ui.historyNote->setText(
-            tr("Your guesses are not being kept in this run: %1").arg(history->unavailableReason()));
-        m_ui.historyNote->setVisible(true);
-    } else {
-        m_ui.historyNote->setVisible(false);
-    }
-
     // The chart first shows the level with the most stored guesses, then
     // stays with the user's choice.
     if (!m_chartLevelChosen && anyStored) {
-        const auto most = std::max_element(m_statistics.begin(), m_statistics.end(), [](const auto &a, const auto &b) {
+        const auto &levels = m_statistics.levels;
+        const auto most = std::max_element(levels.begin(), levels.end(), [](const auto &a, const auto &b) {
             return a.allTime.guesses < b.allTime.guesses;
         });
         const QSignalBlocker quiet(m_ui.chartLevel);
-        m_ui.chartLevel->setCurrentIndex(int(most - m_statistics.begin()));
+        m_ui.chartLevel->setCurrentIndex(int(most - levels.begin()));
     }
     showChart(m_ui.chartLevel->currentIndex());
 }
 
-void StatisticsWindow::fillTable(QTableWidget *table, bool allTime)
+void StatisticsWindow::addGuess(Level level, bool right)
+{
+    m_statistics[level].addGuess(right);
+    fillRow(level);
+    fitTables();
+    m_ui.tailsNote->setText(StatisticsTexts(locale()).fixedSampleTails(m_statistics));
+    m_ui.exportButton->setEnabled(true);
+    m_ui.forgetButton->setEnabled(true);
+    if (m_ui.chartLevel->currentIndex() == levelIndex(level))
+        showChart(levelIndex(level));
+}
+
+void StatisticsWindow::setNotYetSaved(std::int64_t count)
+{
+    m_statistics.notYetSaved = count;
+    showNotes();
+}
+
+void StatisticsWindow::fillRow(Level level)
 {
     const StatisticsTexts texts(locale());
-    for (Level level : AllLevels) {
-        const int row = levelIndex(level);
-        const LevelHistory &history = m_statistics[std::size_t(row)];
-        const LevelStatistics &figures = allTime ? history.allTime : history.thisRun;
+    const int row = levelIndex(level);
+    const LevelHistory &history = m_statistics[level];
+    for (QTableWidget *table : {m_ui.thisRunTable, m_ui.allTimeTable}) {
+        const LevelStatistics &figures = table == m_ui.allTimeTable ? history.allTime : history.thisRun;
         const auto set = [&](int column, const QString &text) { table->item(row, column)->setText(text); };
         set(Ui::StatisticsWindow::GuessesColumn, texts.count(figures.guesses));
         set(Ui::StatisticsWindow::RightColumn, texts.count(figures.rights));
         set(Ui::StatisticsWindow::HitRateColumn, texts.hitRate(figures));
+        set(Ui::StatisticsWindow::IntervalColumn, texts.interval(figures));
         set(Ui::StatisticsWindow::ChanceColumn, texts.chanceAlone(level));
-        set(Ui::StatisticsWindow::ByChanceColumn, texts.atLeastThisWellByChance(figures));
-        set(Ui::StatisticsWindow::VerdictColumn, texts.verdict(figures.verdict));
+        set(Ui::StatisticsWindow::DifferenceColumn, texts.differenceFromChance(figures));
+        // This run is told as it is; only the whole history has a verdict.
+        set(Ui::StatisticsWindow::VerdictColumn,
+            table == m_ui.allTimeTable ? texts.verdict(figures.verdict) : QString());
     }
+}
+
+void StatisticsWindow::fitTables()
+{
+    fitToContents({m_ui.thisRunTable, m_ui.allTimeTable});
+}
+
+void StatisticsWindow::showNotes()
+{
+    const StatisticsTexts texts(locale());
+    QStringList notes;
+    const GuessHistory *history = m_context.history.get();
+    if (history && !history->isAvailable())
+        notes << tr("Your guesses are not being kept in this run: %1").arg(history->unavailableReason());
+    if (m_statistics.ignoredRows > 0)
+        notes << tr("Rows in the history that cannot be real guesses, ignored: %1.")
+                     .arg(texts.count(m_statistics.ignoredRows));
+    if (m_statistics.notYetSaved > 0)
+        notes << tr("Guesses not yet saved: %1. They count here, and are saved as soon as the history can be "
+                    "written again.")
+                     .arg(texts.count(m_statistics.notYetSaved));
+    m_ui.historyNote->setText(notes.join(QLatin1Char('\n')));
+    m_ui.historyNote->setVisible(!notes.isEmpty());
+    m_ui.tailsNote->setText(texts.fixedSampleTails(m_statistics));
+    m_ui.powerNote->setText(texts.powerLine());
 }
 
 void StatisticsWindow::showChart(int level)
 {
-    if (level < 0 || level >= int(m_statistics.size()))
+    if (level < 0 || level >= int(m_statistics.levels.size()))
         return;
     m_chartLevelChosen = m_chartLevelChosen || sender() == m_ui.chartLevel;
-    const LevelHistory &history = m_statistics[std::size_t(level)];
+    const LevelHistory &history = m_statistics.levels[std::size_t(level)];
     const Level shown = AllLevels[std::size_t(level)];
-    m_ui.chart->setSeries(history.runningHitRate, 1.0 / symbolCount(shown));
-    m_ui.chart->setAccessibleDescription(StatisticsTexts(locale()).chartSummary(shown, history));
+    m_ui.chart->setSeries(history.runningHitRate.points(), 1.0 / symbolCount(shown));
+    m_ui.chart->setAccessibleDescription(StatisticsTexts(locale()).chartSummary(history));
 }
 
 void StatisticsWindow::tellAboutTheHistoryOnce()

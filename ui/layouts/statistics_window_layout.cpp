@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -67,6 +68,29 @@ QTableWidget *levelTable(QDialog *dialog, const char *name, const QString &acces
     return table;
 }
 
+// A scroll area that asks for the whole of its contents: scroll bars only
+// where the screen cannot give that room.
+class FullSizeScrollArea : public QScrollArea
+{
+public:
+    explicit FullSizeScrollArea(QWidget *parent)
+        : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setFocusPolicy(Qt::NoFocus);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+
+    QSize sizeHint() const override
+    {
+        if (!widget())
+            return QScrollArea::sizeHint();
+        const int frame = 2 * frameWidth();
+        return widget()->sizeHint() + QSize(frame, frame);
+    }
+};
+
 } // namespace
 
 void StatisticsWindow::setupUi(QDialog *dialog)
@@ -79,20 +103,35 @@ void StatisticsWindow::setupUi(QDialog *dialog)
     historyNote->setVisible(false);
     historyNote->setContentsMargins(0, 0, 0, dialog->style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing));
 
-    const QStringList headers{tr("Level"),       tr("Guesses"),
-                              tr("Right"),       tr("Hit rate"),
-                              tr("Chance alone"), tr("At least this well\nby pure chance"),
-                              tr("Verdict")};
+    const QStringList headers{tr("Level"),        tr("Guesses"),
+                              tr("Right"),        tr("Hit rate"),
+                              tr("95% interval\n(fixed-sample)"), tr("Chance alone"),
+                              tr("Difference\nfrom chance"), tr("Verdict")};
     thisRunTitle = title(dialog, "thisRunTitle", tr("&This run"));
     thisRunTable = levelTable(dialog, "thisRunTable", tr("This run"), headers);
     thisRunTitle->setBuddy(thisRunTable);
     allTimeTitle = title(dialog, "allTimeTitle", tr("&All time"));
     allTimeTable = levelTable(dialog, "allTimeTable", tr("All time"), headers);
     allTimeTitle->setBuddy(allTimeTable);
+    // The guesses of one run are told as they are: a verdict belongs to the
+    // whole history, from where its evidence starts.
+    thisRunTable->setColumnHidden(VerdictColumn, true);
     for (QTableWidget *table : {thisRunTable, allTimeTable}) {
-        table->horizontalHeaderItem(ByChanceColumn)
-            ->setToolTip(tr("The probability of doing at least this well by pure chance, with no intuition at all"));
+        table->horizontalHeaderItem(IntervalColumn)
+            ->setToolTip(tr("The exact 95% interval of the hit rate, for one look at this many guesses"));
+        table->horizontalHeaderItem(DifferenceColumn)->setToolTip(tr("The hit rate less chance, in percentage points"));
     }
+
+    const auto note = [&](const char *name) {
+        auto *label = named(new QLabel(dialog), name);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        return label;
+    };
+    tailsNote = note("tailsNote");
+    powerNote = note("powerNote");
+    guaranteeNote = note("guaranteeNote");
+    guaranteeNote->setText(StatisticsTexts::guarantee());
 
     chartTitle = named(new QLabel(tr("Running hit rate at &level:"), dialog), "chartTitle");
     chartLevel = named(new QComboBox(dialog), "chartLevel");
@@ -113,17 +152,31 @@ void StatisticsWindow::setupUi(QDialog *dialog)
     chartRow->addWidget(chartLevel);
     chartRow->addStretch();
 
-    auto *layout = new QVBoxLayout(dialog);
+    // Everything but the buttons scrolls: on a screen too small for the whole
+    // window (a high scale on a small screen) the window manager fits the
+    // window to the screen, and the figures stay whole and reachable instead
+    // of being squeezed over each other.
+    page = named(new FullSizeScrollArea(dialog), "page");
+    auto *content = new QWidget(page);
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(historyNote);
     layout->addWidget(thisRunTitle);
     layout->addWidget(thisRunTable);
     layout->addSpacing(layout->spacing());
     layout->addWidget(allTimeTitle);
     layout->addWidget(allTimeTable);
+    layout->addWidget(tailsNote);
+    layout->addWidget(powerNote);
+    layout->addWidget(guaranteeNote);
     layout->addSpacing(layout->spacing());
     layout->addLayout(chartRow);
     layout->addWidget(chart, 1);
-    layout->addWidget(buttons);
+    page->setWidget(content);
+
+    auto *outer = new QVBoxLayout(dialog);
+    outer->addWidget(page, 1);
+    outer->addWidget(buttons);
 
     QWidget::setTabOrder(thisRunTable, allTimeTable);
     QWidget::setTabOrder(allTimeTable, chartLevel);

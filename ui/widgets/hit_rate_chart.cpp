@@ -69,6 +69,13 @@ QColor HitRateChart::chanceLineColour() const
     return contrast(onLight, base) >= contrast(onDark, base) ? onLight : onDark;
 }
 
+QColor HitRateChart::bandColour() const
+{
+    QColor band = chanceLineColour();
+    band.setAlphaF(0.16);
+    return band;
+}
+
 QColor HitRateChart::rateLineColour() const
 {
     // The desktop's accent where it stands out on the base, else the text colour.
@@ -133,6 +140,22 @@ void HitRateChart::paintEvent(QPaintEvent *)
     }
     painter.drawText(numbers, Qt::AlignHCenter | Qt::AlignTop, tr("guesses"));
 
+    // The band within which the verdict says nothing, from one point to the
+    // next: the rate line inside it is consistent with chance.
+    if (m_points.size() > 1) {
+        QPolygonF band;
+        for (const HitRatePoint &point : m_points)
+            band << QPointF(xFor(point.guessNumber), yFor(std::min(point.noVerdict.high, scale.top * 1.05)));
+        for (auto point = m_points.rbegin(); point != m_points.rend(); ++point)
+            band << QPointF(xFor(point->guessNumber), yFor(point->noVerdict.low));
+        painter.save();
+        painter.setClipRect(plot.adjusted(0, 0, 1, 1));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(bandColour());
+        painter.drawPolygon(band);
+        painter.restore();
+    }
+
     painter.setPen(QPen(chanceLineColour(), 2));
     const double chanceY = yFor(m_chanceRate);
     painter.drawLine(QPointF(plot.left(), chanceY), QPointF(plot.right() + 1, chanceY));
@@ -167,7 +190,8 @@ void HitRateChart::paintEvent(QPaintEvent *)
         painter.drawText(place, Qt::AlignLeft | Qt::AlignVCenter, meaning);
         return place.right() + gap * 3;
     };
-    const int next = legend(plot.left(), ratePen, tr("your running hit rate"));
-    legend(next, QPen(chanceLineColour(), 2),
-           tr("chance alone (%1%)").arg(locale().toString(m_chanceRate * 100.0, 'g', 3)));
+    int next = legend(plot.left(), ratePen, tr("your running hit rate"));
+    next = legend(next, QPen(chanceLineColour(), 2),
+                  tr("chance alone (%1%)").arg(locale().toString(m_chanceRate * 100.0, 'g', 3)));
+    legend(next, QPen(bandColour(), metrics.height() * 0.6), tr("no verdict inside this band"));
 }

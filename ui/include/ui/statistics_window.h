@@ -7,9 +7,11 @@
 
 struct AppContext;
 
-// The Statistics window: every level's guesses, hit rate and verdict against
-// chance, for this run and for all time, from the guess history; the running
-// hit rate as a chart; export of the history as CSV and forgetting it.
+// The Statistics window: every level's guesses, hit rate with its interval,
+// difference from chance and verdict, for this run (without a verdict) and
+// for all time, from a snapshot of the guess history; the running hit rate as
+// a chart with the band of no verdict; export of the history as CSV and
+// forgetting it.
 //
 // Modeless and one per run: closing only hides it, and showFor() brings the
 // same window back up to date. It goes with its parent, the main window.
@@ -30,6 +32,13 @@ public:
 public slots:
     // Reads the history again and shows what it holds now.
     void refresh();
+    // Shows every figure anew from what the history holds.
+    void showSnapshot(const HistorySnapshot &snapshot);
+    // One more guess of this run: its level's figures and the chart follow in
+    // O(1), however long the history.
+    void addGuess(Level level, bool right);
+    // How many of the guesses shown are kept in memory, not yet saved.
+    void setNotYetSaved(std::int64_t count);
     // Asks where to, then writes the history there as CSV.
     void exportHistory();
     // Deletes the history once the user has confirmed it.
@@ -37,7 +46,9 @@ public slots:
 
 private:
     void showChart(int level);
-    void fillTable(QTableWidget *table, bool allTime);
+    void fillRow(Level level);
+    void showNotes();
+    void fitTables();
     void tellAboutTheHistoryOnce();
 
     AppContext &m_context;

@@ -8,28 +8,35 @@ class QDialog;
 class QDialogButtonBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 
 namespace Ui {
 
 // The design of the Statistics window, in Qt layouts: a note about the
 // history (hidden while there is nothing to say), a table of every level for
-// this run and one for all time, the chart with its level choice, and the
-// buttons. Every widget's objectName is its member's name.
+// this run (without a verdict) and one for all time, the fixed-sample tails,
+// the power line, the paragraph on what the verdict promises, the chart with
+// its level choice, and the buttons. Every widget's objectName is its
+// member's name.
 struct StatisticsWindow
 {
     Q_DECLARE_TR_FUNCTIONS(StatisticsWindow)
 
 public:
-    // The tables' columns, in order.
-    enum Column { LevelColumn, GuessesColumn, RightColumn, HitRateColumn, ChanceColumn, ByChanceColumn, VerdictColumn,
-                  ColumnCount };
+    // The tables' columns, in order; the table of this run has no verdict.
+    enum Column { LevelColumn, GuessesColumn, RightColumn, HitRateColumn, IntervalColumn, ChanceColumn,
+                  DifferenceColumn, VerdictColumn, ColumnCount };
 
+    QScrollArea *page = nullptr; // everything above the buttons
     QLabel *historyNote = nullptr;
     QLabel *thisRunTitle = nullptr;
     QTableWidget *thisRunTable = nullptr;
     QLabel *allTimeTitle = nullptr;
     QTableWidget *allTimeTable = nullptr;
+    QLabel *tailsNote = nullptr;     // the fixed-sample tails, one level a line
+    QLabel *powerNote = nullptr;     // how many guesses a verdict takes
+    QLabel *guaranteeNote = nullptr; // what the verdict promises
     QLabel *chartTitle = nullptr;
     QComboBox *chartLevel = nullptr; // the levels in their order
     HitRateChart *chart = nullptr;

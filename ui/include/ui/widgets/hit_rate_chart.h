@@ -7,7 +7,7 @@
 #include <vector>
 
 // The running hit rate of one level's stored guesses against the line of
-// pure chance, drawn with QPainter straight onto the widget: at any device
+// pure chance and the band around it within which the verdict says nothing, drawn with QPainter straight onto the widget: at any device
 // pixel ratio every line and letter is drawn at the screen's own resolution.
 // All colours come from the palette, except the chance line's, which is one
 // of two oranges, whichever stands out more on the palette's base.
@@ -18,12 +18,14 @@ class HitRateChart : public QWidget
 public:
     explicit HitRateChart(QWidget *parent = nullptr);
 
-    // The points in the order of the guesses (see runningHitRate()) and the
-    // rate that chance alone gives.
+    // The points in the order of the guesses (see RunningHitRate), with their
+    // bands, and the rate that chance alone gives.
     void setSeries(std::vector<HitRatePoint> points, double chanceRate);
 
     QColor chanceLineColour() const;
     QColor rateLineColour() const;
+    // A light tint of the chance line's colour, for the band of no verdict.
+    QColor bandColour() const;
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
