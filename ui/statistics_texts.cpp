@@ -154,7 +154,7 @@ QString StatisticsTexts::guarantee()
               "level ever shows \"better than chance\" or \"worse than chance\" is at most 5%, however many guesses "
               "they make, counted since the history was last cleared. Forget History, or a damaged history file "
               "set aside, starts the evidence over. This assumes every draw is uniform, which it is to within 1e-7. "
-              "The 95% intervals and the tails below hold for one look at a fixed number of guesses, so they can "
+              "The 95% intervals and the tails above hold for one look at a fixed number of guesses, so they can "
               "leave chance out while the verdict, rightly, does not.");
 }
 
