@@ -1,14 +1,14 @@
 #include "services/history_statistics.h"
 
-#include "services/guess_history.h"
+#include "services/history_snapshot.h"
 #include "symboltest/level.h"
 
 #include <algorithm>
 
-HistoryStatistics gatherHistoryStatistics(const GuessHistory &history, std::size_t maxChartPoints)
+HistoryStatistics gatherHistoryStatistics(const HistorySnapshot &history, std::size_t maxChartPoints)
 {
-    const std::array<std::vector<bool>, 3> outcomes = history.outcomesInOrder();
-    const CountsPerLevel thisRun = history.countsThisRun();
+    const std::array<std::vector<bool>, 3> &outcomes = history.outcomes;
+    const CountsPerLevel &thisRun = history.thisRun;
     HistoryStatistics statistics;
     for (Level level : AllLevels) {
         const auto index = std::size_t(static_cast<int>(level));

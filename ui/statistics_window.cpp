@@ -1,7 +1,7 @@
 #include "ui/statistics_window.h"
 
 #include "services/app_context.h"
-#include "services/guess_history.h"
+#include "services/history_keeper.h"
 #include "services/platform.h"
 #include "services/window_registry.h"
 #include "ui/statistics_texts.h"
@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -87,9 +88,9 @@ StatisticsWindow *StatisticsWindow::showFor(AppContext &context, QWidget *parent
 
 void StatisticsWindow::refresh()
 {
-    const GuessHistory *history = m_context.history.get();
-    if (history && history->isAvailable()) {
-        m_statistics = gatherHistoryStatistics(*history);
+    const HistoryKeeper *history = m_context.history.get();
+    if (history) {
+        m_statistics = gatherHistoryStatistics(history->snapshot());
     } else {
         m_statistics = {};
         for (Level level : AllLevels) {
@@ -108,7 +109,7 @@ void StatisticsWindow::refresh()
     m_ui.exportButton->setEnabled(anyStored);
     m_ui.forgetButton->setEnabled(anyStored);
 
-    if (history && !history->isAvailable()) {
+    if (history && history->isLoaded() && !history->isAvailable()) {
         m_ui.historyNote->setText(
             tr("Your guesses are not being kept in this run: %1").arg(history->unavailableReason()));
         m_ui.historyNote->setVisible(true);
@@ -158,8 +159,8 @@ void StatisticsWindow::showChart(int level)
 
 void StatisticsWindow::tellAboutTheHistoryOnce()
 {
-    const GuessHistory *history = m_context.history.get();
-    if (m_toldAboutTheHistory || !history)
+    const HistoryKeeper *history = m_context.history.get();
+    if (m_toldAboutTheHistory || !history || !history->isLoaded())
         return;
     m_toldAboutTheHistory = true;
     switch (history->state()) {
@@ -185,37 +186,73 @@ void StatisticsWindow::tellAboutTheHistoryOnce()
 
 void StatisticsWindow::exportHistory()
 {
-    GuessHistory *history = m_context.history.get();
+    HistoryKeeper *history = m_context.history.get();
     if (!history)
         return;
     const QString path = m_context.platform.askSaveFileName(tr("Export History"), tr("corvella-history.csv"),
                                                             tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    HistoryCsvTexts texts;
-    texts.header = QStringList{tr("time"), tr("level"), tr("guessed"), tr("drawn"), tr("result")};
-    texts.levelName = &StatisticsTexts::levelName;
-    texts.symbolName = &symbolName;
-    texts.right = tr("right");
-    texts.wrong = tr("wrong");
-    if (!history->exportCsv(path, texts))
-        m_context.platform.showMessage(tr("The history could not be exported to %1: %2")
-                                           .arg(QDir::toNativeSeparators(path), history->lastError()),
-                                       Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
+    // The history's thread writes the file row by row; the window stays
+    // responsive, and cancelling leaves no file behind.
+    auto *progress = new QProgressDialog(tr("Exporting the history to %1 ...").arg(QDir::toNativeSeparators(path)),
+                                         tr("Cancel"), 0, 0, this);
+    progress->setObjectName(QStringLiteral("exportProgress"));
+    progress->setWindowTitle(tr("Export History"));
+    progress->setMinimumDuration(0);
+    progress->setAutoReset(false);
+    progress->setAutoClose(false);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    connect(progress, &QProgressDialog::canceled, history, &HistoryKeeper::cancelExport);
+    connect(history, &HistoryKeeper::exportProgress, progress, [progress](std::int64_t written, std::int64_t total) {
+        // QProgressDialog counts in int; a thousand steps are plenty.
+        progress->setMaximum(1000);
+        progress->setValue(total > 0 ? int(std::min<std::int64_t>(1000, written * 1000 / total)) : 0);
+    });
+    connect(history, &HistoryKeeper::exportFinished, progress,
+            [this, progress, path](bool exported, bool cancelled, const QString &error) {
+                progress->close();
+                if (!exported && !cancelled)
+                    m_context.platform.showMessage(
+                        tr("The history could not be exported to %1: %2").arg(QDir::toNativeSeparators(path), error),
+                        Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
+            });
+    progress->open();
+    history->exportCsv(path);
 }
 
 void StatisticsWindow::forgetHistory()
 {
-    GuessHistory *history = m_context.history.get();
+    HistoryKeeper *history = m_context.history.get();
     if (!history)
         return;
     const Platform::Answer answer = m_context.platform.showMessage(
-        tr("Forget every guess in your history? This cannot be undone. The score of this run stays as it is."),
+        tr("Forget every guess in your history? They are deleted from the history file and from its log, so that "
+           "they cannot be read back, and the verdict starts over with no evidence. This cannot be undone. The "
+           "score of this run stays as it is."),
         Platform::Buttons::YesNo, Platform::Icon::Warning, tr("Forget History"));
     if (answer != Platform::Answer::Yes)
         return;
-    if (!history->forget())
-        m_context.platform.showMessage(tr("The history could not be deleted: %1").arg(history->lastError()),
-                                       Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
-    refresh();
+    connect(
+        history, &HistoryKeeper::forgetFinished, this,
+        [this, history](GuessHistory::ForgetResult result, const QString &error) {
+            switch (result) {
+            case GuessHistory::ForgetResult::Forgotten:
+                break;
+            case GuessHistory::ForgetResult::LogNotEmptied:
+                m_context.platform.showMessage(
+                    tr("Your guesses were deleted from the history file, but its log %1 could not be emptied (%2): "
+                       "copies of them may remain there until the program next writes to the history.")
+                        .arg(QDir::toNativeSeparators(history->filePath() + QStringLiteral("-wal")), error),
+                    Platform::Buttons::Ok, Platform::Icon::Warning, windowTitle());
+                break;
+            case GuessHistory::ForgetResult::Failed:
+                m_context.platform.showMessage(tr("The history could not be deleted: %1").arg(error),
+                                               Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
+                break;
+            }
+            refresh();
+        },
+        Qt::SingleShotConnection);
+    history->forget();
 }

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-class GuessHistory;
+struct HistorySnapshot;
 
 // Everything the statistics show for one level.
 struct LevelHistory
@@ -20,7 +20,7 @@ struct LevelHistory
 // Indexed by the level's numeric value.
 using HistoryStatistics = std::array<LevelHistory, 3>;
 
-// Gathers the counts, tails, verdicts and chart series of every level from the
-// store in two reads: every guess's level and result in order, and the count
-// of this run's guesses. An unavailable store gives empty statistics.
-HistoryStatistics gatherHistoryStatistics(const GuessHistory &history, std::size_t maxChartPoints = 300);
+// Gathers the counts, tails, verdicts and chart series of every level from
+// what the history holds: every guess's level and result in order, and the
+// count of this run's guesses.
+HistoryStatistics gatherHistoryStatistics(const HistorySnapshot &history, std::size_t maxChartPoints = 300);

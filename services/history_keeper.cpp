@@ -1,0 +1,155 @@
+#include "services/history_keeper.h"
+
+#include "services/app_info.h"
+#include "history_worker.h"
+
+#include <QUuid>
+
+HistoryKeeper::HistoryKeeper(const QString &filePath, QObject *parent)
+    : HistoryKeeper(filePath, Options{}, parent)
+{
+}
+
+HistoryKeeper::HistoryKeeper(const QString &filePath, const Options &options, QObject *parent)
+    : QObject(parent)
+    , m_filePath(filePath)
+    , m_runId(options.runId.isEmpty() ? QUuid::createUuid().toString(QUuid::WithoutBraces) : options.runId)
+    , m_programVersion(options.programVersion.isEmpty() ? AppInfo::version() : options.programVersion)
+{
+    m_thread.setObjectName(QStringLiteral("guess history"));
+    m_worker = new HistoryWorker(this, filePath, m_runId, options.storage, options.retryMilliseconds);
+    m_worker->moveToThread(&m_thread);
+    m_thread.start();
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->open(); }, Qt::QueuedConnection);
+}
+
+HistoryKeeper::~HistoryKeeper()
+{
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->finish(); }, Qt::QueuedConnection);
+    m_thread.quit();
+    m_thread.wait();
+    delete m_worker;
+}
+
+HistorySnapshot HistoryKeeper::snapshot() const
+{
+    HistorySnapshot snapshot = m_mirror;
+    snapshot.readable = m_readable;
+    snapshot.notYetSaved = m_notYetSaved;
+    return snapshot;
+}
+
+void HistoryKeeper::count(Level level, bool right, bool thisRun)
+{
+    const auto index = std::size_t(static_cast<int>(level));
+    m_mirror.outcomes[index].push_back(right);
+    if (thisRun) {
+        ++m_mirror.thisRun[index].guesses;
+        m_mirror.thisRun[index].rights += right ? 1 : 0;
+    }
+}
+
+void HistoryKeeper::record(StoredGuess guess)
+{
+    guess.runId = m_runId;
+    guess.programVersion = m_programVersion;
+    count(guess.level, guess.right, true);
+    if (!m_readable)
+        m_unread.emplace_back(guess.level, guess.right);
+    if (m_forgetting)
+        m_sinceForget.emplace_back(guess.level, guess.right);
+    // In an outage this guess waits with the others; the history's thread
+    // will give the exact count.
+    if (inOutage())
+        setNotYetSaved(m_notYetSaved + 1);
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker, guess] { worker->store(guess); }, Qt::QueuedConnection);
+    emit guessAdded(guess.level, guess.right);
+}
+
+void HistoryKeeper::exportCsv(const QString &path)
+{
+    m_exportCancelled = std::make_shared<std::atomic<bool>>(false);
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker, path, cancelled = m_exportCancelled] { worker->exportCsv(path, cancelled); },
+        Qt::QueuedConnection);
+}
+
+void HistoryKeeper::cancelExport()
+{
+    if (m_exportCancelled)
+        m_exportCancelled->store(true);
+}
+
+void HistoryKeeper::forget()
+{
+    m_forgetting = true;
+    m_sinceForget.clear();
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->forget(); }, Qt::QueuedConnection);
+}
+
+void HistoryKeeper::applyLoad(const HistoryLoad &load)
+{
+    m_loaded = true;
+    m_state = load.state;
+    m_readOnly = load.readOnly;
+    m_unavailableReason = load.unavailableReason;
+    m_setAsidePath = load.setAsidePath;
+    if (load.readable) {
+        m_readable = true;
+        const std::int64_t notYetSaved = m_notYetSaved;
+        m_mirror = {};
+        m_mirror.outcomes = load.contents.outcomes;
+        m_mirror.thisRun = load.contents.thisRun;
+        m_mirror.ignoredRows = load.contents.ignoredRows;
+        m_mirror.notYetSaved = notYetSaved;
+        for (const auto &[level, right] : m_unread)
+            count(level, right, true);
+        m_unread.clear();
+    }
+    emit loaded();
+}
+
+void HistoryKeeper::applyWritten(std::int64_t count)
+{
+    if (!inOutage())
+        return;
+    m_writtenInOutage += count;
+    const std::int64_t written = m_writtenInOutage;
+    m_outageReason.clear();
+    m_writtenInOutage = 0;
+    setNotYetSaved(0);
+    emit storageRecovered(written);
+}
+
+void HistoryKeeper::applyFailure(const QString &reason, std::int64_t pending)
+{
+    const bool starts = !inOutage();
+    m_outageReason = reason.isEmpty() ? tr("the history cannot be written") : reason;
+    setNotYetSaved(pending);
+    if (starts)
+        emit storageFailed(m_outageReason);
+}
+
+void HistoryKeeper::applyForget(GuessHistory::ForgetResult result, const QString &error)
+{
+    m_forgetting = false;
+    if (result != GuessHistory::ForgetResult::Failed) {
+        m_mirror = {};
+        m_unread.clear();
+        for (const auto &[level, right] : m_sinceForget)
+            count(level, right, true);
+        m_outageReason.clear();
+        setNotYetSaved(0);
+        emit cleared();
+    }
+    m_sinceForget.clear();
+    emit forgetFinished(result, error);
+}
+
+void HistoryKeeper::setNotYetSaved(std::int64_t count)
+{
+    if (count == m_notYetSaved)
+        return;
+    m_notYetSaved = count;
+    emit notYetSavedChanged(count);
+}
