@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <atomic>
 
@@ -90,17 +91,21 @@ bool GuessHistory::run(QSqlQuery &query, const QString &sql) const
     return false;
 }
 
-bool GuessHistory::openConnection(bool readOnly)
+bool GuessHistory::openConnection(bool readOnly, bool immutable)
 {
     if (!m_db.isValid())
         m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.close();
-    m_db.setDatabaseName(m_filePath);
+    m_db.setDatabaseName(immutable ? QUrl::fromLocalFile(m_filePath).toString(QUrl::FullyEncoded)
+                                         + QStringLiteral("?immutable=1")
+                                   : m_filePath);
     // This connection lives off the GUI thread; the wait only delays the
     // history's own queue, never the test.
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_options.busyTimeoutMilliseconds);
     if (readOnly)
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    if (immutable)
+        options += QStringLiteral(";QSQLITE_OPEN_URI");
     m_db.setConnectOptions(options);
     if (!m_db.open()) {
         m_lastSqlError = m_db.lastError();
@@ -179,7 +184,18 @@ GuessHistory::Check GuessHistory::checkFile()
         return Check::Failed;
 
     QSqlQuery query(m_db);
-    if (!run(query, QStringLiteral("PRAGMA quick_check")))
+    bool checked = run(query, QStringLiteral("PRAGMA quick_check"));
+    if (!checked && m_readOnly && isReadOnlyRefusal(m_lastSqlError)) {
+        // A log-mode file can only be read where its index file (-shm) can
+        // be made, or exists. Where neither is so, the file is read as it
+        // is, as long as this program cannot change it anyway: without what
+        // is in a log left behind, if any.
+        if (!openConnection(true, true))
+            return Check::Failed;
+        query = QSqlQuery(m_db);
+        checked = run(query, QStringLiteral("PRAGMA quick_check"));
+    }
+    if (!checked)
         return failure();
     if (!query.next() || query.value(0).toString() != QLatin1String("ok")) {
         m_lastError = tr("the file failed its integrity check");

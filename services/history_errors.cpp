@@ -36,6 +36,11 @@ bool isDamage(const QSqlError &error)
     return code == Corrupt || code == NotADatabase;
 }
 
+bool isReadOnlyRefusal(const QSqlError &error)
+{
+    return primaryCode(error) == ReadOnly;
+}
+
 QString describeStorageError(const QSqlError &error)
 {
     switch (primaryCode(error)) {

@@ -11,3 +11,7 @@ bool isDamage(const QSqlError &error);
 
 // What went wrong, as the end of a sentence for the user ("the disk is full").
 QString describeStorageError(const QSqlError &error);
+
+// SQLite refused to read a file it may not write (a log-mode file whose
+// index cannot be made).
+bool isReadOnlyRefusal(const QSqlError &error);

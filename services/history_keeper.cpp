@@ -62,7 +62,9 @@ void HistoryKeeper::record(StoredGuess guess)
     // will give the exact count.
     if (inOutage())
         setNotYetSaved(m_notYetSaved + 1);
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker, guess] { worker->store(guess); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker, guess, serial = ++m_serial] { worker->store(guess, serial); },
+        Qt::QueuedConnection);
     emit guessAdded(guess.level, guess.right);
 }
 
@@ -121,11 +123,12 @@ void HistoryKeeper::applyWritten(std::int64_t count)
     emit storageRecovered(written);
 }
 
-void HistoryKeeper::applyFailure(const QString &reason, std::int64_t pending)
+void HistoryKeeper::applyFailure(const QString &reason, std::int64_t pending, std::int64_t lastSerial)
 {
     const bool starts = !inOutage();
     m_outageReason = reason.isEmpty() ? tr("the history cannot be written") : reason;
-    setNotYetSaved(pending);
+    // Guesses made since the report was sent are waiting too.
+    setNotYetSaved(pending + (m_serial - lastSerial));
     if (starts)
         emit storageFailed(m_outageReason);
 }

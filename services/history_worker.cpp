@@ -44,9 +44,10 @@ void HistoryWorker::open()
     flush();
 }
 
-void HistoryWorker::store(const StoredGuess &guess)
+void HistoryWorker::store(const StoredGuess &guess, std::int64_t serial)
 {
     m_pending.push_back(guess);
+    m_lastSerial = serial;
     // While storage fails the retry timer is in charge; a guess now would
     // only fail again at once.
     if (!m_failing)
@@ -99,7 +100,8 @@ void HistoryWorker::flush()
     m_retry->start();
     const auto pending = std::int64_t(m_pending.size());
     QMetaObject::invokeMethod(
-        m_keeper, [keeper = m_keeper, reason, pending] { keeper->applyFailure(reason, pending); },
+        m_keeper,
+        [keeper = m_keeper, reason, pending, serial = m_lastSerial] { keeper->applyFailure(reason, pending, serial); },
         Qt::QueuedConnection);
 }
 

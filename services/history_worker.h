@@ -35,7 +35,9 @@ public:
     ~HistoryWorker() override;
 
     void open();
-    void store(const StoredGuess &guess);
+    // `serial` counts the keeper's guesses, so that its reports can tell
+    // which guesses they cover.
+    void store(const StoredGuess &guess, std::int64_t serial);
     void exportCsv(const QString &path, const std::shared_ptr<std::atomic<bool>> &cancelled);
     void forget();
     // One last try at the queue, then the connection closes.
@@ -56,4 +58,5 @@ private:
     std::vector<StoredGuess> m_pending;
     QTimer *m_retry = nullptr;
     bool m_failing = false;
+    std::int64_t m_lastSerial = 0;
 };

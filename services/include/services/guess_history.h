@@ -119,7 +119,7 @@ private:
     Check checkFile();
     Check checkTables(QSqlQuery &query);
     Check failure() const;
-    bool openConnection(bool readOnly);
+    bool openConnection(bool readOnly, bool immutable = false);
     bool prepareFile();
     bool createSchema();
     bool migrateFromVersion1();

@@ -86,7 +86,7 @@ private:
     friend class HistoryWorker;
     void applyLoad(const HistoryLoad &load);
     void applyWritten(std::int64_t count);
-    void applyFailure(const QString &reason, std::int64_t pending);
+    void applyFailure(const QString &reason, std::int64_t pending, std::int64_t lastSerial);
     void applyForget(GuessHistory::ForgetResult result, const QString &error);
     void setNotYetSaved(std::int64_t count);
     void count(Level level, bool right, bool thisRun);
@@ -113,6 +113,7 @@ private:
 
     QString m_outageReason;
     std::int64_t m_notYetSaved = 0;
+    std::int64_t m_serial = 0;
     std::int64_t m_writtenInOutage = 0;
     std::shared_ptr<std::atomic<bool>> m_exportCancelled;
 };
