@@ -106,8 +106,11 @@ void StatisticsWindow::refresh()
     bool anyStored = false;
     for (const LevelHistory &level : m_statistics)
         anyStored = anyStored || level.allTime.guesses > 0;
-    m_ui.exportButton->setEnabled(anyStored);
-    m_ui.forgetButton->setEnabled(anyStored);
+    // Guesses not yet saved are counted, but only a readable file can be
+    // exported or forgotten.
+    const bool fileReadable = history && history->isAvailable();
+    m_ui.exportButton->setEnabled(anyStored && fileReadable);
+    m_ui.forgetButton->setEnabled(anyStored && fileReadable);
 
     if (history && history->isLoaded() && !history->isAvailable()) {
         m_ui.historyNote->setText(

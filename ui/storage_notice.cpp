@@ -30,8 +30,8 @@ void StorageNotice::failed(const QString &reason)
 
 void StorageNotice::recovered(std::int64_t written)
 {
-    const QString text = tr("The history can be written again: the %n guess(es) that were waiting have been saved.",
-                            nullptr, int(written));
+    const QString text =
+        tr("The history can be written again, and the guesses that were waiting (%1) have been saved.").arg(written);
     if (m_notice) {
         m_notice->setIcon(QMessageBox::Information);
         m_notice->setText(text);
@@ -94,12 +94,11 @@ void tellUnsavedGuessesOnLeaving(AppContext &context)
 {
     if (!context.history || !context.history->inOutage() || context.history->notYetSaved() == 0)
         return;
-    const int count = int(context.history->notYetSaved());
     context.platform.showMessage(
         QCoreApplication::translate("StorageNotice",
-                                    "%n guess(es) of this run could not be saved (%1) and will be lost when the "
-                                    "program ends.",
-                                    nullptr, count)
+                                    "Guesses of this run that could not be saved: %1 (%2). They are lost when the "
+                                    "program ends.")
+            .arg(context.history->notYetSaved())
             .arg(context.history->outageReason()),
         Platform::Buttons::Ok, Platform::Icon::Warning);
 }

@@ -24,7 +24,9 @@ struct HistoryRun : TestRun
     {
         context.history.reset();
         context.history = std::make_shared<HistoryKeeper>(historyPath());
-        QTest::qWaitFor([this] { return context.history->isLoaded(); }, 10000);
+        const bool loaded = QTest::qWaitFor([this] { return context.history->isLoaded(); }, 10000);
+        Q_ASSERT(loaded);
+        Q_UNUSED(loaded)
         return *context.history;
     }
 
