@@ -24,10 +24,24 @@ bool GuessHistory::read(HistoryContents &contents, const QString &runId) const
     contents = {};
     if (!isAvailable())
         return false;
+    // At a million guesses this is most of opening: the run is compared in
+    // SQLite, and every value comes back as a number.
+    const QString thisRun = m_version >= 2 ? QStringLiteral("run_id IS ?") : QStringLiteral("0");
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
-    if (!run(query, guessesQuery(QStringLiteral("level, guessed, drawn, is_right"))))
+    const QString sql = QStringLiteral("SELECT level, guessed, drawn, is_right, %1 FROM guesses ORDER BY id");
+    if (!query.prepare(sql.arg(thisRun))) {
+        m_lastSqlError = query.lastError();
+        m_lastError = describeStorageError(m_lastSqlError);
         return false;
+    }
+    if (m_version >= 2)
+        query.addBindValue(runId.isEmpty() ? QVariant() : QVariant(runId));
+    if (!query.exec()) {
+        m_lastSqlError = query.lastError();
+        m_lastError = describeStorageError(m_lastSqlError);
+        return false;
+    }
     while (query.next()) {
         const int level = query.value(0).toInt();
         const int right = query.value(3).toInt();
@@ -37,7 +51,7 @@ bool GuessHistory::read(HistoryContents &contents, const QString &runId) const
         }
         const auto index = std::size_t(level);
         contents.outcomes[index].push_back(right == 1);
-        if (!runId.isEmpty() && query.value(4).toString() == runId) {
+        if (!runId.isEmpty() && query.value(4).toInt() == 1) {
             ++contents.thisRun[index].guesses;
             contents.thisRun[index].rights += right;
         }

@@ -23,11 +23,6 @@ int primaryCode(const QSqlError &error)
     return error.nativeErrorCode().toInt() & 0xff;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("GuessHistory", text);
-}
-
 } // namespace
 
 bool isDamage(const QSqlError &error)
@@ -45,17 +40,18 @@ QString describeStorageError(const QSqlError &error)
 {
     switch (primaryCode(error)) {
     case Full:
-        return tr("the disk is full");
+        return QCoreApplication::translate("GuessHistory", "the disk is full");
     case Busy:
     case Locked:
-        return tr("another program holds the history locked");
+        return QCoreApplication::translate("GuessHistory", "another program holds the history locked");
     case ReadOnly:
-        return tr("the history file is read-only");
+        return QCoreApplication::translate("GuessHistory", "the history file is read-only");
     case Perm:
     case CantOpen:
-        return tr("the history file cannot be opened (no permission, or not a file)");
+        return QCoreApplication::translate("GuessHistory",
+                                           "the history file cannot be opened (no permission, or not a file)");
     case IoError:
-        return tr("the disk reported an error");
+        return QCoreApplication::translate("GuessHistory", "the disk reported an error");
     default:
         return error.text();
     }

@@ -168,7 +168,7 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     </message>
     <message>
         <source>The history file %1 is damaged and cannot be moved aside: %2</source>
-        <translation>Die Verlaufsdatei %1 ist beschädigt und kann nicht beiseitegelegt werden: %2</translation>
+        <translation type="vanished">Die Verlaufsdatei %1 ist beschädigt und kann nicht beiseitegelegt werden: %2</translation>
     </message>
     <message>
         <source>The history file %1 was written by a newer version of this program.</source>
@@ -184,7 +184,7 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     </message>
     <message>
         <source>The history file %1 cannot be read: %2</source>
-        <translation>Die Verlaufsdatei %1 kann nicht gelesen werden: %2</translation>
+        <translation type="vanished">Die Verlaufsdatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>the file failed its integrity check</source>
@@ -201,6 +201,61 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     <message>
         <source>the file has an unknown version</source>
         <translation>die Datei hat eine unbekannte Version</translation>
+    </message>
+    <message>
+        <source>The history file %1 is not usable (%2), and the folder %3 is read-only.</source>
+        <translation>Die Verlaufsdatei %1 ist nicht verwendbar (%2), und der Ordner %3 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The history file %1 is not usable and cannot be moved aside: %2</source>
+        <translation>Die Verlaufsdatei %1 ist nicht verwendbar und kann nicht beiseitegelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The history file %1 cannot be brought up to date: %2</source>
+        <translation>Die Verlaufsdatei %1 kann nicht auf den neuen Stand gebracht werden: %2</translation>
+    </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>die Datei gehört zu einem anderen Programm</translation>
+    </message>
+    <message>
+        <source>the file is empty and read-only</source>
+        <translation>die Datei ist leer und schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the history file is read-only</source>
+        <translation>die Verlaufsdatei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the export was cancelled</source>
+        <translation>der Export wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>another program is reading the history</source>
+        <translation>ein anderes Programm liest gerade den Verlauf</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>another program holds the history locked</source>
+        <translation>ein anderes Programm hält den Verlauf gesperrt</translation>
+    </message>
+    <message>
+        <source>the history file cannot be opened (no permission, or not a file)</source>
+        <translation>die Verlaufsdatei kann nicht geöffnet werden (keine Berechtigung, oder keine Datei)</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>der Datenträger hat einen Fehler gemeldet</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>the history cannot be written</source>
+        <translation>der Verlauf kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -579,31 +634,31 @@ rein zufällig</translation>
     </message>
     <message>
         <source>time</source>
-        <translation>Zeit</translation>
+        <translation type="vanished">Zeit</translation>
     </message>
     <message>
         <source>level</source>
-        <translation>Stufe</translation>
+        <translation type="vanished">Stufe</translation>
     </message>
     <message>
         <source>guessed</source>
-        <translation>geraten</translation>
+        <translation type="vanished">geraten</translation>
     </message>
     <message>
         <source>drawn</source>
-        <translation>gezogen</translation>
+        <translation type="vanished">gezogen</translation>
     </message>
     <message>
         <source>result</source>
-        <translation>Ergebnis</translation>
+        <translation type="vanished">Ergebnis</translation>
     </message>
     <message>
         <source>right</source>
-        <translation>richtig</translation>
+        <translation type="vanished">richtig</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation>falsch</translation>
+        <translation type="vanished">falsch</translation>
     </message>
     <message>
         <source>The history could not be exported to %1: %2</source>
@@ -611,7 +666,7 @@ rein zufällig</translation>
     </message>
     <message>
         <source>Forget every guess in your history? This cannot be undone. The score of this run stays as it is.</source>
-        <translation>Alle Versuche aus Ihrem Verlauf löschen? Dies kann nicht rückgängig gemacht werden. Der Punktestand dieser Sitzung bleibt erhalten.</translation>
+        <translation type="vanished">Alle Versuche aus Ihrem Verlauf löschen? Dies kann nicht rückgängig gemacht werden. Der Punktestand dieser Sitzung bleibt erhalten.</translation>
     </message>
     <message>
         <source>Forget History</source>
@@ -620,6 +675,45 @@ rein zufällig</translation>
     <message>
         <source>The history could not be deleted: %1</source>
         <translation>Der Verlauf konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message>
+        <source>Exporting the history to %1 ...</source>
+        <translation>Der Verlauf wird nach %1 exportiert ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Forget every guess in your history? They are deleted from the history file and from its log, so that they cannot be read back, and the verdict starts over with no evidence. This cannot be undone. The score of this run stays as it is.</source>
+        <translation>Alle Versuche aus Ihrem Verlauf löschen? Sie werden aus der Verlaufsdatei und aus ihrem Protokoll gelöscht, sodass sie nicht mehr gelesen werden können, und das Urteil beginnt ohne Belege von vorn. Dies kann nicht rückgängig gemacht werden. Der Punktestand dieser Sitzung bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Your guesses were deleted from the history file, but its log %1 could not be emptied (%2): copies of them may remain there until the program next writes to the history.</source>
+        <translation>Ihre Versuche wurden aus der Verlaufsdatei gelöscht, aber ihr Protokoll %1 konnte nicht geleert werden (%2): Kopien davon können dort bleiben, bis das Programm das nächste Mal in den Verlauf schreibt.</translation>
+    </message>
+</context>
+<context>
+    <name>StorageNotice</name>
+    <message>
+        <source>Your last guess could not be saved: %1.
+
+The test goes on. Your guesses are kept in memory and saved as soon as the history can be written again; until then the Statistics window counts them as not yet saved.</source>
+        <translation>Ihr letzter Versuch konnte nicht gespeichert werden: %1.
+
+Der Test geht weiter. Ihre Versuche werden im Speicher behalten und gespeichert, sobald der Verlauf wieder geschrieben werden kann; bis dahin zählt das Statistikfenster sie als noch nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The history can be written again, and the guesses that were waiting (%1) have been saved.</source>
+        <translation>Der Verlauf kann wieder geschrieben werden, und die wartenden Versuche (%1) wurden gespeichert.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Guesses of this run that could not be saved: %1 (%2). They are lost when the program ends.</source>
+        <translation>Versuche dieser Sitzung, die nicht gespeichert werden konnten: %1 (%2). Sie gehen verloren, wenn das Programm endet.</translation>
     </message>
 </context>
 <context>
