@@ -1,11 +1,13 @@
 #include "history_writer_guess.h"
 #include "services/guess_history.h"
+#include "services/history_keeper.h"
 #include "services/history_snapshot.h"
 #include "services/history_statistics.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +31,8 @@ private slots:
     void forgetLeavesNoGuessInTheFiles();
     void forgetSaysWhenTheLogCannotBeEmptied();
     void statisticsGatheredFromTheStore();
+    void keeperCountsGuessesMadeBeforeTheFileWasRead();
+    void keeperForgetStartsOverButKeepsTheGuessesMadeMeanwhile();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("history.sqlite")); }
@@ -326,6 +330,65 @@ void tst_GuessHistory::statisticsGatheredFromTheStore()
     QCOMPARE(expert.thisRun.rights, 1);
     QCOMPARE(expert.allTime.guesses, 10);
     QCOMPARE(statistics[1].allTime.guesses, 0);
+}
+
+namespace {
+
+std::size_t total(const HistorySnapshot &snapshot)
+{
+    return snapshot.outcomes[0].size() + snapshot.outcomes[1].size() + snapshot.outcomes[2].size();
+}
+
+} // namespace
+
+// The file is read on the history's thread while the user may already
+// guess: those guesses count once, after the stored ones, and as this run's.
+void tst_GuessHistory::keeperCountsGuessesMadeBeforeTheFileWasRead()
+{
+    {
+        GuessHistory earlier(path());
+        recordMany(earlier, Level::Beginner, 5, 5, QStringLiteral("earlier"));
+    }
+    HistoryKeeper keeper(path());
+    keeper.record(guess(Level::Beginner, 1, 2));
+    keeper.record(guess(Level::Expert, 3, 3));
+    QTRY_VERIFY(keeper.isLoaded());
+    const HistorySnapshot snapshot = keeper.snapshot();
+    QVERIFY(snapshot.readable);
+    QCOMPARE(snapshot.outcomes[0], (std::vector<bool>{true, true, true, true, true, false}));
+    QCOMPARE(snapshot.outcomes[2], (std::vector<bool>{true}));
+    QCOMPARE(snapshot.thisRun[0].guesses, 1);
+    QCOMPARE(snapshot.thisRun[0].rights, 0);
+    QCOMPARE(snapshot.thisRun[2].guesses, 1);
+    QCOMPARE(snapshot.notYetSaved, 0);
+    // And in the file, once each, with this run's id.
+    QTRY_COMPARE(GuessHistory(path()).allGuesses().size(), std::size_t(7));
+    HistoryContents contents;
+    QVERIFY(GuessHistory(path()).read(contents, keeper.runId()));
+    QCOMPARE(contents.thisRun[0].guesses + contents.thisRun[2].guesses, 2);
+}
+
+// After Forget nothing is left, this run's earlier guesses included, but a
+// guess made while the history's thread was deleting is kept and counted.
+void tst_GuessHistory::keeperForgetStartsOverButKeepsTheGuessesMadeMeanwhile()
+{
+    HistoryKeeper keeper(path());
+    QTRY_VERIFY(keeper.isLoaded());
+    for (int i = 0; i < 20; ++i)
+        keeper.record(guess(Level::Intermediate, 4, i % 2 ? 4 : 5));
+    QSignalSpy cleared(&keeper, &HistoryKeeper::cleared);
+    QSignalSpy finished(&keeper, &HistoryKeeper::forgetFinished);
+    keeper.forget();
+    keeper.record(guess(Level::Expert, 2, 2));
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().first().value<GuessHistory::ForgetResult>(), GuessHistory::ForgetResult::Forgotten);
+    QCOMPARE(cleared.size(), 1);
+    const HistorySnapshot snapshot = keeper.snapshot();
+    QCOMPARE(total(snapshot), std::size_t(1));
+    QCOMPARE(snapshot.thisRun[1].guesses, 0);
+    QCOMPARE(snapshot.thisRun[2].guesses, 1);
+    QTRY_COMPARE(GuessHistory(path()).allGuesses().size(), std::size_t(1));
+    QCOMPARE(GuessHistory(path()).allGuesses().front().level, Level::Expert);
 }
 
 QTEST_GUILESS_MAIN(tst_GuessHistory)
