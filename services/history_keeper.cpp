@@ -25,8 +25,9 @@ HistoryKeeper::HistoryKeeper(const QString &filePath, const Options &options, QO
 
 HistoryKeeper::~HistoryKeeper()
 {
+    // The thread ends from finish(), after every guess handed over before
+    // it: quit() from here would drop whatever is still queued.
     QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->finish(); }, Qt::QueuedConnection);
-    m_thread.quit();
     m_thread.wait();
     delete m_worker;
 }

@@ -2,6 +2,7 @@
 
 #include "services/history_keeper.h"
 
+#include <QThread>
 #include <QTimer>
 
 HistoryWorker::HistoryWorker(HistoryKeeper *keeper, const QString &path, const QString &runId,
@@ -150,4 +151,5 @@ void HistoryWorker::finish()
     if (!m_pending.empty() && reopenForWriting() && m_history->record(m_pending))
         m_pending.clear();
     m_history.reset();
+    thread()->quit();
 }

@@ -33,6 +33,7 @@ private slots:
     void statisticsGatheredFromTheStore();
     void keeperCountsGuessesMadeBeforeTheFileWasRead();
     void keeperForgetStartsOverButKeepsTheGuessesMadeMeanwhile();
+    void keeperWritesEveryGuessHandedOverBeforeItCloses();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("history.sqlite")); }
@@ -389,6 +390,23 @@ void tst_GuessHistory::keeperForgetStartsOverButKeepsTheGuessesMadeMeanwhile()
     QCOMPARE(snapshot.thisRun[2].guesses, 1);
     QTRY_COMPARE(GuessHistory(path()).allGuesses().size(), std::size_t(1));
     QCOMPARE(GuessHistory(path()).allGuesses().front().level, Level::Expert);
+}
+
+// The user leaves right after guessing, the file still being read: what
+// was handed over is written before the history closes, not dropped with
+// the thread's queue.
+void tst_GuessHistory::keeperWritesEveryGuessHandedOverBeforeItCloses()
+{
+    {
+        GuessHistory earlier(path());
+        recordMany(earlier, Level::Expert, 1000, 100);
+    }
+    {
+        HistoryKeeper keeper(path());
+        for (int i = 0; i < 300; ++i)
+            keeper.record(guess(Level::Beginner, 1, i % 5 + 1));
+    }
+    QCOMPARE(GuessHistory(path()).countsAllTime()[0].guesses, 300);
 }
 
 QTEST_GUILESS_MAIN(tst_GuessHistory)
