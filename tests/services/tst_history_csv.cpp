@@ -1,9 +1,11 @@
 #include "services/guess_history.h"
 #include "services/history_csv.h"
+#include "services/history_keeper.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -18,6 +20,7 @@ private slots:
     void exportIsTheSameInEveryLanguage();
     void impossibleRowsAreLeftOut();
     void cancelledExportLeavesNoFile();
+    void exportCancelledFromTheWindowLeavesNoFile();
 };
 
 void tst_HistoryCsv::fieldsAreEscaped_data()
@@ -143,6 +146,36 @@ void tst_HistoryCsv::cancelledExportLeavesNoFile()
     QFile whole(fresh);
     QVERIFY(whole.open(QIODevice::ReadOnly));
     QCOMPARE(whole.readAll().count("\r\n"), 1 + 30000);
+}
+
+// As the progress dialog does it: the export runs on the history's thread,
+// reports its progress, and Cancel ends it with no file and no error.
+void tst_HistoryCsv::exportCancelledFromTheWindowLeavesNoFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString history = dir.filePath(QStringLiteral("history.sqlite"));
+    QVERIFY(GuessHistory(history).record(numbered(30000)));
+    HistoryKeeper keeper(history);
+    QTRY_VERIFY(keeper.isLoaded());
+    QSignalSpy finished(&keeper, &HistoryKeeper::exportFinished);
+    QSignalSpy progress(&keeper, &HistoryKeeper::exportProgress);
+
+    const QString whole = dir.filePath(QStringLiteral("whole.csv"));
+    keeper.exportCsv(whole);
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().at(0).toBool(), true);
+    QVERIFY(QFileInfo(whole).size() > 30000 * 30);
+    QVERIFY(progress.size() >= 3);
+    QCOMPARE(progress.last().at(0).value<std::int64_t>(), 30000);
+
+    const QString cancelled = dir.filePath(QStringLiteral("cancelled.csv"));
+    keeper.exportCsv(cancelled);
+    keeper.cancelExport();
+    QTRY_COMPARE(finished.size(), 2);
+    QCOMPARE(finished.last().at(0).toBool(), false);
+    QCOMPARE(finished.last().at(1).toBool(), true);
+    QVERIFY(!QFileInfo::exists(cancelled));
 }
 
 QTEST_GUILESS_MAIN(tst_HistoryCsv)

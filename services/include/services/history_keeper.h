@@ -31,7 +31,7 @@ class HistoryKeeper : public QObject
 public:
     struct Options
     {
-        GuessHistory::Options storage{100, 0};
+        GuessHistory::Options storage{.busyTimeoutMilliseconds = 100, .maxPageCount = 0};
         int retryMilliseconds = 2000;
         // Made up afresh when empty: the guesses of this run share it.
         QString runId;
