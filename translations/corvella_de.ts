@@ -712,8 +712,8 @@ Der Test geht weiter. Ihre Versuche werden im Speicher behalten und gespeichert,
         <translation>Verlauf</translation>
     </message>
     <message>
-        <source>Guesses of this run that could not be saved: %1 (%2). They are lost when the program ends.</source>
-        <translation>Versuche dieser Sitzung, die nicht gespeichert werden konnten: %1 (%2). Sie gehen verloren, wenn das Programm endet.</translation>
+        <source>Guesses of this run not yet saved: %1 (%2). The program tries once more as it ends; what cannot be saved then is lost.</source>
+        <translation>Noch nicht gespeicherte Versuche dieser Sitzung: %1 (%2). Das Programm versucht es beim Beenden noch einmal; was dann nicht gespeichert werden kann, geht verloren.</translation>
     </message>
 </context>
 <context>

@@ -96,8 +96,8 @@ void tellUnsavedGuessesOnLeaving(AppContext &context)
         return;
     context.platform.showMessage(
         QCoreApplication::translate("StorageNotice",
-                                    "Guesses of this run that could not be saved: %1 (%2). They are lost when the "
-                                    "program ends.")
+                                    "Guesses of this run not yet saved: %1 (%2). The program tries once more as it "
+                                    "ends; what cannot be saved then is lost.")
             .arg(context.history->notYetSaved())
             .arg(context.history->outageReason()),
         Platform::Buttons::Ok, Platform::Icon::Warning);
