@@ -135,11 +135,13 @@ void GuessHistory::open()
     // only writable in a writable folder. Otherwise it is read as it is.
     const QFileInfo file(m_filePath);
     const bool folderWritable = QFileInfo(folder).isWritable();
-    m_readOnly = !folderWritable || (file.exists() && !file.isDir() && !file.isWritable());
+    m_readOnly = m_options.readOnly || !folderWritable || (file.exists() && !file.isDir() && !file.isWritable());
     if (m_readOnly && !file.exists())
         return becomeUnavailable(tr("The folder %1 is read-only.").arg(nativeFolder));
 
     Check check = checkFile();
+    if (check == Check::Damaged && m_options.readOnly)
+        return becomeUnavailable(tr("The history file %1 cannot be opened: %2").arg(nativeFile, m_lastError));
     if (check == Check::Damaged) {
         // Only a folder we may write in lets the file be moved; otherwise it
         // stays as it is.

@@ -3,7 +3,10 @@
 #include "services/app_info.h"
 #include "history_worker.h"
 
+#include <QPointer>
 #include <QUuid>
+
+#include <algorithm>
 
 HistoryKeeper::HistoryKeeper(const QString &filePath, QObject *parent)
     : HistoryKeeper(filePath, Options{}, parent)
@@ -13,6 +16,7 @@ HistoryKeeper::HistoryKeeper(const QString &filePath, QObject *parent)
 HistoryKeeper::HistoryKeeper(const QString &filePath, const Options &options, QObject *parent)
     : QObject(parent)
     , m_filePath(filePath)
+    , m_storage(options.storage)
     , m_runId(options.runId.isEmpty() ? QUuid::createUuid().toString(QUuid::WithoutBraces) : options.runId)
     , m_programVersion(options.programVersion.isEmpty() ? AppInfo::version() : options.programVersion)
 {
@@ -25,6 +29,11 @@ HistoryKeeper::HistoryKeeper(const QString &filePath, const Options &options, QO
 
 HistoryKeeper::~HistoryKeeper()
 {
+    cancelExport();
+    for (QThread *exporting : m_exports) {
+        exporting->wait();
+        delete exporting;
+    }
     // The thread ends from finish(), after every guess handed over before
     // it: quit() from here would drop whatever is still queued.
     QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->finish(); }, Qt::QueuedConnection);
@@ -71,16 +80,40 @@ void HistoryKeeper::record(StoredGuess guess)
 
 void HistoryKeeper::exportCsv(const QString &path)
 {
-    m_exportCancelled = std::make_shared<std::atomic<bool>>(false);
-    QMetaObject::invokeMethod(
-        m_worker, [worker = m_worker, path, cancelled = m_exportCancelled] { worker->exportCsv(path, cancelled); },
-        Qt::QueuedConnection);
+    if (m_exportCancelled->load())
+        m_exportCancelled = std::make_shared<std::atomic<bool>>(false);
+    const QPointer<HistoryKeeper> keeper = this;
+    GuessHistory::Options options = m_storage;
+    options.readOnly = true;
+    QThread *exporting = QThread::create([keeper, file = m_filePath, options, path, cancelled = m_exportCancelled] {
+        GuessHistory reader(file, options);
+        const auto progress = [keeper, cancelled](std::int64_t written, std::int64_t total) {
+            QMetaObject::invokeMethod(
+                keeper, [keeper, written, total] { emit keeper->exportProgress(written, total); },
+                Qt::QueuedConnection);
+            return !cancelled->load();
+        };
+        const bool exported = reader.isAvailable() && reader.exportCsv(path, progress);
+        const bool wasCancelled = !exported && cancelled->load();
+        const QString error = exported ? QString() : reader.isAvailable() ? reader.lastError()
+                                                                          : reader.unavailableReason();
+        QMetaObject::invokeMethod(
+            keeper,
+            [keeper, exported, wasCancelled, error] { emit keeper->exportFinished(exported, wasCancelled, error); },
+            Qt::QueuedConnection);
+    });
+    exporting->setObjectName(QStringLiteral("history export"));
+    connect(exporting, &QThread::finished, this, [this, exporting] {
+        m_exports.erase(std::find(m_exports.begin(), m_exports.end(), exporting));
+        exporting->deleteLater();
+    });
+    m_exports.push_back(exporting);
+    exporting->start();
 }
 
 void HistoryKeeper::cancelExport()
 {
-    if (m_exportCancelled)
-        m_exportCancelled->store(true);
+    m_exportCancelled->store(true);
 }
 
 void HistoryKeeper::forget()

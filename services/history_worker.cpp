@@ -106,23 +106,6 @@ void HistoryWorker::flush()
         Qt::QueuedConnection);
 }
 
-void HistoryWorker::exportCsv(const QString &path, const std::shared_ptr<std::atomic<bool>> &cancelled)
-{
-    const QPointer<HistoryKeeper> keeper = m_keeper;
-    const auto progress = [keeper, cancelled](std::int64_t written, std::int64_t total) {
-        QMetaObject::invokeMethod(
-            keeper, [keeper, written, total] { emit keeper->exportProgress(written, total); },
-            Qt::QueuedConnection);
-        return !cancelled->load();
-    };
-    const bool exported = m_history && m_history->exportCsv(path, progress);
-    const bool wasCancelled = !exported && cancelled->load();
-    const QString error = exported || !m_history ? QString() : m_history->lastError();
-    QMetaObject::invokeMethod(
-        keeper, [keeper, exported, wasCancelled, error] { emit keeper->exportFinished(exported, wasCancelled, error); },
-        Qt::QueuedConnection);
-}
-
 void HistoryWorker::forget()
 {
     GuessHistory::ForgetResult result = GuessHistory::ForgetResult::Failed;

@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -25,7 +24,7 @@ struct HistoryLoad
 
 // The history's side of HistoryKeeper, on the history's own thread with its
 // own connection: opens the file, writes the queued guesses, retries them
-// while storage fails, exports and forgets. It reports to the keeper through
+// while storage fails, and forgets. It reports to the keeper through
 // queued calls.
 class HistoryWorker : public QObject
 {
@@ -38,7 +37,6 @@ public:
     // `serial` counts the keeper's guesses, so that its reports can tell
     // which guesses they cover.
     void store(const StoredGuess &guess, std::int64_t serial);
-    void exportCsv(const QString &path, const std::shared_ptr<std::atomic<bool>> &cancelled);
     void forget();
     // One last try at the queue, then the connection closes.
     void finish();

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -21,6 +23,7 @@ private slots:
     void impossibleRowsAreLeftOut();
     void cancelledExportLeavesNoFile();
     void exportCancelledFromTheWindowLeavesNoFile();
+    void guessMadeDuringALongExportIsWrittenAtOnce();
 };
 
 void tst_HistoryCsv::fieldsAreEscaped_data()
@@ -176,6 +179,50 @@ void tst_HistoryCsv::exportCancelledFromTheWindowLeavesNoFile()
     QCOMPARE(finished.last().at(0).toBool(), false);
     QCOMPARE(finished.last().at(1).toBool(), true);
     QVERIFY(!QFileInfo::exists(cancelled));
+}
+
+// An export of a long history takes a while; a guess made meanwhile is in
+// the file long before it ends, so that a kill then would not lose it.
+void tst_HistoryCsv::guessMadeDuringALongExportIsWrittenAtOnce()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString history = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+        GuessHistory filler(history);
+        for (int batch = 0; batch < 10; ++batch)
+            QVERIFY(filler.record(numbered(30000)));
+    }
+    HistoryKeeper keeper(history);
+    QTRY_VERIFY_WITH_TIMEOUT(keeper.isLoaded(), 10000);
+    QSignalSpy finished(&keeper, &HistoryKeeper::exportFinished);
+    const QString exported = dir.filePath(QStringLiteral("export.csv"));
+    keeper.exportCsv(exported);
+    keeper.record({QDateTime::currentDateTimeUtc(), Level::Beginner, 1, 1, true, {}, {}});
+
+    // Looked for by a light query of its own; the export's file appears
+    // only once the export is complete.
+    bool writtenDuringTheExport = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("watcher"));
+        db.setDatabaseName(history);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        for (int tries = 0; tries < 2000; ++tries) {
+            const bool exportDone = QFileInfo::exists(exported);
+            if (query.exec(QStringLiteral("SELECT COUNT(*) FROM guesses WHERE level = 0")) && query.next()
+                && query.value(0).toInt() == 1) {
+                writtenDuringTheExport = !exportDone;
+                break;
+            }
+            query.finish();
+            QTest::qWait(1);
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("watcher"));
+    QVERIFY(writtenDuringTheExport);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
+    QVERIFY(finished.first().at(0).toBool());
 }
 
 QTEST_GUILESS_MAIN(tst_HistoryCsv)

@@ -59,6 +59,9 @@ public:
         int busyTimeoutMilliseconds = 0;
         // A cap on the file's size in pages (0: none); lets a test run out of room.
         int maxPageCount = 0;
+        // Only reads: never creates, migrates or moves the file (a second
+        // connection beside the one that keeps the history).
+        bool readOnly = false;
     };
 
     // The number at offset 68 of every history file ("Crvl"), that tells it

@@ -63,9 +63,11 @@ public:
     // Keeps a guess: counted at once, written by the history's thread. Its
     // run id and program version are filled in here.
     void record(StoredGuess guess);
-    // Writes the file's guesses to `path` as CSV; exportProgress() and then
-    // exportFinished() tell how it goes.
+    // Writes the file's guesses to `path` as CSV, on a thread and connection
+    // of its own, so that guesses made meanwhile are written without waiting
+    // for it; exportProgress() and then exportFinished() tell how it goes.
     void exportCsv(const QString &path);
+    // Cancels the exports under way: they leave no file.
     void cancelExport();
     // Deletes every guess, the ones not yet saved included; forgetFinished()
     // tells how it went and, unless nothing was deleted, cleared() follows.
@@ -92,6 +94,7 @@ private:
     void count(Level level, bool right, bool thisRun);
 
     QString m_filePath;
+    GuessHistory::Options m_storage;
     QString m_runId;
     QString m_programVersion;
     QThread m_thread;
@@ -115,5 +118,6 @@ private:
     std::int64_t m_notYetSaved = 0;
     std::int64_t m_serial = 0;
     std::int64_t m_writtenInOutage = 0;
-    std::shared_ptr<std::atomic<bool>> m_exportCancelled;
+    std::shared_ptr<std::atomic<bool>> m_exportCancelled = std::make_shared<std::atomic<bool>>(false);
+    std::vector<QThread *> m_exports;
 };
