@@ -2,13 +2,14 @@
 
 #include "services/app_context.h"
 #include "services/banner_number.h"
-#include "services/guess_history.h"
+#include "services/history_keeper.h"
 #include "services/platform.h"
 #include "services/shutdown.h"
 #include "services/update_reminder.h"
 #include "symboltest/random_source.h"
 #include "ui/exit_screen.h"
 #include "ui/main_window.h"
+#include "ui/storage_notice.h"
 
 #include <QCoreApplication>
 
@@ -28,13 +29,17 @@ void startApplication(AppContext &context)
     auto *main = new MainWindow(context);
     // Closing the exit screen, the last window, ends the program.
     QObject::connect(main, &MainWindow::exitScreenOpened, main, [&context](ExitScreen *screen) {
+        // Guesses that could not be written are said before the goodbye.
+        tellUnsavedGuessesOnLeaving(context);
         QObject::connect(screen, &ExitScreen::shutdownRequested, screen, [&context] { shutdownApplication(context); });
     });
-    // The history opens once the main window is on screen: the file's
-    // integrity check reads every page, and start-up must not wait for the
-    // disk. No guess can be made before the level dialog has been answered.
-    QObject::connect(main, &MainWindow::shownOnScreen, main, [&context] {
-        context.history = std::make_shared<GuessHistory>(GuessHistory::defaultFilePath());
+    // The history opens once the main window is on screen, and on a thread
+    // of its own: the file's integrity check reads every page, and neither
+    // start-up nor the test may wait for the disk.
+    QObject::connect(main, &MainWindow::shownOnScreen, main, [&context, main] {
+        auto history = std::make_shared<HistoryKeeper>(GuessHistory::defaultFilePath());
+        new StorageNotice(*history, main);
+        context.history = std::move(history);
     });
     main->show();
 

@@ -1,20 +1,28 @@
 #include "services/history_csv.h"
 
+#include <QDate>
+
+#include <cstdio>
+
 namespace {
 
-QString defaultLevelName(Level level)
+// "2026-12-11T13:05:00.250Z", written by hand: a million of them must not
+// take the time of a million QDateTime conversions.
+QByteArray isoUtcTime(std::int64_t milliseconds)
 {
-    return QString::fromLatin1(levelName(level));
-}
-
-void appendRow(QByteArray &out, const QStringList &fields)
-{
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            out += ',';
-        out += csvField(fields[i]);
+    constexpr std::int64_t Day = 86'400'000;
+    std::int64_t days = milliseconds / Day;
+    std::int64_t ofDay = milliseconds % Day;
+    if (ofDay < 0) {
+        ofDay += Day;
+        --days;
     }
-    out += "\r\n";
+    const QDate date = QDate(1970, 1, 1).addDays(days);
+    char text[40];
+    const int size = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", date.year(), date.month(),
+                                   date.day(), int(ofDay / 3'600'000), int(ofDay / 60'000 % 60),
+                                   int(ofDay / 1000 % 60), int(ofDay % 1000));
+    return QByteArray(text, size);
 }
 
 } // namespace
@@ -29,18 +37,37 @@ QByteArray csvField(const QString &text)
     return '"' + quoted + '"';
 }
 
-QByteArray historyCsv(const std::vector<StoredGuess> &guesses, const HistoryCsvTexts &texts)
+QByteArray historyCsvLevelName(Level level)
 {
-    const std::function<QString(Level)> levelName = texts.levelName ? texts.levelName : defaultLevelName;
-    const std::function<QString(Level, int)> symbolName =
-        texts.symbolName ? texts.symbolName : [](Level, int symbol) { return QString::number(symbol); };
-    QByteArray out("\xEF\xBB\xBF");
-    out.reserve(qsizetype(guesses.size()) * 48 + 64);
-    appendRow(out, texts.header);
-    for (const StoredGuess &guess : guesses) {
-        appendRow(out, {guess.time.toUTC().toString(Qt::ISODateWithMs), levelName(guess.level),
-                        symbolName(guess.level, guess.guessed), symbolName(guess.level, guess.drawn),
-                        guess.right ? texts.right : texts.wrong});
+    switch (level) {
+    case Level::Beginner:
+        return QByteArrayLiteral("Beginner");
+    case Level::Intermediate:
+        return QByteArrayLiteral("Intermediate");
+    case Level::Expert:
+        return QByteArrayLiteral("Expert");
     }
-    return out;
+    return {};
+}
+
+QByteArray historyCsvHeader()
+{
+    return QByteArrayLiteral("time,level,guessed,drawn,right,run,program_version\r\n");
+}
+
+void appendHistoryCsvRow(QByteArray &out, std::int64_t timeMilliseconds, Level level, int guessed, int drawn,
+                         bool right, const QString &runId, const QString &programVersion)
+{
+    out += isoUtcTime(timeMilliseconds);
+    out += ',';
+    out += historyCsvLevelName(level);
+    out += ',';
+    out += QByteArray::number(guessed);
+    out += ',';
+    out += QByteArray::number(drawn);
+    out += right ? ",1," : ",0,";
+    out += csvField(runId);
+    out += ',';
+    out += csvField(programVersion);
+    out += "\r\n";
 }

@@ -167,10 +167,6 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
         <translation>Der Ordner %1 ist schreibgeschützt.</translation>
     </message>
     <message>
-        <source>The history file %1 is damaged and cannot be moved aside: %2</source>
-        <translation>Die Verlaufsdatei %1 ist beschädigt und kann nicht beiseitegelegt werden: %2</translation>
-    </message>
-    <message>
         <source>The history file %1 was written by a newer version of this program.</source>
         <translation>Die Verlaufsdatei %1 wurde von einer neueren Version dieses Programms geschrieben.</translation>
     </message>
@@ -181,10 +177,6 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     <message>
         <source>The history file %1 cannot be written: %2</source>
         <translation>Die Verlaufsdatei %1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
-        <source>The history file %1 cannot be read: %2</source>
-        <translation>Die Verlaufsdatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>the file failed its integrity check</source>
@@ -201,6 +193,61 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     <message>
         <source>the file has an unknown version</source>
         <translation>die Datei hat eine unbekannte Version</translation>
+    </message>
+    <message>
+        <source>The history file %1 is not usable (%2), and the folder %3 is read-only.</source>
+        <translation>Die Verlaufsdatei %1 ist nicht verwendbar (%2), und der Ordner %3 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The history file %1 is not usable and cannot be moved aside: %2</source>
+        <translation>Die Verlaufsdatei %1 ist nicht verwendbar und kann nicht beiseitegelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The history file %1 cannot be brought up to date: %2</source>
+        <translation>Die Verlaufsdatei %1 kann nicht auf den neuen Stand gebracht werden: %2</translation>
+    </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>die Datei gehört zu einem anderen Programm</translation>
+    </message>
+    <message>
+        <source>the file is empty and read-only</source>
+        <translation>die Datei ist leer und schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the history file is read-only</source>
+        <translation>die Verlaufsdatei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the export was cancelled</source>
+        <translation>der Export wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>another program is reading the history</source>
+        <translation>ein anderes Programm liest gerade den Verlauf</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>another program holds the history locked</source>
+        <translation>ein anderes Programm hält den Verlauf gesperrt</translation>
+    </message>
+    <message>
+        <source>the history file cannot be opened (no permission, or not a file)</source>
+        <translation>die Verlaufsdatei kann nicht geöffnet werden (keine Berechtigung, oder keine Datei)</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>der Datenträger hat einen Fehler gemeldet</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryKeeper</name>
+    <message>
+        <source>the history cannot be written</source>
+        <translation>der Verlauf kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -429,36 +476,8 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
         <translation>1 von %1 (%2)</translation>
     </message>
     <message>
-        <source>about 1 in %1</source>
-        <translation type="vanished">etwa 1 von %1</translation>
-    </message>
-    <message>
-        <source>about 1 in %1 million</source>
-        <translation type="vanished">etwa 1 von %1 Millionen</translation>
-    </message>
-    <message>
-        <source>about 1 in %1 billion</source>
-        <translation type="vanished">etwa 1 von %1 Milliarden</translation>
-    </message>
-    <message>
-        <source>about 1 in %1 trillion</source>
-        <translation type="vanished">etwa 1 von %1 Billionen</translation>
-    </message>
-    <message>
-        <source>less than 1 in 10^%1</source>
-        <translation type="vanished">weniger als 1 von 10^%1</translation>
-    </message>
-    <message>
         <source>consistent with chance</source>
         <translation>im Rahmen des Zufalls</translation>
-    </message>
-    <message>
-        <source>better than chance (%1 by luck)</source>
-        <translation type="vanished">besser als der Zufall (rein zufällig %1)</translation>
-    </message>
-    <message>
-        <source>worse than chance (%1 by luck)</source>
-        <translation type="vanished">schlechter als der Zufall (rein zufällig %1)</translation>
     </message>
     <message>
         <source>not enough guesses yet</source>
@@ -467,22 +486,6 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     <message>
         <source>%1: no guesses stored yet; chance alone gives %2.</source>
         <translation>%1: noch keine Versuche gespeichert; der Zufall allein ergibt %2.</translation>
-    </message>
-    <message>
-        <source>%1: the running hit rate over %2 stored guesses ends at %3, against %4 by chance alone; along the way it ran from %5 to %6.</source>
-        <translation type="vanished">%1: Die Trefferquote im Verlauf über %2 gespeicherte Versuche endet bei %3, gegenüber %4 durch Zufall allein; unterwegs lag sie zwischen %5 und %6.</translation>
-    </message>
-    <message>
-        <source>about 1 in 1 million</source>
-        <translation type="vanished">etwa 1 von 1 Million</translation>
-    </message>
-    <message>
-        <source>about 1 in 1 billion</source>
-        <translation type="vanished">etwa 1 von 1 Milliarde</translation>
-    </message>
-    <message>
-        <source>about 1 in 1 trillion</source>
-        <translation type="vanished">etwa 1 von 1 Billion</translation>
     </message>
     <message>
         <source>%1–%2%</source>
@@ -592,12 +595,6 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
         <translation>Zufall allein</translation>
     </message>
     <message>
-        <source>At least this well
-by pure chance</source>
-        <translation type="vanished">Mindestens so gut
-rein zufällig</translation>
-    </message>
-    <message>
         <source>Verdict</source>
         <translation>Bewertung</translation>
     </message>
@@ -618,10 +615,6 @@ rein zufällig</translation>
         <translation>Insgesamt</translation>
     </message>
     <message>
-        <source>The probability of doing at least this well by pure chance, with no intuition at all</source>
-        <translation type="vanished">Die Wahrscheinlichkeit, rein zufällig und ganz ohne Intuition mindestens so gut abzuschneiden</translation>
-    </message>
-    <message>
         <source>Running hit rate at &amp;level:</source>
         <translation>Trefferquote im Verlauf auf &amp;Stufe:</translation>
     </message>
@@ -638,16 +631,8 @@ rein zufällig</translation>
         <translation>Verlauf &amp;löschen...</translation>
     </message>
     <message>
-        <source>Your guesses are not being kept in this run: %1</source>
-        <translation>Ihre Versuche werden in dieser Sitzung nicht gespeichert: %1</translation>
-    </message>
-    <message>
         <source>The history of your guesses could not be read. It was moved aside to %1 and a new history has begun.</source>
         <translation>Der Verlauf Ihrer Versuche konnte nicht gelesen werden. Er wurde nach %1 verschoben, und ein neuer Verlauf wurde begonnen.</translation>
-    </message>
-    <message>
-        <source>Your guesses cannot be kept: %1. The test works as before, without a history.</source>
-        <translation>Ihre Versuche können nicht gespeichert werden: %1. Der Test funktioniert wie bisher, nur ohne Verlauf.</translation>
     </message>
     <message>
         <source>Export History</source>
@@ -662,40 +647,8 @@ rein zufällig</translation>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>level</source>
-        <translation>Stufe</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>geraten</translation>
-    </message>
-    <message>
-        <source>drawn</source>
-        <translation>gezogen</translation>
-    </message>
-    <message>
-        <source>result</source>
-        <translation>Ergebnis</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>richtig</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>falsch</translation>
-    </message>
-    <message>
         <source>The history could not be exported to %1: %2</source>
         <translation>Der Verlauf konnte nicht nach %1 exportiert werden: %2</translation>
-    </message>
-    <message>
-        <source>Forget every guess in your history? This cannot be undone. The score of this run stays as it is.</source>
-        <translation>Alle Versuche aus Ihrem Verlauf löschen? Dies kann nicht rückgängig gemacht werden. Der Punktestand dieser Sitzung bleibt erhalten.</translation>
     </message>
     <message>
         <source>Forget History</source>
@@ -704,6 +657,22 @@ rein zufällig</translation>
     <message>
         <source>The history could not be deleted: %1</source>
         <translation>Der Verlauf konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message>
+        <source>Exporting the history to %1 ...</source>
+        <translation>Der Verlauf wird nach %1 exportiert ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Forget every guess in your history? They are deleted from the history file and from its log, so that they cannot be read back, and the verdict starts over with no evidence. This cannot be undone. The score of this run stays as it is.</source>
+        <translation>Alle Versuche aus Ihrem Verlauf löschen? Sie werden aus der Verlaufsdatei und aus ihrem Protokoll gelöscht, sodass sie nicht mehr gelesen werden können, und das Urteil beginnt ohne Belege von vorn. Dies kann nicht rückgängig gemacht werden. Der Punktestand dieser Sitzung bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Your guesses were deleted from the history file, but its log %1 could not be emptied (%2): copies of them may remain there until the program next writes to the history.</source>
+        <translation>Ihre Versuche wurden aus der Verlaufsdatei gelöscht, aber ihr Protokoll %1 konnte nicht geleert werden (%2): Kopien davon können dort bleiben, bis das Programm das nächste Mal in den Verlauf schreibt.</translation>
     </message>
     <message>
         <source>95% interval
@@ -726,12 +695,43 @@ zum Zufall</translation>
         <translation>Die Trefferquote abzüglich des Zufalls, in Prozentpunkten</translation>
     </message>
     <message>
+        <source>The history cannot be read just now, so only this run&apos;s guesses are shown: %1</source>
+        <translation>Der Verlauf kann gerade nicht gelesen werden, daher werden nur die Versuche dieser Sitzung gezeigt: %1</translation>
+    </message>
+    <message>
         <source>Rows in the history that cannot be real guesses, ignored: %1.</source>
         <translation>Zeilen im Verlauf, die keine echten Versuche sein können, nicht gezählt: %1.</translation>
     </message>
     <message>
         <source>Guesses not yet saved: %1. They count here, and are saved as soon as the history can be written again.</source>
         <translation>Noch nicht gespeicherte Versuche: %1. Sie zählen hier mit und werden gespeichert, sobald der Verlauf wieder geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>Your history cannot be read or written: %1. The test goes on: the guesses of this run are kept in memory and saved as soon as the history can be written.</source>
+        <translation>Ihr Verlauf kann weder gelesen noch geschrieben werden: %1. Der Test geht weiter: Die Versuche dieser Sitzung werden im Speicher behalten und gespeichert, sobald der Verlauf wieder geschrieben werden kann.</translation>
+    </message>
+</context>
+<context>
+    <name>StorageNotice</name>
+    <message>
+        <source>Your last guess could not be saved: %1.
+
+The test goes on. Your guesses are kept in memory and saved as soon as the history can be written again; until then the Statistics window counts them as not yet saved.</source>
+        <translation>Ihr letzter Versuch konnte nicht gespeichert werden: %1.
+
+Der Test geht weiter. Ihre Versuche werden im Speicher behalten und gespeichert, sobald der Verlauf wieder geschrieben werden kann; bis dahin zählt das Statistikfenster sie als noch nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The history can be written again, and the guesses that were waiting (%1) have been saved.</source>
+        <translation>Der Verlauf kann wieder geschrieben werden, und die wartenden Versuche (%1) wurden gespeichert.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Guesses of this run not yet saved: %1 (%2). The program tries once more as it ends; what cannot be saved then is lost.</source>
+        <translation>Noch nicht gespeicherte Versuche dieser Sitzung: %1 (%2). Das Programm versucht es beim Beenden noch einmal; was dann nicht gespeichert werden kann, geht verloren.</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,7 @@
 #include "ui/history_recording.h"
 
 #include "services/app_context.h"
-#include "services/guess_history.h"
-#include "services/window_registry.h"
-#include "ui/statistics_window.h"
+#include "services/history_keeper.h"
 
 void recordInHistory(AppContext &context, Level level, std::int16_t position, std::int16_t drawn, Outcome outcome)
 {
@@ -15,12 +13,7 @@ void recordInHistory(AppContext &context, Level level, std::int16_t position, st
     guess.guessed = position + 1;
     guess.drawn = drawn;
     guess.right = outcome == Outcome::Right;
-    // A guess that cannot be stored (a full disk) is missing from the history
-    // only; the run's score has counted it already.
+    // A guess that cannot be stored is kept in memory and said by the
+    // storage notice; the run's score has counted it already.
     context.history->record(guess);
-
-    for (QWidget *window : context.windows.openWindows()) {
-        if (auto *statistics = qobject_cast<StatisticsWindow *>(window); statistics && statistics->isVisible())
-            QMetaObject::invokeMethod(statistics, &StatisticsWindow::refresh, Qt::QueuedConnection);
-    }
 }

@@ -1,8 +1,7 @@
 #include "ui/statistics_window.h"
 
 #include "services/app_context.h"
-#include "services/guess_history.h"
-#include "services/history_snapshot_reader.h"
+#include "services/history_keeper.h"
 #include "services/platform.h"
 #include "services/window_registry.h"
 #include "ui/statistics_texts.h"
@@ -14,6 +13,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -68,6 +68,7 @@ StatisticsWindow::StatisticsWindow(AppContext &context, QWidget *parent)
     connect(m_ui.exportButton, &QPushButton::clicked, this, &StatisticsWindow::exportHistory);
     connect(m_ui.forgetButton, &QPushButton::clicked, this, &StatisticsWindow::forgetHistory);
     connect(m_ui.chartLevel, &QComboBox::currentIndexChanged, this, &StatisticsWindow::showChart);
+    followHistory();
     refresh();
 
     // All of it where the screen has the room, else as much as fits, the
@@ -88,10 +89,12 @@ StatisticsWindow *StatisticsWindow::showFor(AppContext &context, QWidget *parent
         if ((window = qobject_cast<StatisticsWindow *>(open)))
             break;
     }
-    if (window)
+    if (window) {
+        window->followHistory();
         window->refresh();
-    else
+    } else {
         window = new StatisticsWindow(context, parent);
+    }
     window->show();
     window->raise();
     window->activateWindow();
@@ -99,10 +102,26 @@ StatisticsWindow *StatisticsWindow::showFor(AppContext &context, QWidget *parent
     return window;
 }
 
+void StatisticsWindow::followHistory()
+{
+    // The history opens once the main window is on screen, so a window made
+    // before then starts following it when next shown.
+    HistoryKeeper *history = m_context.history.get();
+    if (!history || history == m_followed)
+        return;
+    m_followed = history;
+    // Each guess costs O(1) here; only a change of the whole history (read
+    // at last, or forgotten) is gathered anew.
+    connect(history, &HistoryKeeper::guessAdded, this, &StatisticsWindow::addGuess);
+    connect(history, &HistoryKeeper::notYetSavedChanged, this, &StatisticsWindow::setNotYetSaved);
+    connect(history, &HistoryKeeper::loaded, this, &StatisticsWindow::refresh);
+    connect(history, &HistoryKeeper::cleared, this, &StatisticsWindow::refresh);
+}
+
 void StatisticsWindow::refresh()
 {
-    const GuessHistory *history = m_context.history.get();
-    showSnapshot(history ? readHistorySnapshot(*history) : HistorySnapshot{});
+    const HistoryKeeper *history = m_context.history.get();
+    showSnapshot(history ? history->snapshot() : HistorySnapshot{});
 }
 
 void StatisticsWindow::showSnapshot(const HistorySnapshot &snapshot)
@@ -113,12 +132,7 @@ void StatisticsWindow::showSnapshot(const HistorySnapshot &snapshot)
     fitTables();
     showNotes();
 
-    bool anyStored = false;
-    for (const LevelHistory &level : m_statistics.levels)
-        anyStored = anyStored || level.allTime.guesses > 0;
-    m_ui.exportButton->setEnabled(anyStored);
-    m_ui.forgetButton->setEnabled(anyStored);
-
+    const bool anyStored = enableHistoryActions();
     // The chart first shows the level with the most stored guesses, then
     // stays with the user's choice.
     if (!m_chartLevelChosen && anyStored) {
@@ -138,8 +152,7 @@ void StatisticsWindow::addGuess(Level level, bool right)
     fillRow(level);
     fitTables();
     m_ui.tailsNote->setText(StatisticsTexts(locale()).fixedSampleTails(m_statistics));
-    m_ui.exportButton->setEnabled(true);
-    m_ui.forgetButton->setEnabled(true);
+    enableHistoryActions();
     if (m_ui.chartLevel->currentIndex() == levelIndex(level))
         showChart(levelIndex(level));
 }
@@ -170,6 +183,20 @@ void StatisticsWindow::fillRow(Level level)
     }
 }
 
+bool StatisticsWindow::enableHistoryActions()
+{
+    bool anyGuesses = false;
+    for (const LevelHistory &level : m_statistics.levels)
+        anyGuesses = anyGuesses || level.allTime.guesses > 0;
+    // Guesses not yet saved are counted, but only a readable file can be
+    // exported or forgotten.
+    const HistoryKeeper *history = m_context.history.get();
+    const bool fileReadable = history && history->isAvailable();
+    m_ui.exportButton->setEnabled(anyGuesses && fileReadable);
+    m_ui.forgetButton->setEnabled(anyGuesses && fileReadable);
+    return anyGuesses;
+}
+
 void StatisticsWindow::fitTables()
 {
     fitToContents({m_ui.thisRunTable, m_ui.allTimeTable});
@@ -179,9 +206,10 @@ void StatisticsWindow::showNotes()
 {
     const StatisticsTexts texts(locale());
     QStringList notes;
-    const GuessHistory *history = m_context.history.get();
-    if (history && !history->isAvailable())
-        notes << tr("Your guesses are not being kept in this run: %1").arg(history->unavailableReason());
+    const HistoryKeeper *history = m_context.history.get();
+    if (history && history->isLoaded() && !history->isAvailable())
+        notes << tr("The history cannot be read just now, so only this run's guesses are shown: %1")
+                     .arg(history->unavailableReason());
     if (m_statistics.ignoredRows > 0)
         notes << tr("Rows in the history that cannot be real guesses, ignored: %1.")
                      .arg(texts.count(m_statistics.ignoredRows));
@@ -208,8 +236,8 @@ void StatisticsWindow::showChart(int level)
 
 void StatisticsWindow::tellAboutTheHistoryOnce()
 {
-    const GuessHistory *history = m_context.history.get();
-    if (m_toldAboutTheHistory || !history)
+    const HistoryKeeper *history = m_context.history.get();
+    if (m_toldAboutTheHistory || !history || !history->isLoaded())
         return;
     m_toldAboutTheHistory = true;
     switch (history->state()) {
@@ -224,7 +252,9 @@ void StatisticsWindow::tellAboutTheHistoryOnce()
         if (reason.endsWith(QLatin1Char('.')))
             reason.chop(1);
         m_context.platform.showMessage(
-            tr("Your guesses cannot be kept: %1. The test works as before, without a history.").arg(reason),
+            tr("Your history cannot be read or written: %1. The test goes on: the guesses of this run are kept "
+               "in memory and saved as soon as the history can be written.")
+                .arg(reason),
             Platform::Buttons::Ok, Platform::Icon::Warning, windowTitle());
         break;
     }
@@ -235,37 +265,73 @@ void StatisticsWindow::tellAboutTheHistoryOnce()
 
 void StatisticsWindow::exportHistory()
 {
-    GuessHistory *history = m_context.history.get();
+    HistoryKeeper *history = m_context.history.get();
     if (!history)
         return;
     const QString path = m_context.platform.askSaveFileName(tr("Export History"), tr("corvella-history.csv"),
                                                             tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    HistoryCsvTexts texts;
-    texts.header = QStringList{tr("time"), tr("level"), tr("guessed"), tr("drawn"), tr("result")};
-    texts.levelName = &StatisticsTexts::levelName;
-    texts.symbolName = &symbolName;
-    texts.right = tr("right");
-    texts.wrong = tr("wrong");
-    if (!history->exportCsv(path, texts))
-        m_context.platform.showMessage(tr("The history could not be exported to %1: %2")
-                                           .arg(QDir::toNativeSeparators(path), history->lastError()),
-                                       Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
+    // The history's thread writes the file row by row; the window stays
+    // responsive, and cancelling leaves no file behind.
+    auto *progress = new QProgressDialog(tr("Exporting the history to %1 ...").arg(QDir::toNativeSeparators(path)),
+                                         tr("Cancel"), 0, 0, this);
+    progress->setObjectName(QStringLiteral("exportProgress"));
+    progress->setWindowTitle(tr("Export History"));
+    progress->setMinimumDuration(0);
+    progress->setAutoReset(false);
+    progress->setAutoClose(false);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    connect(progress, &QProgressDialog::canceled, history, &HistoryKeeper::cancelExport);
+    connect(history, &HistoryKeeper::exportProgress, progress, [progress](std::int64_t written, std::int64_t total) {
+        // QProgressDialog counts in int; a thousand steps are plenty.
+        progress->setMaximum(1000);
+        progress->setValue(total > 0 ? int(std::min<std::int64_t>(1000, written * 1000 / total)) : 0);
+    });
+    connect(history, &HistoryKeeper::exportFinished, progress,
+            [this, progress, path](bool exported, bool cancelled, const QString &error) {
+                progress->close();
+                if (!exported && !cancelled)
+                    m_context.platform.showMessage(
+                        tr("The history could not be exported to %1: %2").arg(QDir::toNativeSeparators(path), error),
+                        Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
+            });
+    progress->open();
+    history->exportCsv(path);
 }
 
 void StatisticsWindow::forgetHistory()
 {
-    GuessHistory *history = m_context.history.get();
+    HistoryKeeper *history = m_context.history.get();
     if (!history)
         return;
     const Platform::Answer answer = m_context.platform.showMessage(
-        tr("Forget every guess in your history? This cannot be undone. The score of this run stays as it is."),
+        tr("Forget every guess in your history? They are deleted from the history file and from its log, so that "
+           "they cannot be read back, and the verdict starts over with no evidence. This cannot be undone. The "
+           "score of this run stays as it is."),
         Platform::Buttons::YesNo, Platform::Icon::Warning, tr("Forget History"));
     if (answer != Platform::Answer::Yes)
         return;
-    if (!history->forget())
-        m_context.platform.showMessage(tr("The history could not be deleted: %1").arg(history->lastError()),
-                                       Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
-    refresh();
+    connect(
+        history, &HistoryKeeper::forgetFinished, this,
+        [this, history](GuessHistory::ForgetResult result, const QString &error) {
+            switch (result) {
+            case GuessHistory::ForgetResult::Forgotten:
+                break;
+            case GuessHistory::ForgetResult::LogNotEmptied:
+                m_context.platform.showMessage(
+                    tr("Your guesses were deleted from the history file, but its log %1 could not be emptied (%2): "
+                       "copies of them may remain there until the program next writes to the history.")
+                        .arg(QDir::toNativeSeparators(history->filePath() + QStringLiteral("-wal")), error),
+                    Platform::Buttons::Ok, Platform::Icon::Warning, windowTitle());
+                break;
+            case GuessHistory::ForgetResult::Failed:
+                m_context.platform.showMessage(tr("The history could not be deleted: %1").arg(error),
+                                               Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
+                break;
+            }
+            refresh();
+        },
+        Qt::SingleShotConnection);
+    history->forget();
 }

@@ -2,18 +2,26 @@
 
 #include "app/startup.h"
 #include "services/guess_history.h"
+#include "services/history_keeper.h"
+#include "ui/exit_screen.h"
+#include "ui/guess_flow.h"
 #include "ui/statistics_window.h"
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
-// The guess history in the running program: each guess is kept before its
-// result shows, the history opens after start-up, and a history that cannot
-// be read or kept is told once and never stops the test.
+// The guess history in the running program: each guess is in the file while
+// its result shows, the history opens after start-up, a history that cannot
+// be read or kept is told once and never stops the test, and storage that
+// fails during play neither delays the result nor loses a guess.
 class tst_HistoryKeeping : public QObject
 {
     Q_OBJECT
@@ -24,6 +32,8 @@ private slots:
     void guessIsKeptBeforeItsResultShows();
     void damagedHistoryIsMovedAsideAndToldOnce();
     void historyThatCannotBeKeptIsToldOnceAndTheTestRuns();
+    void lockedHistoryDelaysNoResultAndIsToldAfterIt();
+    void guessesStillUnsavedAreToldBeforeTheExitScreen();
 
 private:
     MainWindow *start();
@@ -59,9 +69,10 @@ MainWindow *tst_HistoryKeeping::start()
     startApplication(m_run->context);
     const QList<QWidget *> windows = m_run->windows.openWindows();
     m_run->main = windows.isEmpty() ? nullptr : qobject_cast<MainWindow *>(windows.first());
-    // Opened from the event loop, not during start-up.
+    // Opened from the event loop, not during start-up, and read on its own
+    // thread.
     const bool openedLater = !m_run->context.history
-        && QTest::qWaitFor([this] { return m_run->context.history != nullptr; }, 5000);
+        && QTest::qWaitFor([this] { return m_run->context.history && m_run->context.history->isLoaded(); }, 5000);
     return openedLater ? m_run->main : nullptr;
 }
 
@@ -77,7 +88,11 @@ void tst_HistoryKeeping::guessIsKeptBeforeItsResultShows()
     std::vector<StoredGuess> keptWhileShown;
     whenModal<ResultDialog>([this, &keptWhileShown](ResultDialog *dialog) {
         // What another process reads from the file, not what this one holds.
-        keptWhileShown = GuessHistory(m_run->context.history->filePath()).allGuesses();
+        const bool written = QTest::qWaitFor([this, &keptWhileShown] {
+            keptWhileShown = GuessHistory(m_run->context.history->filePath()).allGuesses();
+            return !keptWhileShown.empty();
+        });
+        Q_UNUSED(written) // the comparisons below tell
         dialog->accept();
     });
     m_run->main->guess(Level::Expert, 2);
@@ -89,6 +104,7 @@ void tst_HistoryKeeping::guessIsKeptBeforeItsResultShows()
     QCOMPARE(keptWhileShown.front().guessed, 3);
     QCOMPARE(keptWhileShown.front().drawn, 3);
     QVERIFY(keptWhileShown.front().right);
+    QCOMPARE(keptWhileShown.front().runId, m_run->context.history->runId());
 
     QVERIFY(m_run->reactivate());
     QTest::keyClick(m_run->main, Qt::Key_T, Qt::ControlModifier);
@@ -114,11 +130,11 @@ void tst_HistoryKeeping::damagedHistoryIsMovedAsideAndToldOnce()
     openStatistics();
     openStatistics();
     QCOMPARE(m_run->platform.messages.size(), 1);
-    const GuessHistory &history = *m_run->context.history;
+    const HistoryKeeper &history = *m_run->context.history;
     QCOMPARE(history.state(), GuessHistory::State::StartedAfresh);
     QVERIFY(m_run->platform.messages.first().text.contains(QDir::toNativeSeparators(history.setAsidePath())));
     QCOMPARE(QFileInfo(history.setAsidePath()).size(), 8192);
-    QVERIFY(history.allGuesses().empty());
+    QVERIFY(GuessHistory(path).allGuesses().empty());
     QVERIFY(history.isAvailable());
 }
 
@@ -133,7 +149,7 @@ void tst_HistoryKeeping::historyThatCannotBeKeptIsToldOnceAndTheTestRuns()
     QCOMPARE(m_run->context.history->state(), GuessHistory::State::Unavailable);
     openStatistics();
     QCOMPARE(m_run->platform.messages.size(), 1);
-    QVERIFY(m_run->platform.messages.first().text.startsWith(QLatin1String("Your guesses cannot be kept: ")));
+    QVERIFY(m_run->platform.messages.first().text.startsWith(QLatin1String("Your history cannot be read or written: ")));
 
     m_run->random.push(ScriptedRandom::forSymbol(1, symbolCount(Level::Beginner)));
     MainWindowRun::answerResult();
@@ -146,6 +162,127 @@ void tst_HistoryKeeping::historyThatCannotBeKeptIsToldOnceAndTheTestRuns()
     auto *statistics = m_run->main->findChild<StatisticsWindow *>();
     QVERIFY(statistics && statistics->ui().historyNote->isVisible());
     QVERIFY(!statistics->ui().exportButton->isEnabled());
+}
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Another program holding the history locked, as the sqlite3 shell does
+// with BEGIN EXCLUSIVE, for as long as it lives.
+class Locker
+{
+public:
+    explicit Locker(const QString &path)
+    {
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("locker"));
+        m_db.setDatabaseName(path);
+        m_locked = m_db.open() && QSqlQuery(m_db).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    }
+    ~Locker() { release(); }
+    bool locked() const { return m_locked; }
+    void release()
+    {
+        if (!m_db.isValid())
+            return;
+        QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("locker"));
+    }
+
+private:
+    QSqlDatabase m_db;
+    bool m_locked = false;
+};
+
+QList<QMessageBox *> storageNotices(QWidget *main)
+{
+    return main->findChildren<QMessageBox *>(QStringLiteral("storageNotice"));
+}
+
+} // namespace
+
+// Another program holding the file longer than the pause changes nothing in
+// the test's timing; the user is told once the result dialog has closed,
+// without being stopped, the guesses wait in memory, and are written, and
+// said to be, once the lock is gone.
+void tst_HistoryKeeping::lockedHistoryDelaysNoResultAndIsToldAfterIt()
+{
+    QVERIFY(start());
+    const QString path = m_run->context.history->filePath();
+    auto locker = std::make_unique<Locker>(path);
+    QVERIFY(locker->locked());
+    const QByteArray before = readFile(path);
+    HistoryKeeper &history = *m_run->context.history;
+
+    m_run->random.push(ScriptedRandom::forSymbol(2, symbolCount(Level::Beginner)));
+    qint64 toResult = -1;
+    bool noticeOverTheResult = true;
+    QElapsedTimer clock;
+    whenModal<ResultDialog>([&](ResultDialog *dialog) {
+        toResult = clock.elapsed();
+        // The notice waits for the result dialog to close.
+        const bool told = QTest::qWaitFor([&history] { return history.inOutage(); }, 5000);
+        noticeOverTheResult = !told || !storageNotices(m_run->main).isEmpty();
+        dialog->accept();
+    });
+    clock.start();
+    m_run->main->guess(Level::Beginner, 1);
+    // The pause is the platform's timer alone (here run out at once): the
+    // result follows without waiting for the disk, where a lock used to hold
+    // it back by seconds.
+    QVERIFY(m_run->platform.timers.contains(guessPauseMilliseconds));
+    QVERIFY2(toResult >= 0 && toResult < 1000, qPrintable(QString::number(toResult)));
+    QVERIFY(!noticeOverTheResult);
+
+    QTRY_COMPARE(storageNotices(m_run->main).size(), 1);
+    QMessageBox *notice = storageNotices(m_run->main).first();
+    QVERIFY(notice->isVisible());
+    QCOMPARE(notice->windowModality(), Qt::NonModal);
+    QVERIFY2(notice->text().contains(QLatin1String("locked")), qPrintable(notice->text()));
+    QCOMPARE(history.notYetSaved(), 1);
+    QCOMPARE(history.snapshot().outcomes[0].size(), std::size_t(1));
+    QCOMPARE(readFile(path), before);
+
+    // The test goes on; one notice for the whole outage.
+    m_run->random.push(ScriptedRandom::forSymbol(1, symbolCount(Level::Beginner)));
+    MainWindowRun::answerResult();
+    m_run->main->guess(Level::Beginner, 1);
+    QTRY_COMPARE(history.notYetSaved(), 2);
+    QCOMPARE(storageNotices(m_run->main).size(), 1);
+    QCOMPARE(readFile(path), before);
+
+    locker->release();
+    QTRY_COMPARE_WITH_TIMEOUT(history.notYetSaved(), 0, 10000);
+    QTRY_VERIFY2(notice->text().contains(QLatin1String("(2) have been saved")), qPrintable(notice->text()));
+    QCOMPARE(GuessHistory(path).allGuesses().size(), std::size_t(2));
+}
+
+// Leaving while guesses still wait: how many is said before the goodbye.
+void tst_HistoryKeeping::guessesStillUnsavedAreToldBeforeTheExitScreen()
+{
+    QVERIFY(start());
+    Locker locker(m_run->context.history->filePath());
+    QVERIFY(locker.locked());
+    m_run->random.push(ScriptedRandom::forSymbol(3, symbolCount(Level::Intermediate)));
+    MainWindowRun::answerResult();
+    m_run->main->guess(Level::Intermediate, 0);
+    QTRY_COMPARE(m_run->context.history->notYetSaved(), 1);
+    QVERIFY(m_run->platform.messages.isEmpty());
+
+    bool exitScreenShownFirst = false;
+    connect(m_run->main, &MainWindow::exitScreenOpened, this,
+            [this, &exitScreenShownFirst] { exitScreenShownFirst = m_run->platform.messages.isEmpty(); });
+    m_run->main->close();
+    QCOMPARE(m_run->platform.messages.size(), 1);
+    QVERIFY2(m_run->platform.messages.first().text.contains(QLatin1String("not yet saved: 1 ")),
+             qPrintable(m_run->platform.messages.first().text));
+    QVERIFY(!exitScreenShownFirst);
 }
 
 QTEST_MAIN(tst_HistoryKeeping)

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -13,9 +14,6 @@
 
 #include <memory>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 class tst_HistoryRecovery : public QObject
 {
@@ -31,8 +29,9 @@ private slots:
     void noFolderMakesEveryCallHarmless();
     void readOnlyFolder_data();
     void readOnlyFolder();
-    void unreadableFileIsSetAside_data();
-    void unreadableFileIsSetAside();
+    void readOnlyHistoryStillShowsItsGuesses();
+    void fileThatCannotBeOpenedIsLeftAlone_data();
+    void fileThatCannotBeOpenedIsLeftAlone();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("history.sqlite")); }
@@ -41,12 +40,12 @@ private:
 
 namespace {
 
-enum class Damage { RandomBytes, Truncated, HeaderThenGarbage, ForeignDatabase, FolderInTheWay };
+enum class Damage { RandomBytes, Truncated, HeaderThenGarbage, ForeignDatabase, ForeignId, OursWithForeignTables, FailsQuickCheck };
 
 StoredGuess someGuess(int n = 1)
 {
     return {QDateTime::fromMSecsSinceEpoch(1796000000000ll + n, QTimeZone::utc()), Level::Intermediate, 2, n % 8 + 1,
-            n % 8 + 1 == 2};
+            n % 8 + 1 == 2, {}, {}};
 }
 
 QByteArray randomBytes(int size, quint32 seed)
@@ -91,21 +90,31 @@ void checkEverythingIsANoOp(GuessHistory &history, const QString &exportPath)
     QVERIFY(!history.unavailableReason().isEmpty());
     QVERIFY(!history.record(someGuess()));
     QCOMPARE(history.countsAllTime()[1].guesses, 0);
-    QCOMPARE(history.countsThisRun()[1].guesses, 0);
-    QVERIFY(history.outcomesInOrder()[1].empty());
+    HistoryContents contents;
+    QVERIFY(!history.read(contents));
     QVERIFY(history.allGuesses().empty());
     QVERIFY(!history.exportCsv(exportPath));
     QVERIFY(!QFileInfo::exists(exportPath));
-    QVERIFY(!history.forget());
+    QCOMPARE(history.forget(), GuessHistory::ForgetResult::Failed);
 }
 
-bool runningAsRoot()
+// Runs the history writer as an unprivileged user, who (unlike root) is
+// held to the files' permissions, and returns what it printed.
+QString readAsAnotherUser(const QString &folder, const QString &file)
 {
-#ifdef Q_OS_UNIX
-    return geteuid() == 0;
-#else
-    return false;
-#endif
+    const QString writer = folder + QStringLiteral("/history_writer");
+    if (!QFileInfo::exists(writer)) {
+        QFile::copy(QStringLiteral(HISTORY_WRITER), writer);
+        QFile::setPermissions(writer, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    }
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                              QStringLiteral("--clear-groups"), writer, QStringLiteral("--read"),
+                                              file});
+    if (!process.waitForFinished(30000))
+        return QStringLiteral("did not finish");
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
 } // namespace
@@ -125,7 +134,9 @@ void tst_HistoryRecovery::damagedFileIsSetAsideAndAFreshOneStarted_data()
     QTest::newRow("truncated to half") << Damage::Truncated;
     QTest::newRow("SQLite header, then garbage") << Damage::HeaderThenGarbage;
     QTest::newRow("another program's database") << Damage::ForeignDatabase;
-    QTest::newRow("a folder in the way") << Damage::FolderInTheWay;
+    QTest::newRow("another program's id, our tables") << Damage::ForeignId;
+    QTest::newRow("our id, other tables") << Damage::OursWithForeignTables;
+    QTest::newRow("a page broken inside") << Damage::FailsQuickCheck;
 }
 
 // The damaged file is kept under a dated name, never deleted; a fresh store
@@ -156,9 +167,31 @@ void tst_HistoryRecovery::damagedFileIsSetAsideAndAFreshOneStarted()
         runSql(path(), {QStringLiteral("CREATE TABLE notes (text TEXT)"),
                         QStringLiteral("INSERT INTO notes VALUES ('keep me')")});
         break;
-    case Damage::FolderInTheWay:
-        QVERIFY(QDir().mkpath(path() + QStringLiteral("/inside")));
+    case Damage::ForeignId:
+        QVERIFY(GuessHistory(path()).record(someGuess()));
+        runSql(path(), {QStringLiteral("PRAGMA application_id = 1234")});
         break;
+    case Damage::OursWithForeignTables:
+        runSql(path(), {QStringLiteral("PRAGMA application_id = %1").arg(GuessHistory::ApplicationId),
+                        QStringLiteral("CREATE TABLE notes (text TEXT)")});
+        break;
+    case Damage::FailsQuickCheck: {
+        // Many guesses, then the bytes of a page in the middle of the table
+        // overwritten with the header of another kind of page.
+        {
+            GuessHistory history(path());
+            std::vector<StoredGuess> guesses;
+            for (int n = 1; n <= 3000; ++n)
+                guesses.push_back(someGuess(n));
+            QVERIFY(history.record(guesses));
+        }
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.size() >= 10 * 4096);
+        QVERIFY(file.seek(6 * 4096));
+        QVERIFY(file.write(QByteArray(64, '\x0a')) == 64);
+        break;
+    }
     }
     const QByteArray original = readFile(path());
     const QDate before = QDate::currentDate();
@@ -175,10 +208,7 @@ void tst_HistoryRecovery::damagedFileIsSetAsideAndAFreshOneStarted()
     QCOMPARE(QFileInfo(setAside).absolutePath(), m_dir->path());
     const QDate stamped = QDate::fromString(match.captured(1), Qt::ISODate);
     QVERIFY(stamped == before || stamped == after);
-    if (damage == Damage::FolderInTheWay)
-        QVERIFY(QFileInfo::exists(setAside + QStringLiteral("/inside")));
-    else
-        QCOMPARE(readFile(setAside), original);
+    QCOMPARE(readFile(setAside), original);
 
     QVERIFY2(history.record(someGuess()), qPrintable(history.lastError()));
     QCOMPARE(history.countsAllTime()[1].guesses, 1);
@@ -251,72 +281,85 @@ void tst_HistoryRecovery::noFolderMakesEveryCallHarmless()
 
 void tst_HistoryRecovery::readOnlyFolder_data()
 {
-    QTest::addColumn<QString>("file"); // empty: a good file in a folder made read-only
-    // Even root cannot write into a process's folder under /proc; one runs
-    // as root, so both of these run everywhere.
+    QTest::addColumn<QString>("file");
+    // Even root cannot write into a process's folder under /proc.
     QTest::newRow("no file yet") << QStringLiteral("/proc/self/history.sqlite");
     QTest::newRow("a file that is not a history") << QStringLiteral("/proc/self/status");
-    QTest::newRow("a good file") << QString();
 }
 
-// Without write permission on the folder nothing can be kept, the user is
-// told the folder is the trouble (not that a file is bad), and a file already
-// there is neither changed nor moved.
+// Without write permission on the folder, a file that is not there cannot be
+// made and one that is not a history cannot be moved aside: nothing can be
+// kept, the user is told the folder is the trouble, and nothing is changed.
 void tst_HistoryRecovery::readOnlyFolder()
 {
     QFETCH(QString, file);
-    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
-        | QFile::ReadOther | QFile::ExeOther;
+    GuessHistory history(file);
+    checkEverythingIsANoOp(history, m_dir->filePath(QStringLiteral("export.csv")));
+    QVERIFY2(history.unavailableReason().contains(QLatin1String("read-only")), qPrintable(history.unavailableReason()));
+}
+
+void tst_HistoryRecovery::readOnlyHistoryStillShowsItsGuesses()
+{
     const QString folder = m_dir->filePath(QStringLiteral("data"));
-    if (file.isEmpty()) {
-        if (runningAsRoot())
-            QSKIP("root writes into folders without write permission");
-        file = folder + QStringLiteral("/history.sqlite");
-        QVERIFY(GuessHistory(file).record(someGuess()));
-        QVERIFY(QFile::setPermissions(folder, readOnly));
-    }
-    const QStringList filesBefore = QDir(QFileInfo(file).absolutePath()).entryList(QDir::Files);
-    const QByteArray before = readFile(file);
+    const QString file = folder + QStringLiteral("/history.sqlite");
     {
         GuessHistory history(file);
-        checkEverythingIsANoOp(history, m_dir->filePath(QStringLiteral("export.csv")));
-        QVERIFY2(history.unavailableReason().contains(QLatin1String("read-only")),
-                 qPrintable(history.unavailableReason()));
+        QVERIFY(history.record({someGuess(1), someGuess(2), someGuess(3)}));
     }
-    QCOMPARE(QDir(QFileInfo(file).absolutePath()).entryList(QDir::Files), filesBefore);
-    if (!file.startsWith(QLatin1String("/proc/"))) {
-        QCOMPARE(readFile(file), before);
-        QVERIFY(QFile::setPermissions(folder, readOnly | QFile::WriteOwner));
-    }
+    const auto readable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+        | QFile::ExeOther;
+    QVERIFY(QFile::setPermissions(m_dir->path(), readable));
+    QVERIFY(QFile::setPermissions(folder, readable));
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    const QStringList filesBefore = QDir(folder).entryList(QDir::Files);
+    const QByteArray before = readFile(file);
+
+    // State Ready (0), read-only, three guesses, the fourth not kept.
+    QCOMPARE(readAsAnotherUser(m_dir->path(), file), QStringLiteral("0 1 3 0"));
+    QCOMPARE(readFile(file), before);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), filesBefore);
 }
 
-void tst_HistoryRecovery::unreadableFileIsSetAside_data()
+void tst_HistoryRecovery::fileThatCannotBeOpenedIsLeftAlone_data()
 {
-    QTest::addColumn<bool>("permission"); // or a read that fails
-    QTest::newRow("no read permission") << true;
+    QTest::addColumn<QString>("obstacle");
+    QTest::newRow("no read permission") << QStringLiteral("permission");
     // Root reads files without read permission, but not the start of its
     // own memory: a read there fails for every user.
-    QTest::newRow("reading fails") << false;
+    QTest::newRow("reading fails") << QStringLiteral("input/output");
+    QTest::newRow("a folder in the way") << QStringLiteral("folder");
 }
 
-// A file the program cannot read is as good as damaged: moved aside, fresh
-// start.
-void tst_HistoryRecovery::unreadableFileIsSetAside()
+// A file that cannot be opened or read may still be a good history (on a
+// disk that comes back, for a user who gets the permission back): it is
+// never moved aside, only reported.
+void tst_HistoryRecovery::fileThatCannotBeOpenedIsLeftAlone()
 {
-    QFETCH(bool, permission);
-    if (permission) {
-        if (runningAsRoot())
-            QSKIP("root reads files without read permission");
-        QVERIFY(writeFile(path(), randomBytes(4096, 3)));
-        QVERIFY(QFile::setPermissions(path(), QFile::Permissions()));
-    } else {
-        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), path()));
+    QFETCH(QString, obstacle);
+    const QStringList corrupt{QStringLiteral("*.corrupt-*")};
+    if (obstacle == QLatin1String("permission")) {
+        {
+            GuessHistory history(path());
+            QVERIFY(history.record(someGuess()));
+        }
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                         | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner));
+        const QByteArray before = readFile(path());
+        // State Unavailable (2), nothing read, nothing kept.
+        QVERIFY(readAsAnotherUser(m_dir->path(), path()).startsWith(QLatin1String("2 ")));
+        QCOMPARE(readFile(path()), before);
+        QVERIFY(QDir(m_dir->path()).entryList(corrupt).isEmpty());
+        return;
     }
+    if (obstacle == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(path() + QStringLiteral("/inside")));
+    else
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), path()));
     GuessHistory history(path());
-    QCOMPARE(history.state(), GuessHistory::State::StartedAfresh);
-    QVERIFY(QFileInfo(history.setAsidePath()).exists() || QFileInfo(history.setAsidePath()).isSymLink());
-    QVERIFY(history.record(someGuess()));
-    QCOMPARE(GuessHistory(path()).countsAllTime()[1].guesses, 1);
+    checkEverythingIsANoOp(history, m_dir->filePath(QStringLiteral("export.csv")));
+    QVERIFY(QDir(m_dir->path()).entryList(corrupt, QDir::AllEntries | QDir::System).isEmpty());
+    QVERIFY(QFileInfo(path()).isDir() || QFileInfo(path()).isSymLink());
 }
 
 QTEST_GUILESS_MAIN(tst_HistoryRecovery)

@@ -2,7 +2,9 @@
 
 #include "fakes/test_run.h"
 
-#include "services/guess_history.h"
+#include "services/history_keeper.h"
+
+#include <QTest>
 
 #include <QTemporaryDir>
 
@@ -15,11 +17,16 @@ struct HistoryRun : TestRun
 
     QString historyPath() const { return folder.filePath(QStringLiteral("history.sqlite")); }
 
-    // Opens the history as start-up does, as a new run of the program.
-    GuessHistory &openHistory()
+    // Opens the history as start-up does, as a new run of the program (the
+    // previous one writes what it holds as it closes), and waits until it
+    // has been read.
+    HistoryKeeper &openHistory()
     {
         context.history.reset();
-        context.history = std::make_shared<GuessHistory>(historyPath());
+        context.history = std::make_shared<HistoryKeeper>(historyPath());
+        const bool loaded = QTest::qWaitFor([this] { return context.history->isLoaded(); }, 10000);
+        Q_ASSERT(loaded);
+        Q_UNUSED(loaded)
         return *context.history;
     }
 

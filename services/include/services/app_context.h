@@ -7,7 +7,7 @@ class SymbolTest;
 class RandomSource;
 class Platform;
 class WindowRegistry;
-class GuessHistory;
+class HistoryKeeper;
 
 // The object graph of one run, built in main() (or by a test) and handed to
 // every window.
@@ -18,10 +18,11 @@ struct AppContext
     Platform &platform;
     WindowRegistry &windows;
 
-    // The guesses kept across runs. Null until start-up has opened it after
-    // the main window is up, and in tests that keep none. (A shared_ptr, so
-    // that whoever owns a context needs no complete GuessHistory type.)
-    std::shared_ptr<GuessHistory> history = nullptr;
+    // The guesses kept across runs, read and written on a thread of its own.
+    // Null until start-up has opened it after the main window is up, and in
+    // tests that keep none. (A shared_ptr, so that whoever owns a context
+    // needs no complete HistoryKeeper type.)
+    std::shared_ptr<HistoryKeeper> history = nullptr;
 
     // The banner pick of this run, 0 until start-up has made it.
     std::int16_t bannerNumber = 0;

@@ -1,32 +1,31 @@
 #pragma once
 
-#include "services/stored_guess.h"
+#include "symboltest/level.h"
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
-#include <functional>
-#include <vector>
+#include <cstdint>
 
-// The words of the exported history. The window fills them through tr() and
-// its symbol names; left empty, the level is written by its English name and
-// each symbol by its number.
-struct HistoryCsvTexts
-{
-    QStringList header{QStringLiteral("time"), QStringLiteral("level"), QStringLiteral("guessed"),
-                       QStringLiteral("drawn"), QStringLiteral("result")};
-    std::function<QString(Level)> levelName;
-    std::function<QString(Level, int symbol)> symbolName;
-    QString right = QStringLiteral("right");
-    QString wrong = QStringLiteral("wrong");
-};
+// The exported history, the same file whatever the interface language, for
+// scripts and spreadsheets alike: UTF-8 without a byte order mark, a header
+// row of English column names, then one row per guess:
+//   time             ISO 8601 in UTC, with milliseconds ("2026-12-11T13:05:00.250Z")
+//   level            Beginner, Intermediate or Expert
+//   guessed, drawn   the symbols as numbers, 1 to the level's symbol count
+//   right            1 or 0
+//   run              the run of the program that made the guess (empty for old guesses)
+//   program_version  that program's version (empty for old guesses)
+// Fields are quoted as RFC 4180 says, and every line ends with CR LF.
 
 // One field as RFC 4180 writes it: quoted when it holds a comma, a quote, CR
 // or LF, with every quote inside doubled; UTF-8.
 QByteArray csvField(const QString &text);
 
-// The whole file: a UTF-8 byte order mark (so that spreadsheets read the
-// non-ASCII names right), a header row, then one row per guess with the time
-// in ISO 8601 UTC; every line ends with CR LF.
-QByteArray historyCsv(const std::vector<StoredGuess> &guesses, const HistoryCsvTexts &texts);
+// The level's name in the file; it never changes with the language.
+QByteArray historyCsvLevelName(Level level);
+
+QByteArray historyCsvHeader();
+
+void appendHistoryCsvRow(QByteArray &out, std::int64_t timeMilliseconds, Level level, int guessed, int drawn,
+                         bool right, const QString &runId, const QString &programVersion);

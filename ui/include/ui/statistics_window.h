@@ -4,8 +4,10 @@
 #include "ui/layouts/statistics_window_layout.h"
 
 #include <QDialog>
+#include <QPointer>
 
 struct AppContext;
+class HistoryKeeper;
 
 // The Statistics window: every level's guesses, hit rate with its interval,
 // difference from chance and verdict, for this run (without a verdict) and
@@ -45,10 +47,15 @@ public slots:
     void forgetHistory();
 
 private:
+    // Keeps the figures up to date with the run's history from now on.
+    void followHistory();
     void showChart(int level);
     void fillRow(Level level);
     void showNotes();
     void fitTables();
+    // Export and Forget need guesses and a file that can be read; true when
+    // there are guesses.
+    bool enableHistoryActions();
     void tellAboutTheHistoryOnce();
 
     AppContext &m_context;
@@ -56,4 +63,5 @@ private:
     HistoryStatistics m_statistics;
     bool m_chartLevelChosen = false;
     bool m_toldAboutTheHistory = false;
+    QPointer<HistoryKeeper> m_followed;
 };
