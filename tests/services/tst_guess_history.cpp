@@ -1,4 +1,5 @@
 #include "history_writer_guess.h"
+#include "services/other_connection.h"
 #include "services/guess_history.h"
 #include "services/history_keeper.h"
 #include "services/history_snapshot.h"
@@ -41,7 +42,6 @@ private:
 };
 
 namespace {
-
 StoredGuess guess(Level level, int guessed, int drawn, qint64 ms = 1796000000000, const QString &run = {})
 {
     return {QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()), level, guessed, drawn, guessed == drawn, run, {}};
@@ -52,43 +52,6 @@ void recordMany(GuessHistory &history, Level level, int count, int rights, const
     for (int i = 0; i < count; ++i)
         QVERIFY(history.record(guess(level, 1, i < rights ? 1 : 2, 1796000000000, run)));
 }
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A second connection, as another program (or the sqlite3 shell) has it.
-class OtherConnection
-{
-public:
-    explicit OtherConnection(const QString &path)
-    {
-        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-        m_db.setDatabaseName(path);
-        m_db.open();
-    }
-    ~OtherConnection()
-    {
-        m_db.close();
-        m_db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("other"));
-    }
-    bool exec(const QString &sql)
-    {
-        QSqlQuery query(m_db);
-        return query.exec(sql);
-    }
-    QVariant value(const QString &sql)
-    {
-        QSqlQuery query(m_db);
-        return query.exec(sql) && query.next() ? query.value(0) : QVariant();
-    }
-
-private:
-    QSqlDatabase m_db;
-};
 
 } // namespace
 
@@ -335,7 +298,6 @@ void tst_GuessHistory::statisticsGatheredFromTheStore()
 }
 
 namespace {
-
 std::size_t total(const HistorySnapshot &snapshot)
 {
     return snapshot.outcomes[0].size() + snapshot.outcomes[1].size() + snapshot.outcomes[2].size();

@@ -1,4 +1,5 @@
 #include "history_writer_guess.h"
+#include "services/other_connection.h"
 #include "services/guess_history.h"
 
 #include <QDir>
@@ -25,43 +26,6 @@ private slots:
 namespace {
 
 enum class Cause { Locked, Full, ReadOnlyFile, NoPermission };
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Another program's connection to the file: it holds locks and frees room.
-class OtherConnection
-{
-public:
-    explicit OtherConnection(const QString &path)
-    {
-        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-        m_db.setDatabaseName(path);
-        m_db.open();
-    }
-    ~OtherConnection()
-    {
-        m_db.close();
-        m_db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("other"));
-    }
-    bool exec(const QString &sql)
-    {
-        QSqlQuery query(m_db);
-        return query.exec(sql);
-    }
-    int number(const QString &sql)
-    {
-        QSqlQuery query(m_db);
-        return query.exec(sql) && query.next() ? query.value(0).toInt() : -1;
-    }
-
-private:
-    QSqlDatabase m_db;
-};
 
 // The writer in its keeping mode, and the lines it has said.
 class KeepingWriter
@@ -217,7 +181,7 @@ void tst_HistoryDurability::guessesWaitOutAStorageFailureAndThenSurviveSigkill()
                                            " INSERT INTO guesses (time_ms, level, guessed, drawn, is_right, run_id)"
                                            " SELECT 0, 9, 0, 0, 0, printf('%.200c', 'x') FROM n")));
         QVERIFY(other->exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")));
-        maxPages = other->number(QStringLiteral("PRAGMA page_count"));
+        maxPages = other->value(QStringLiteral("PRAGMA page_count")).toInt();
         QVERIFY(maxPages > 0);
         other.reset();
     }
