@@ -1,11 +1,11 @@
-#include "services/app_context.h"
-#include "services/app_info.h"
-#include "services/qt_platform.h"
 #include "app/startup.h"
 #include "app/translation.h"
-#include "services/window_registry.h"
+#include "services/app_context.h"
+#include "services/app_info.h"
 #include "symboltest/random_source.h"
 #include "symboltest/symbol_test.h"
+#include "ui/qt_platform.h"
+#include "ui/window_registry.h"
 
 #include <QApplication>
 #include <QLocale>

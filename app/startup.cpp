@@ -4,11 +4,11 @@
 #include "services/banner_number.h"
 #include "services/history_keeper.h"
 #include "services/platform.h"
-#include "services/shutdown.h"
 #include "services/update_reminder.h"
 #include "symboltest/random_source.h"
 #include "ui/exit_screen.h"
 #include "ui/main_window.h"
+#include "ui/shutdown.h"
 #include "ui/storage_notice.h"
 
 #include <QCoreApplication>

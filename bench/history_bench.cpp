@@ -9,11 +9,11 @@
 #include "services/guess_history.h"
 #include "services/history_keeper.h"
 #include "services/history_statistics.h"
-#include "services/qt_platform.h"
-#include "services/window_registry.h"
 #include "symboltest/random_source.h"
 #include "symboltest/symbol_test.h"
+#include "ui/qt_platform.h"
 #include "ui/statistics_window.h"
+#include "ui/window_registry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

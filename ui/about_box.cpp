@@ -2,8 +2,8 @@
 
 #include "services/app_context.h"
 #include "services/web_links.h"
-#include "services/window_registry.h"
 #include "ui/widgets/link_button.h"
+#include "ui/window_registry.h"
 
 #include <QPointer>
 #include <QPushButton>

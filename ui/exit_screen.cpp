@@ -3,9 +3,9 @@
 #include "services/app_context.h"
 #include "services/platform.h"
 #include "services/web_links.h"
-#include "services/window_registry.h"
 #include "symboltest/random_source.h"
 #include "ui/widgets/link_button.h"
+#include "ui/window_registry.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -3,9 +3,9 @@
 #include "services/app_context.h"
 #include "services/platform.h"
 #include "services/web_links.h"
-#include "services/window_registry.h"
 #include "symboltest/symbol_test.h"
 #include "ui/widgets/link_button.h"
+#include "ui/window_registry.h"
 
 #include <QCloseEvent>
 #include <QFrame>

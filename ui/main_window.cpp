@@ -2,7 +2,6 @@
 
 #include "services/app_context.h"
 #include "services/web_links.h"
-#include "services/window_registry.h"
 #include "symboltest/symbol_test.h"
 #include "ui/about_box.h"
 #include "ui/core_texts.h"
@@ -14,6 +13,7 @@
 #include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/picture_button.h"
+#include "ui/window_registry.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
 #include "ui/result_dialog.h"
 
 #include "services/app_context.h"
-#include "services/window_registry.h"
 #include "ui/core_texts.h"
 #include "ui/layouts/design.h"
+#include "ui/window_registry.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,10 +3,10 @@
 #include "services/app_context.h"
 #include "services/history_keeper.h"
 #include "services/platform.h"
-#include "services/window_registry.h"
 #include "ui/statistics_texts.h"
 #include "ui/symbol_names.h"
 #include "ui/widgets/hit_rate_chart.h"
+#include "ui/window_registry.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -3,8 +3,8 @@
 #include "fakes/fake_platform.h"
 #include "fakes/scripted_random.h"
 #include "services/app_context.h"
-#include "services/window_registry.h"
 #include "symboltest/symbol_test.h"
+#include "ui/window_registry.h"
 
 // One run's object graph with a scripted desktop and pinned random values.
 struct TestRun

@@ -10,7 +10,7 @@
 //                                "written" or "failed", end the same way
 //   instance_probe read          print the stored Settings/Duration
 
-#include "services/qt_platform.h"
+#include "headless_platform.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -23,7 +23,7 @@ namespace {
 
 // The program's own way to end: the platform quits the running event loop,
 // and main() returns what exec() returns.
-int endThroughTheEventLoop(QtPlatform &platform)
+int endThroughTheEventLoop(DesktopPlatform &platform)
 {
     QTimer::singleShot(0, QCoreApplication::instance(), [&platform] { platform.quit(0); });
     return QCoreApplication::exec();
@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     const QString mode = arguments.value(1);
-    QtPlatform platform;
+    HeadlessPlatform platform;
 
     if (mode == QLatin1String("hold") || mode == QLatin1String("exit")) {
         if (platform.otherInstanceRunning()) {

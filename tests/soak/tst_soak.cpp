@@ -1,11 +1,11 @@
-#include "services/app_context.h"
-#include "services/window_registry.h"
 #include "fakes/fake_platform.h"
 #include "fakes/scripted_random.h"
+#include "services/app_context.h"
 #include "symboltest/symbol_test.h"
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
 #include "ui/widgets/picture_button.h"
+#include "ui/window_registry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

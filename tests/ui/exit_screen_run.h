@@ -2,8 +2,8 @@
 
 #include "window_test_support.h"
 
-#include "services/shutdown.h"
 #include "ui/exit_screen.h"
+#include "ui/shutdown.h"
 
 #include <QPointer>
 #include <QPushButton>

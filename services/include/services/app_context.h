@@ -16,6 +16,8 @@ struct AppContext
     SymbolTest &test;
     RandomSource &random;
     Platform &platform;
+    // The open windows, a list kept by the window layer; the services only
+    // carry it.
     WindowRegistry &windows;
 
     // The guesses kept across runs, read and written on a thread of its own.

@@ -29,7 +29,8 @@ public:
     // false when no browser could be started for it.
     virtual bool openUrl(const QString &address) = 0;
     // Asks where to save a file, starting from `suggestedName` in the user's
-    // documents; `filter` as QFileDialog takes it ("CSV files (*.csv)").
+    // documents; `filter` names the kinds of file offered, in the usual
+    // file-dialog form ("CSV files (*.csv)").
     // Empty when the user cancelled.
     virtual QString askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter) = 0;
     // Calls `timeout` once, `milliseconds` from now, from the event loop;

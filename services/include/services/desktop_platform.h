@@ -6,18 +6,17 @@
 
 class QLockFile;
 
-// The real desktop: QMessageBox, QFileDialog, QDesktopServices, QSettings, QClipboard,
-// QLockFile, QTimer and the application's event loop. Destroying it releases
-// the single-instance lock.
-class QtPlatform final : public Platform
+// The desktop as far as it needs no windows: QDesktopServices, QSettings,
+// QLockFile, QTimer, the clock and the application's event loop. What asks
+// the user in a window (message boxes, the save-file dialog) is left to the
+// window layer. Destroying it releases the single-instance lock.
+class DesktopPlatform : public Platform
 {
 public:
-    QtPlatform();
-    ~QtPlatform() override;
+    DesktopPlatform();
+    ~DesktopPlatform() override;
 
-    Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) override;
     bool openUrl(const QString &address) override;
-    QString askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter) override;
     void singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout) override;
     QDate today() const override;
     QLocale locale() const override;

@@ -1,13 +1,10 @@
-#include "services/qt_platform.h"
+#include "services/desktop_platform.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
@@ -48,71 +45,39 @@ QString lockDirectory()
 
 } // namespace
 
-QtPlatform::QtPlatform() = default;
+DesktopPlatform::DesktopPlatform() = default;
 
-QtPlatform::~QtPlatform() = default;
+DesktopPlatform::~DesktopPlatform() = default;
 
-Platform::Answer QtPlatform::showMessage(const QString &text, Buttons buttons, Icon icon,
-                                         const QString &caption)
-{
-    const QMessageBox::Icon boxIcon = icon == Icon::Critical ? QMessageBox::Critical
-                                      : icon == Icon::Warning  ? QMessageBox::Warning
-                                                               : QMessageBox::Information;
-    const QMessageBox::StandardButtons boxButtons =
-        buttons == Buttons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::StandardButtons(QMessageBox::Ok);
-    // A lone carriage return breaks the line, as it does in the desktop's own
-    // message boxes; a plain-text label would not break there.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-
-    // Owned by the active window, so that the box stays above it even when
-    // that window is kept on top (the exit screen).
-    QMessageBox box(boxIcon, caption, shown, boxButtons, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    const int result = box.exec();
-    if (buttons == Buttons::Ok)
-        return Answer::Ok;
-    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
-}
-
-bool QtPlatform::openUrl(const QString &address)
+bool DesktopPlatform::openUrl(const QString &address)
 {
     // Tolerant parsing keeps an already percent-encoded query as it is.
     return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
-QString QtPlatform::askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter)
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString start = documents.isEmpty() ? suggestedName : QDir(documents).filePath(suggestedName);
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, start, filter);
-}
-
-void QtPlatform::singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout)
+void DesktopPlatform::singleShot(int milliseconds, QObject *receiver, std::function<void()> timeout)
 {
     // Precise: a pause that the user is told lasts 1.5 s must not end early.
     QTimer::singleShot(milliseconds, Qt::PreciseTimer, receiver, std::move(timeout));
 }
 
-QDate QtPlatform::today() const
+QDate DesktopPlatform::today() const
 {
     return QDate::currentDate();
 }
 
-QLocale QtPlatform::locale() const
+QLocale DesktopPlatform::locale() const
 {
     return QLocale::system();
 }
 
-QString QtPlatform::readSetting(const QString &section, const QString &key)
+QString DesktopPlatform::readSetting(const QString &section, const QString &key)
 {
     QSettings settings = openSettings();
     return settings.value(settingKey(section, key)).toString();
 }
 
-bool QtPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
+bool DesktopPlatform::writeSetting(const QString &section, const QString &key, const QString &value)
 {
     QSettings settings = openSettings();
     settings.setValue(settingKey(section, key), value);
@@ -121,7 +86,7 @@ bool QtPlatform::writeSetting(const QString &section, const QString &key, const 
     return settings.status() == QSettings::NoError;
 }
 
-bool QtPlatform::otherInstanceRunning()
+bool DesktopPlatform::otherInstanceRunning()
 {
     if (m_instanceLock && m_instanceLock->isLocked())
         return false;
@@ -142,7 +107,7 @@ bool QtPlatform::otherInstanceRunning()
     return m_instanceLock->error() == QLockFile::LockFailedError;
 }
 
-void QtPlatform::quit(int exitCode)
+void DesktopPlatform::quit(int exitCode)
 {
     // Ends every event loop, nested ones included: a shutdown asked for
     // from inside a modal dialog still ends the program.

@@ -1,4 +1,4 @@
-#include "services/window_registry.h"
+#include "ui/window_registry.h"
 
 WindowRegistry::~WindowRegistry()
 {

@@ -1,12 +1,9 @@
-#include "services/qt_platform.h"
+#include "headless_platform.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -28,7 +25,7 @@ public:
 
 } // namespace
 
-class tst_QtPlatform : public QObject
+class tst_DesktopPlatform : public QObject
 {
     Q_OBJECT
 
@@ -39,15 +36,12 @@ private slots:
     void openUrlDoesNotEncodeTwice();
     void timerLeavesTheEventLoopRunningAndFiresOnTime();
     void timerOfADestroyedReceiverNeverFires();
-    void messageBoxAnswersWithTheButtonPressed_data();
-    void messageBoxAnswersWithTheButtonPressed();
-    void cleanup();
 
 private:
     QProcess *probe(const QString &configHome, const QStringList &arguments);
 };
 
-QProcess *tst_QtPlatform::probe(const QString &configHome, const QStringList &arguments)
+QProcess *tst_DesktopPlatform::probe(const QString &configHome, const QStringList &arguments)
 {
     auto *process = new QProcess(this);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -58,7 +52,7 @@ QProcess *tst_QtPlatform::probe(const QString &configHome, const QStringList &ar
     return process;
 }
 
-void tst_QtPlatform::writtenSettingSurvivesTheEnd()
+void tst_DesktopPlatform::writtenSettingSurvivesTheEnd()
 {
     // The probe stores the value and ends through the event loop, as the
     // shutdown makes the program end; another run must find it.
@@ -73,7 +67,7 @@ void tst_QtPlatform::writtenSettingSurvivesTheEnd()
     QCOMPARE(reader->readAllStandardOutput().trimmed(), QByteArray("08.12.2026"));
 }
 
-void tst_QtPlatform::unwritableStoreReportsTheFailure()
+void tst_DesktopPlatform::unwritableStoreReportsTheFailure()
 {
     // A directory where the settings file belongs: nothing can be written
     // there, even by root.
@@ -84,7 +78,7 @@ void tst_QtPlatform::unwritableStoreReportsTheFailure()
     QCOMPARE(writer->readAllStandardOutput().trimmed(), QByteArray("failed"));
 }
 
-void tst_QtPlatform::openUrlDoesNotEncodeTwice_data()
+void tst_DesktopPlatform::openUrlDoesNotEncodeTwice_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("expected");
@@ -96,14 +90,14 @@ void tst_QtPlatform::openUrlDoesNotEncodeTwice_data()
     QTest::newRow("blank encoded once") << page + QStringLiteral("?taf1=Ann Lee") << page + QStringLiteral("?taf1=Ann%20Lee");
 }
 
-void tst_QtPlatform::openUrlDoesNotEncodeTwice()
+void tst_DesktopPlatform::openUrlDoesNotEncodeTwice()
 {
     QFETCH(QString, address);
     QFETCH(QString, expected);
 
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "take");
-    QtPlatform platform;
+    HeadlessPlatform platform;
     const bool taken = platform.openUrl(address);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 
@@ -114,9 +108,9 @@ void tst_QtPlatform::openUrlDoesNotEncodeTwice()
 
 // The guess's pause: events go on being handled while it runs, and it does
 // not end before its time.
-void tst_QtPlatform::timerLeavesTheEventLoopRunningAndFiresOnTime()
+void tst_DesktopPlatform::timerLeavesTheEventLoopRunningAndFiresOnTime()
 {
-    QtPlatform platform;
+    HeadlessPlatform platform;
     QElapsedTimer clock;
     qint64 firedAfter = -1;
     int fired = 0;
@@ -134,9 +128,9 @@ void tst_QtPlatform::timerLeavesTheEventLoopRunningAndFiresOnTime()
 }
 
 // A window that goes during the pause takes the rest of its guess with it.
-void tst_QtPlatform::timerOfADestroyedReceiverNeverFires()
+void tst_DesktopPlatform::timerOfADestroyedReceiverNeverFires()
 {
-    QtPlatform platform;
+    HeadlessPlatform platform;
     bool fired = false;
     {
         QObject receiver;
@@ -148,67 +142,5 @@ void tst_QtPlatform::timerOfADestroyedReceiverNeverFires()
     QVERIFY(!fired);
 }
 
-void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed_data()
-{
-    QTest::addColumn<int>("buttons");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<int>("pressed");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("shownButtons");
-    QTest::addColumn<int>("shownIcon");
-    using B = Platform::Buttons;
-    using I = Platform::Icon;
-    using A = Platform::Answer;
-    const int yesNo = QMessageBox::Yes | QMessageBox::No;
-    QTest::newRow("yes") << int(B::YesNo) << int(I::Information) << int(QMessageBox::Yes) << int(A::Yes) << yesNo
-                         << int(QMessageBox::Information);
-    QTest::newRow("escape on a question") << int(B::YesNo) << int(I::Information) << int(QMessageBox::Escape)
-                                          << int(A::No) << yesNo << int(QMessageBox::Information);
-    QTest::newRow("ok on an error") << int(B::Ok) << int(I::Critical) << int(QMessageBox::Ok) << int(A::Ok)
-                                    << int(QMessageBox::Ok) << int(QMessageBox::Critical);
-}
-
-// The box shows the text (a carriage return breaks the line), caption, icon
-// and buttons asked for, is modal, and answers with the button pressed.
-void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed()
-{
-    QFETCH(int, buttons);
-    QFETCH(int, icon);
-    QFETCH(int, pressed);
-    QFETCH(int, answer);
-    QFETCH(int, shownButtons);
-    QFETCH(int, shownIcon);
-    struct
-    {
-        QString text, caption;
-        int buttons = -1, icon = -1;
-        bool modal = false;
-    } shown;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        shown = {box->text(), box->windowTitle(), int(box->standardButtons()), int(box->icon()), box->isModal()};
-        if (pressed == QMessageBox::Escape)
-            QTest::keyClick(box, Qt::Key_Escape);
-        else
-            box->button(QMessageBox::StandardButton(pressed))->click();
-    });
-    QtPlatform platform;
-    const Platform::Answer given =
-        platform.showMessage(QStringLiteral("There maybe an update\rDo you want to check?"), Platform::Buttons(buttons),
-                             Platform::Icon(icon), QStringLiteral("Corvella"));
-    QCOMPARE(int(given), answer);
-    QCOMPARE(shown.text, QStringLiteral("There maybe an update\nDo you want to check?"));
-    QCOMPARE(shown.caption, QStringLiteral("Corvella"));
-    QCOMPARE(shown.buttons, shownButtons);
-    QCOMPARE(shown.icon, shownIcon);
-    QVERIFY(shown.modal);
-}
-
-void tst_QtPlatform::cleanup()
-{
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-QTEST_MAIN(tst_QtPlatform)
-#include "tst_qt_platform.moc"
+QTEST_MAIN(tst_DesktopPlatform)
+#include "tst_desktop_platform.moc"

@@ -1,6 +1,6 @@
 #include "fakes/test_run.h"
 
-#include "services/shutdown.h"
+#include "ui/shutdown.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
-#include "services/shutdown.h"
+#include "ui/shutdown.h"
 
 #include "services/app_context.h"
 #include "services/platform.h"
-#include "services/window_registry.h"
+#include "ui/window_registry.h"
 
 #include <QVariant>
 #include <QWidget>

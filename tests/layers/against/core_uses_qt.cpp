@@ -1,0 +1,2 @@
+// Must not compile: the test core sees no Qt.
+#include <QString>

@@ -1,0 +1,2 @@
+// Must not compile: the services see no Qt Widgets.
+#include <QWidget>

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "services/desktop_platform.h"
+
+// The real desktop of a process with no windows to ask in: every message box
+// counts as closed with its first button, every save dialog as cancelled.
+// For the tests of what the desktop does without windows.
+class HeadlessPlatform final : public DesktopPlatform
+{
+public:
+    Answer showMessage(const QString &, Buttons buttons, Icon, const QString &) override
+    {
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+    QString askSaveFileName(const QString &, const QString &, const QString &) override { return {}; }
+};

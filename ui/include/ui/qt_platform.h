@@ -1,0 +1,12 @@
+#pragma once
+
+#include "services/desktop_platform.h"
+
+// The real desktop, windows included: the desktop services below the window
+// layer, and QMessageBox and QFileDialog for what asks the user.
+class QtPlatform final : public DesktopPlatform
+{
+public:
+    Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) override;
+    QString askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter) override;
+};
