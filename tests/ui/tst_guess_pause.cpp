@@ -1,5 +1,5 @@
-#include "main_window_access.h"
 #include "find_control.h"
+#include "main_window_access.h"
 
 #include "ui/guess_flow.h"
 #include "ui/main_window.h"

@@ -1,5 +1,5 @@
-#include "main_window_access.h"
 #include "find_control.h"
+#include "main_window_access.h"
 
 #include "ui/widgets/link_button.h"
 

@@ -1,4 +1,7 @@
-#include "ui/layouts/about_box_layout.h"
+#include "fakes/test_run.h"
+#include "find_control.h"
+
+#include "ui/about_box.h"
 #include "ui/layouts/design.h"
 #include "ui/layouts/exit_screen_layout.h"
 #include "ui/layouts/level_dialog_layout.h"
@@ -34,19 +37,19 @@ void tst_SiteCaptions::captionsNameTheConfiguredHost_data()
     QTest::addColumn<QString>("caption");
 
     QMainWindow mainWindow;
-    QDialog levelDialog, aboutDialog;
+    QDialog levelDialog;
+    TestRun run;
+    AboutBox aboutBox(run.context);
     QWidget exitWindow;
     Ui::MainWindow main;
     Ui::LevelDialog level;
-    Ui::AboutBox about;
     Ui::ExitScreen exit;
     main.setupUi(&mainWindow);
     level.setupUi(&levelDialog);
-    about.setupUi(&aboutDialog);
     exit.setupUi(&exitWindow);
     QTest::newRow("main window forum banner") << main.forumLink->text();
     QTest::newRow("level dialog forum banner") << level.forumLink->text();
-    QTest::newRow("about box home page link") << about.homePageLink->text();
+    QTest::newRow("about box home page link") << control<LinkButton>(&aboutBox, "homePageLink")->text();
     QTest::newRow("exit screen visit button") << exit.visitSiteButton->text();
     for (int n = 0; n < 4; ++n)
         QTest::addRow("exit screen appeal %d", n) << Ui::promotionalMessage(n);
