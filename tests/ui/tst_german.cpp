@@ -310,7 +310,7 @@ void tst_German::germanPlaceholderCountsAsEmpty()
     ExitScreen screen(run.context);
     screen.show();
     QVERIFY(QTest::qWaitForWindowActive(&screen));
-    QLineEdit *name = screen.ui().yourNameBox;
+    QLineEdit *name = control<QLineEdit>(&screen, "yourNameBox");
     const QString placeholder = name->text();
     QVERIFY2(placeholder != QLatin1String("Your Name"), "the placeholder is still English");
     QCOMPARE(placeholder, ReferAFriend::yourNamePlaceholder());
@@ -319,8 +319,8 @@ void tst_German::germanPlaceholderCountsAsEmpty()
     name->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(name->hasFocus());
     QCOMPARE(name->text(), QString());
-    screen.ui().referButton->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(screen.ui().referButton->hasFocus());
+    control<QPushButton>(&screen, "referButton")->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(control<QPushButton>(&screen, "referButton")->hasFocus());
     QCOMPARE(name->text(), placeholder);
 
     // A form left with its German placeholders is refused as empty.
