@@ -62,12 +62,6 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
         <translation>Einem Freund empfehlen</translation>
     </message>
     <message>
-        <source>Your Message<byte value="xd"/>
-</source>
-        <translation>Ihre Nachricht<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>Refer A Friend &amp;Now</source>
         <translation>&amp;Jetzt weiterempfehlen</translation>
     </message>
@@ -146,6 +140,12 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Bitte geben Sie die E-Mail-Adresse Ihres Freundes ein.</translation>
+    </message>
+    <message>
+        <source>Your Message
+</source>
+        <translation>Ihre Nachricht
+</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 #include "services/platform.h"
 #include "services/web_links.h"
 #include "symboltest/random_source.h"
+#include "ui/layouts/design.h"
+#include "ui/layouts/exit_screen_looks.h"
 #include "ui/widgets/link_button.h"
 #include "ui/window_registry.h"
 
@@ -15,6 +17,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include "ui_exit_screen.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,7 +32,7 @@ QString boxText(QWidget *box)
     if (auto *line = qobject_cast<QLineEdit *>(box))
         return line->text();
     if (auto *multi = qobject_cast<QPlainTextEdit *>(box))
-        return Ui::textBoxText(multi);
+        return ReferAFriend::textBoxText(multi);
     return {};
 }
 
@@ -52,28 +56,30 @@ bool movesWithinForm(const QFocusEvent *event)
 ExitScreen::ExitScreen(AppContext &context, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
+    , m_ui(std::make_unique<Ui::ExitScreen>())
 {
-    m_ui.setupUi(this);
+    m_ui->setupUi(this);
+    Design::dressExitScreen(this, *m_ui);
     // Closing destroys the screen; by then the program is ending.
     setAttribute(Qt::WA_DeleteOnClose);
     context.windows.add(this);
 
-    for (QWidget *box : {static_cast<QWidget *>(m_ui.yourNameBox), static_cast<QWidget *>(m_ui.yourEmailBox),
-                         static_cast<QWidget *>(m_ui.yourMessageBox), static_cast<QWidget *>(m_ui.friendNameBox),
-                         static_cast<QWidget *>(m_ui.friendEmailBox)})
+    for (QWidget *box : {static_cast<QWidget *>(m_ui->yourNameBox), static_cast<QWidget *>(m_ui->yourEmailBox),
+                         static_cast<QWidget *>(m_ui->yourMessageBox), static_cast<QWidget *>(m_ui->friendNameBox),
+                         static_cast<QWidget *>(m_ui->friendEmailBox)})
         box->installEventFilter(this);
 
-    connect(m_ui.referButton, &QPushButton::clicked, this, &ExitScreen::submitReferral);
-    connect(m_ui.visitSiteButton, &QPushButton::toggled, this, &ExitScreen::visitHomePage);
-    connect(m_ui.catalogueLink, &LinkButton::clicked, this,
+    connect(m_ui->referButton, &QPushButton::clicked, this, &ExitScreen::submitReferral);
+    connect(m_ui->visitSiteButton, &QPushButton::toggled, this, &ExitScreen::visitHomePage);
+    connect(m_ui->catalogueLink, &LinkButton::clicked, this,
             [this] { WebLinks(m_context.platform).open(PageRole::SoftwareCataloguePage); });
-    connect(m_ui.exitButton, &QPushButton::clicked, this, &ExitScreen::shutdownRequested);
+    connect(m_ui->exitButton, &QPushButton::clicked, this, &ExitScreen::shutdownRequested);
 
     showPromotionalMessage();
 
     // The keys start on Exit: what the user types at once must not go,
     // unseen, into a box of the form, least of all the hidden message.
-    m_ui.exitButton->setFocus(Qt::OtherFocusReason);
+    m_ui->exitButton->setFocus(Qt::OtherFocusReason);
 
     // Above every window, also those of other programs. It takes over the
     // activation only from this program's own main window, never from
@@ -83,6 +89,43 @@ ExitScreen::ExitScreen(AppContext &context, QWidget *parent)
         setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
+ExitScreen::~ExitScreen() = default;
+
+QString ExitScreen::promotionalMessage(int n)
+{
+    switch (n) {
+    case 0:
+        return QCoreApplication::translate(
+            "ExitScreen",
+            "Please help us to maintain and develop our free programs: just visit our discussion "
+            "web site %1/forum regularly and take part in the discussions. Your "
+            "visits and your posts will keep all of our programs alive.")
+            .arg(Design::siteCaption());
+    case 1:
+        return QCoreApplication::translate(
+            "ExitScreen",
+            "Help Quendrel Softwares maintain and develop this program! Visit our discussion web "
+            "site %1/forum regularly and take part in the discussions. Each "
+            "visit helps us keep on improving our software.")
+            .arg(Design::siteCaption());
+    case 2:
+        return QCoreApplication::translate(
+            "ExitScreen",
+            "You can help us maintain and develop our programs simply by visiting our discussion "
+            "web site, %1/forum, on a regular basis. Thank you so much!")
+            .arg(Design::siteCaption());
+    case 3:
+        return QCoreApplication::translate(
+            "ExitScreen",
+            "Enjoyed this program? Help us maintain and develop it further: visit our discussion "
+            "web site %1/forum regularly and take part in the discussions. "
+            "Thank you for your kind support!")
+            .arg(Design::siteCaption());
+    default:
+        return QString();
+    }
+}
+
 void ExitScreen::showPromotionalMessage()
 {
     m_context.random.seedFromClock();
@@ -90,7 +133,7 @@ void ExitScreen::showPromotionalMessage()
     // Int(r * 4) in single precision; a value of 1 from a faulty source
     // still names the last message.
     const int n = std::clamp(static_cast<int>(std::floor(r * 4.0f)), 0, 3);
-    m_ui.appealLabel->setText(Ui::promotionalMessage(n));
+    m_ui->appealLabel->setText(promotionalMessage(n));
 }
 
 bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
@@ -101,11 +144,11 @@ bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
         QString placeholder;
     };
     const Box boxes[] = {
-        {m_ui.yourNameBox, ReferAFriend::yourNamePlaceholder()},
-        {m_ui.yourEmailBox, ReferAFriend::yourEmailPlaceholder()},
-        {m_ui.yourMessageBox, ReferAFriend::yourMessagePlaceholder()},
-        {m_ui.friendNameBox, ReferAFriend::friendNamePlaceholder()},
-        {m_ui.friendEmailBox, ReferAFriend::friendEmailPlaceholder()},
+        {m_ui->yourNameBox, ReferAFriend::yourNamePlaceholder()},
+        {m_ui->yourEmailBox, ReferAFriend::yourEmailPlaceholder()},
+        {m_ui->yourMessageBox, ReferAFriend::yourMessagePlaceholder()},
+        {m_ui->friendNameBox, ReferAFriend::friendNamePlaceholder()},
+        {m_ui->friendEmailBox, ReferAFriend::friendEmailPlaceholder()},
     };
     const auto found = std::find_if(std::begin(boxes), std::end(boxes),
                                     [watched](const Box &box) { return box.box == watched; });
@@ -125,7 +168,7 @@ bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
             setBoxText(box, found->placeholder);
         break;
     case QEvent::KeyPress:
-        if ((box == m_ui.yourEmailBox || box == m_ui.friendEmailBox)
+        if ((box == m_ui->yourEmailBox || box == m_ui->friendEmailBox)
             && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
             m_context.platform.showMessage(tr("Email Address Cannot Contain Space"),
                                            Platform::Buttons::Ok, Platform::Icon::Critical);
@@ -143,11 +186,11 @@ void ExitScreen::submitReferral()
 {
     using ReferAFriend::trimBlanks;
     ReferAFriend::Fields &fields = m_referral.fields;
-    fields.yourName = trimBlanks(boxText(m_ui.yourNameBox));
-    fields.yourEmail = trimBlanks(boxText(m_ui.yourEmailBox));
-    fields.yourMessage = trimBlanks(boxText(m_ui.yourMessageBox));
-    fields.friendName = trimBlanks(boxText(m_ui.friendNameBox));
-    fields.friendEmail = trimBlanks(boxText(m_ui.friendEmailBox));
+    fields.yourName = trimBlanks(boxText(m_ui->yourNameBox));
+    fields.yourEmail = trimBlanks(boxText(m_ui->yourEmailBox));
+    fields.yourMessage = trimBlanks(boxText(m_ui->yourMessageBox));
+    fields.friendName = trimBlanks(boxText(m_ui->friendNameBox));
+    fields.friendEmail = trimBlanks(boxText(m_ui->friendEmailBox));
 
     const QString failure = ReferAFriend::emailCheckFailure(fields.yourEmail, fields.friendEmail);
     if (!failure.isEmpty()) {
@@ -162,7 +205,7 @@ void ExitScreen::visitHomePage(bool ticked)
     // Unticking toggles the button again, which then finds nothing to do.
     if (!ticked)
         return;
-    m_ui.visitSiteButton->setChecked(false);
+    m_ui->visitSiteButton->setChecked(false);
     WebLinks(m_context.platform).open(PageRole::HomePage);
 }
 

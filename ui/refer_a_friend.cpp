@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QPlainTextEdit>
 #include <QUrl>
 
 namespace ReferAFriend {
@@ -32,6 +33,13 @@ QString friendNamePlaceholder()
 QString friendEmailPlaceholder()
 {
     return QCoreApplication::translate("ExitScreen", "Friend's Email Address");
+}
+
+QString textBoxText(const QPlainTextEdit *box)
+{
+    QString text = box->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
 }
 
 QString trimBlanks(const QString &text)

@@ -192,11 +192,11 @@ bool tst_Soak::eventFilter(QObject *watched, QEvent *event)
         return false;
     ++m_dialogsShown;
     const Outcome expected = m_dialogsShown <= WrongFirst ? Outcome::Wrong : Outcome::Right;
-    if (dialog->ui().messageLabel->text() != QString::fromUtf8(resultMessage(expected)))
+    if (dialog->findChild<QLabel *>(QStringLiteral("messageLabel"))->text() != QString::fromUtf8(resultMessage(expected)))
         ++m_messagesAmiss;
     QMetaObject::invokeMethod(
         dialog,
-        [button = QPointer<QPushButton>(dialog->ui().tryAgainButton)] {
+        [button = QPointer<QPushButton>(dialog->findChild<QPushButton *>(QStringLiteral("tryAgainButton")))] {
             if (button)
                 QTest::mouseClick(button, Qt::LeftButton);
         },

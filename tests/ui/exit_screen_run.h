@@ -1,13 +1,42 @@
 #pragma once
 
+#include "find_control.h"
 #include "window_test_support.h"
 
 #include "ui/exit_screen.h"
 #include "ui/shutdown.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+
+// The exit screen's controls that the tests fill in and press.
+struct ExitScreenControls
+{
+    explicit ExitScreenControls(const QWidget *screen)
+        : exitButton(control<QPushButton>(screen, "exitButton"))
+        , referButton(control<QPushButton>(screen, "referButton"))
+        , yourNameBox(control<QLineEdit>(screen, "yourNameBox"))
+        , yourEmailBox(control<QLineEdit>(screen, "yourEmailBox"))
+        , yourMessageBox(control<QPlainTextEdit>(screen, "yourMessageBox"))
+        , friendNameBox(control<QLineEdit>(screen, "friendNameBox"))
+        , friendEmailBox(control<QLineEdit>(screen, "friendEmailBox"))
+        , appealLabel(control<QLabel>(screen, "appealLabel"))
+    {
+    }
+
+    QPushButton *exitButton;
+    QPushButton *referButton;
+    QLineEdit *yourNameBox;
+    QLineEdit *yourEmailBox;
+    QPlainTextEdit *yourMessageBox;
+    QLineEdit *friendNameBox;
+    QLineEdit *friendEmailBox;
+    QLabel *appealLabel;
+};
 
 // One run's object graph with the exit screen open and active.
 struct ExitScreenRun : TestRun
@@ -29,8 +58,8 @@ struct ExitScreenRun : TestRun
     {
         if (!QTest::qWaitForWindowActive(screen.data()))
             return false;
-        screen->ui().exitButton->setFocus(Qt::OtherFocusReason);
-        return QTest::qWaitFor([this] { return screen->ui().exitButton->hasFocus(); });
+        control<QPushButton>(screen.data(), "exitButton")->setFocus(Qt::OtherFocusReason);
+        return QTest::qWaitFor([this] { return control<QPushButton>(screen.data(), "exitButton")->hasFocus(); });
     }
 
     QPointer<ExitScreen> screen;

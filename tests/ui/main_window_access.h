@@ -1,5 +1,6 @@
 #pragma once
 
+#include "find_control.h"
 #include "window_test_support.h"
 
 #include "ui/level_dialog.h"
@@ -10,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 
@@ -55,7 +57,7 @@ struct MainWindowRun : TestRun
     {
         whenModal<ResultDialog>("TRY AGAIN", [message](ResultDialog *dialog) {
             if (message)
-                *message = dialog->ui().messageLabel->text();
+                *message = control<QLabel>(dialog, "messageLabel")->text();
             dialog->accept();
         });
     }

@@ -1,3 +1,4 @@
+#include "find_control.h"
 #include "window_test_support.h"
 
 #include "services/web_links.h"
@@ -69,7 +70,7 @@ void tst_AboutBox::everyWayOfClosingActsAsOk()
         QCOMPARE(run.windows.openWindows(), QList<QWidget *>{about});
         switch (closing) {
         case Closing::OkButton:
-            QTest::mouseClick(about->ui().okButton, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(about, "okButton"), Qt::LeftButton);
             break;
         case Closing::Enter:
             QTest::keyClick(about, Qt::Key_Return);
@@ -112,10 +113,10 @@ void tst_AboutBox::linksOpenTheirPagesAndLeaveTheBoxOpen()
     bool stayedOpen = false;
     whenModal<AboutBox>([&](AboutBox *about) {
         QVERIFY(QTest::qWaitForWindowExposed(about));
-        LinkButton *link = homePageLink ? about->ui().homePageLink : about->ui().fullBrandLink;
+        LinkButton *link = control<LinkButton>(about, homePageLink ? "homePageLink" : "fullBrandLink");
         QTest::mouseClick(link, Qt::LeftButton);
         stayedOpen = about->isVisible() && QApplication::activeModalWidget() == about;
-        QTest::mouseClick(about->ui().okButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(about, "okButton"), Qt::LeftButton);
     });
 
     AboutBox::showModal(run.context);
@@ -134,7 +135,7 @@ void tst_AboutBox::onlyOneAboutBoxAtATime()
         AboutBox::showModal(run.context);
         secondCallReturned = true;
         countDuringSecondCall = aboutBoxCount();
-        QTest::mouseClick(about->ui().okButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(about, "okButton"), Qt::LeftButton);
     });
     AboutBox::showModal(run.context);
 

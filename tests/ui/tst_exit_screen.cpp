@@ -75,7 +75,7 @@ void tst_ExitScreen::placeholderLeavesOnFocusAndReturnsWhenLeftEmpty()
     QFETCH(QString, placeholder);
     ExitScreenRun run;
     QVERIFY(run.ready());
-    const Ui::ExitScreen &ui = run.screen->ui();
+    const ExitScreenControls ui(run.screen);
     QWidget *widget = run.screen->findChild<QWidget *>(box);
     QVERIFY(widget);
 
@@ -114,7 +114,7 @@ void tst_ExitScreen::blankTypedIntoBox()
     QFETCH(bool, refused);
     ExitScreenRun run;
     QVERIFY(run.ready());
-    const Ui::ExitScreen &ui = run.screen->ui();
+    const ExitScreenControls ui(run.screen);
     auto *edit = run.screen->findChild<QLineEdit *>(box);
     QVERIFY(edit);
     // A real message box takes the focus away while it is open.
@@ -185,13 +185,13 @@ void tst_ExitScreen::promotionalMessageFollowsTheDraw()
 {
     QFETCH(float, r);
     QFETCH(int, n);
-    const QSet<QString> messages{Ui::promotionalMessage(0), Ui::promotionalMessage(1),
-                                 Ui::promotionalMessage(2), Ui::promotionalMessage(3)};
+    const QSet<QString> messages{ExitScreen::promotionalMessage(0), ExitScreen::promotionalMessage(1),
+                                 ExitScreen::promotionalMessage(2), ExitScreen::promotionalMessage(3)};
     QCOMPARE(messages.size(), 4);
     QVERIFY(!messages.contains(QString()));
 
     ExitScreenRun run(r);
-    QCOMPARE(run.screen->ui().appealLabel->text(), Ui::promotionalMessage(n));
+    QCOMPARE(ExitScreenControls(run.screen).appealLabel->text(), ExitScreen::promotionalMessage(n));
     // Re-seeded from the clock when the screen opens, then one value drawn.
     QCOMPARE(run.random.seeds, 1);
     QCOMPARE(run.random.draws, 1);
@@ -218,7 +218,7 @@ void tst_ExitScreen::exitButtonAndCloseBoxBothEndTheProgram()
     earlier->show();
 
     if (exitButton)
-        QTest::mouseClick(run.screen->ui().exitButton, Qt::LeftButton);
+        QTest::mouseClick(ExitScreenControls(run.screen).exitButton, Qt::LeftButton);
     else
         QVERIFY(run.screen->close());
 
@@ -235,7 +235,7 @@ void tst_ExitScreen::keysTypedAtOnceReachNoBox()
 {
     ExitScreenRun run;
     QVERIFY(QTest::qWaitForWindowActive(run.screen.data()));
-    const Ui::ExitScreen &ui = run.screen->ui();
+    const ExitScreenControls ui(run.screen);
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(ui.exitButton));
     QWidget *const boxes[] = {ui.yourNameBox, ui.yourEmailBox, ui.yourMessageBox, ui.friendNameBox,
                               ui.friendEmailBox};

@@ -1,7 +1,9 @@
 #include "fakes/tallies.h"
 #include "fakes/test_run.h"
+#include "find_control.h"
 
 #include "app/translation.h"
+#include "services/app_info.h"
 #include "services/web_links.h"
 #include "ui/about_box.h"
 #include "ui/core_texts.h"
@@ -17,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -153,6 +156,28 @@ QString misfit(const QWidget *control)
         .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
 }
 
+// The text each control of the window shows, by the control's name.
+QMap<QString, QString> captions(const QWidget *window)
+{
+    QMap<QString, QString> shown;
+    for (const QWidget *control : window->findChildren<QWidget *>()) {
+        QString caption;
+        if (auto *button = qobject_cast<const QAbstractButton *>(control))
+            caption = button->text();
+        else if (auto *label = qobject_cast<const QLabel *>(control))
+            caption = label->text();
+        else if (auto *group = qobject_cast<const QGroupBox *>(control))
+            caption = group->title();
+        else if (auto *edit = qobject_cast<const QLineEdit *>(control))
+            caption = edit->text();
+        else if (auto *box = qobject_cast<const QPlainTextEdit *>(control))
+            caption = box->toPlainText();
+        if (!caption.isEmpty())
+            shown.insert(control->objectName(), caption);
+    }
+    return shown;
+}
+
 QStringList misfitsOnScreen(QWidget *window)
 {
     QStringList misfits;
@@ -183,6 +208,8 @@ private slots:
     void cleanup();
     void everyCaptionFitsItsControl_data();
     void everyCaptionFitsItsControl();
+    void everyCaptionIsGerman_data();
+    void everyCaptionIsGerman();
     void germanPlaceholderCountsAsEmpty();
     void referralAddressIsTheSameInEveryLanguage();
     void largeOddsAgreeWithTheirFigure_data();
@@ -238,6 +265,44 @@ void tst_German::everyCaptionFitsItsControl()
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QStringLiteral("; "))));
 }
 
+// A text the German file has no entry for under the window's context shows in
+// English; only the program's name and version and "OK" read the same.
+void tst_German::everyCaptionIsGerman_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::newRow("level choice") << Window::LevelChoice;
+    QTest::newRow("result, right") << Window::ResultRight;
+    QTest::newRow("result, wrong") << Window::ResultWrong;
+    QTest::newRow("about box") << Window::About;
+    QTest::newRow("exit screen") << Window::Exit;
+}
+
+void tst_German::everyCaptionIsGerman()
+{
+    QFETCH(Window, window);
+    QMap<QString, QString> english;
+    {
+        TestRun run;
+        run.random.push(0.0f);
+        english = captions(makeWindow(window, run).get());
+    }
+    const InLanguage shownIn(Language::German);
+    QVERIFY(shownIn.installed);
+    TestRun run;
+    run.random.push(0.0f);
+    const QMap<QString, QString> german = captions(makeWindow(window, run).get());
+
+    QVERIFY(!english.isEmpty());
+    QCOMPARE(german.keys(), english.keys());
+    const QStringList sameInGerman{AppInfo::title(), QStringLiteral("&OK")};
+    QStringList stillEnglish;
+    for (auto it = english.cbegin(); it != english.cend(); ++it) {
+        if (german.value(it.key()) == it.value() && !sameInGerman.contains(it.value()))
+            stillEnglish << QStringLiteral("%1 \"%2\"").arg(it.key(), it.value());
+    }
+    QVERIFY2(stillEnglish.isEmpty(), qPrintable(stillEnglish.join(QStringLiteral("; "))));
+}
+
 void tst_German::germanPlaceholderCountsAsEmpty()
 {
     const InLanguage shownIn(Language::German);
@@ -245,7 +310,7 @@ void tst_German::germanPlaceholderCountsAsEmpty()
     ExitScreen screen(run.context);
     screen.show();
     QVERIFY(QTest::qWaitForWindowActive(&screen));
-    QLineEdit *name = screen.ui().yourNameBox;
+    QLineEdit *name = control<QLineEdit>(&screen, "yourNameBox");
     const QString placeholder = name->text();
     QVERIFY2(placeholder != QLatin1String("Your Name"), "the placeholder is still English");
     QCOMPARE(placeholder, ReferAFriend::yourNamePlaceholder());
@@ -254,8 +319,8 @@ void tst_German::germanPlaceholderCountsAsEmpty()
     name->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(name->hasFocus());
     QCOMPARE(name->text(), QString());
-    screen.ui().referButton->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(screen.ui().referButton->hasFocus());
+    control<QPushButton>(&screen, "referButton")->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(control<QPushButton>(&screen, "referButton")->hasFocus());
     QCOMPARE(name->text(), placeholder);
 
     // A form left with its German placeholders is refused as empty.

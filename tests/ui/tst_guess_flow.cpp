@@ -1,5 +1,6 @@
-#include "window_test_support.h"
 #include "fakes/tallies.h"
+#include "find_control.h"
+#include "window_test_support.h"
 
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
@@ -66,10 +67,10 @@ Shown tst_GuessFlow::guess(Level level, int position, int drawn)
     Shown shown;
     const int attemptsBefore = m_run->test.attemptsCount(level);
     whenModal<ResultDialog>("TRY AGAIN", [&](ResultDialog *dialog) {
-        shown.message = dialog->ui().messageLabel->text();
+        shown.message = control<QLabel>(dialog, "messageLabel")->text();
         shown.waitPanelHidden = !m_main->ui().waitPanel->isVisible();
         shown.counted = m_run->test.attemptsCount(level) == attemptsBefore + 1;
-        QTest::mouseClick(dialog->ui().tryAgainButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, "tryAgainButton"), Qt::LeftButton);
     });
     QTest::mouseClick(m_main->ui().levelChoice(level, position), Qt::LeftButton);
     return shown;

@@ -1,3 +1,4 @@
+#include "find_control.h"
 #include "main_window_access.h"
 
 #include "ui/guess_flow.h"
@@ -134,7 +135,7 @@ void tst_GuessPause::resultFollowsOnlyWhenThePauseRunsOut()
     QString message;
     bool panelHiddenAtResult = false;
     whenModal<ResultDialog>("TRY AGAIN", [&](ResultDialog *dialog) {
-        message = dialog->ui().messageLabel->text();
+        message = control<QLabel>(dialog, "messageLabel")->text();
         panelHiddenAtResult = !ui.waitPanel->isVisible();
         dialog->accept();
     });

@@ -1,3 +1,4 @@
+#include "find_control.h"
 #include "main_window_access.h"
 
 #include "ui/widgets/link_button.h"
@@ -173,7 +174,7 @@ void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
     bool closedByKey = false;
     whenModal<ResultDialog>([&closedByKey](ResultDialog *dialog) {
         // TRY AGAIN has the focus in the dialog; Enter goes down on it.
-        QTest::keyPress(dialog->ui().tryAgainButton, Qt::Key_Return);
+        QTest::keyPress(control<QPushButton>(dialog, "tryAgainButton"), Qt::Key_Return);
         closedByKey = !dialog->isVisible();
         if (!closedByKey)
             dialog->accept();

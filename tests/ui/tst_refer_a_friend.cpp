@@ -154,7 +154,7 @@ void tst_ReferAFriend::submitChecks()
     // The texts are set as typed, with no box holding the focus.
     ExitScreenRun run;
     QVERIFY(run.ready());
-    const Ui::ExitScreen &ui = run.screen->ui();
+    const ExitScreenControls ui(run.screen);
     if (!untouched) {
         ui.yourNameBox->setText(name);
         ui.yourEmailBox->setText(email);
@@ -223,7 +223,7 @@ void tst_ReferAFriend::refusedSubmitKeepsTheFormAndTheLastValues()
 {
     ExitScreenRun run;
     QVERIFY(run.ready());
-    const Ui::ExitScreen &ui = run.screen->ui();
+    const ExitScreenControls ui(run.screen);
     ui.yourEmailBox->setText(QStringLiteral("ann@example.org"));
     ui.friendEmailBox->setText(QStringLiteral("bo@example.net"));
     ui.friendNameBox->setText(QStringLiteral("Bo"));
@@ -233,7 +233,7 @@ void tst_ReferAFriend::refusedSubmitKeepsTheFormAndTheLastValues()
     QCOMPARE(run.platform.messages.constFirst().text, QStringLiteral("Please Enter Your Name"));
     QCOMPARE(ui.yourNameBox->text(), QStringLiteral("Your Name"));
     QCOMPARE(ui.yourEmailBox->text(), QStringLiteral("ann@example.org"));
-    QCOMPARE(Ui::textBoxText(ui.yourMessageBox), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(ReferAFriend::textBoxText(ui.yourMessageBox), QStringLiteral("Your Message\r\n"));
     QVERIFY(run.platform.openedAddresses.isEmpty());
 
     ui.yourNameBox->setText(QStringLiteral("Ann"));

@@ -1,4 +1,5 @@
 #include "fakes/tallies.h"
+#include "find_control.h"
 #include "main_window_access.h"
 
 #include "ui/about_box.h"
@@ -256,10 +257,10 @@ void tst_ReferenceImages::windowLooksAsDesigned()
         run.random.push(0.6f); // the third promotional message
         const auto screen = std::make_unique<ExitScreen>(run.context);
         if (state == State::ExitFilled) {
-            screen->ui().yourNameBox->setText(QStringLiteral("Ann Lee"));
-            screen->ui().yourEmailBox->setText(QStringLiteral("ann@example.org"));
-            screen->ui().friendNameBox->setText(QStringLiteral("Bo Chan"));
-            screen->ui().friendEmailBox->setText(QStringLiteral("bo@example.net"));
+            control<QLineEdit>(screen.get(), "yourNameBox")->setText(QStringLiteral("Ann Lee"));
+            control<QLineEdit>(screen.get(), "yourEmailBox")->setText(QStringLiteral("ann@example.org"));
+            control<QLineEdit>(screen.get(), "friendNameBox")->setText(QStringLiteral("Bo Chan"));
+            control<QLineEdit>(screen.get(), "friendEmailBox")->setText(QStringLiteral("bo@example.net"));
         }
         screen->show();
         QVERIFY(QTest::qWaitForWindowExposed(screen.get()));

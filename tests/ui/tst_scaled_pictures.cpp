@@ -1,10 +1,10 @@
+#include "find_control.h"
 #include "main_window_access.h"
 
 #include "../assets/picture_resources.h"
 #include "ui/about_box.h"
 #include "ui/exit_screen.h"
-#include "ui/layouts/about_box_layout.h"
-#include "ui/layouts/exit_screen_layout.h"
+#include "ui/widgets/picture_box.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -138,9 +138,9 @@ void tst_ScaledPictures::programIconComesFromTheTwiceFiles()
 void tst_ScaledPictures::aboutBoxAndExitScreenIconsComeFromTheTwiceFile()
 {
     AboutBox about(m_run->context);
-    verifyTwice(about.ui().iconBox->pixmap(), QSize(32, 32), "the about box's icon");
+    verifyTwice(control<PictureBox>(&about, "iconBox")->pixmap(), QSize(32, 32), "the about box's icon");
     ExitScreen exit(m_run->context);
-    verifyTwice(exit.ui().iconBox->pixmap(), QSize(32, 32), "the exit screen's icon");
+    verifyTwice(control<PictureBox>(&exit, "iconBox")->pixmap(), QSize(32, 32), "the exit screen's icon");
 }
 
 int main(int argc, char *argv[])

@@ -1,6 +1,9 @@
-#include "ui/layouts/about_box_layout.h"
+#include "fakes/test_run.h"
+#include "find_control.h"
+
+#include "ui/about_box.h"
+#include "ui/exit_screen.h"
 #include "ui/layouts/design.h"
-#include "ui/layouts/exit_screen_layout.h"
 #include "ui/layouts/level_dialog_layout.h"
 #include "ui/layouts/main_window_layout.h"
 #include "ui/widgets/link_button.h"
@@ -34,22 +37,21 @@ void tst_SiteCaptions::captionsNameTheConfiguredHost_data()
     QTest::addColumn<QString>("caption");
 
     QMainWindow mainWindow;
-    QDialog levelDialog, aboutDialog;
-    QWidget exitWindow;
+    QDialog levelDialog;
+    TestRun run;
+    AboutBox aboutBox(run.context);
+    run.random.push(0.5f);
+    ExitScreen exitScreen(run.context);
     Ui::MainWindow main;
     Ui::LevelDialog level;
-    Ui::AboutBox about;
-    Ui::ExitScreen exit;
     main.setupUi(&mainWindow);
     level.setupUi(&levelDialog);
-    about.setupUi(&aboutDialog);
-    exit.setupUi(&exitWindow);
     QTest::newRow("main window forum banner") << main.forumLink->text();
     QTest::newRow("level dialog forum banner") << level.forumLink->text();
-    QTest::newRow("about box home page link") << about.homePageLink->text();
-    QTest::newRow("exit screen visit button") << exit.visitSiteButton->text();
+    QTest::newRow("about box home page link") << control<LinkButton>(&aboutBox, "homePageLink")->text();
+    QTest::newRow("exit screen visit button") << control<QPushButton>(&exitScreen, "visitSiteButton")->text();
     for (int n = 0; n < 4; ++n)
-        QTest::addRow("exit screen appeal %d", n) << Ui::promotionalMessage(n);
+        QTest::addRow("exit screen appeal %d", n) << ExitScreen::promotionalMessage(n);
 }
 
 void tst_SiteCaptions::captionsNameTheConfiguredHost()

@@ -1,4 +1,5 @@
 #include "fakes/test_run.h"
+#include "find_control.h"
 
 #include "services/app_info.h"
 #include "ui/about_box.h"
@@ -122,7 +123,7 @@ void tst_WindowLooks::windowIsFixedCentredAndShowsTheHandOverLinks()
     QCOMPARE(linksSeen > 0, links);
     // The exit screen's visit button opens the home page, as a link does.
     if (auto *exit = qobject_cast<ExitScreen *>(shown.get()))
-        QCOMPARE(exit->ui().visitSiteButton->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(control<QPushButton>(exit, "visitSiteButton")->cursor().shape(), Qt::PointingHandCursor);
     if (auto *main = qobject_cast<MainWindow *>(shown.get())) {
         for (Level level : AllLevels) {
             for (int position = 0; position < symbolCount(level); ++position)

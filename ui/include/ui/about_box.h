@@ -1,10 +1,14 @@
 #pragma once
 
-#include "ui/layouts/about_box_layout.h"
-
 #include <QDialog>
 
+#include <memory>
+
 struct AppContext;
+
+namespace Ui {
+class AboutBox;
+}
 
 // The about box: name, version, description and two links to the maker's
 // pages. It has no state of its own; every opening is a fresh instance in its
@@ -19,12 +23,11 @@ class AboutBox : public QDialog
 
 public:
     explicit AboutBox(AppContext &context, QWidget *parent = nullptr);
+    ~AboutBox() override;
 
     // Shows a new about box modally and returns once it has been closed and
     // destroyed. While one is open, a second call only brings it forward.
     static void showModal(AppContext &context, QWidget *parent = nullptr);
-
-    const Ui::AboutBox &ui() const { return m_ui; }
 
 public slots:
     // Escape and the close box act as OK.
@@ -32,5 +35,5 @@ public slots:
 
 private:
     AppContext &m_context;
-    Ui::AboutBox m_ui;
+    std::unique_ptr<Ui::AboutBox> m_ui;
 };

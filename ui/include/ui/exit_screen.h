@@ -1,12 +1,17 @@
 #pragma once
 
-#include "ui/layouts/exit_screen_layout.h"
 #include "ui/refer_a_friend.h"
 
 #include <QWidget>
 
+#include <memory>
+
 struct AppContext;
 class QCloseEvent;
+
+namespace Ui {
+class ExitScreen;
+}
 
 // The exit screen, the last window of a run: a promotional appeal, links to
 // the maker's pages, the refer-a-friend form and the Exit button. Closing it
@@ -20,8 +25,11 @@ class ExitScreen : public QWidget
 
 public:
     explicit ExitScreen(AppContext &context, QWidget *parent = nullptr);
+    ~ExitScreen() override;
 
-    const Ui::ExitScreen &ui() const { return m_ui; }
+    // The four promotional messages, n = 0 to 3; the screen shows one of
+    // them, drawn when it opens.
+    static QString promotionalMessage(int n);
     // The values of the last submit and the request built from them.
     const Referral &referral() const { return m_referral; }
 
@@ -41,7 +49,7 @@ private:
     void visitHomePage(bool ticked);
 
     AppContext &m_context;
-    Ui::ExitScreen m_ui;
+    std::unique_ptr<Ui::ExitScreen> m_ui;
     Referral m_referral;
     bool m_closing = false;
 };

@@ -3,6 +3,7 @@
 #include <QString>
 
 class Platform;
+class QPlainTextEdit;
 
 // The refer-a-friend form's rules: its placeholders, the checks a submit runs
 // and the request address it opens.
@@ -15,6 +16,14 @@ QString yourEmailPlaceholder();
 QString yourMessagePlaceholder();
 QString friendNamePlaceholder();
 QString friendEmailPlaceholder();
+
+// The text of a multi-line text box with every line break written as CR LF,
+// the way such a box holds it. The editor keeps line breaks as paragraphs and
+// reports them as a bare LF, so the message box's design text, "Your Message"
+// and a line break, reads back through this function (and not through
+// toPlainText()) with CR LF, as it is sent; text the user types reads back
+// the same way.
+QString textBoxText(const QPlainTextEdit *box);
 
 // Removes leading and trailing blanks (the space character only; tabs and
 // line breaks stay).

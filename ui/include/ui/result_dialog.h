@@ -1,11 +1,16 @@
 #pragma once
 
 #include "symboltest/outcome.h"
-#include "ui/layouts/result_dialog_layout.h"
 
 #include <QDialog>
 
+#include <memory>
+
 struct AppContext;
+
+namespace Ui {
+class ResultDialog;
+}
 
 // The small dialog that tells whether a guess was right. Made fresh for every
 // guess; "TRY AGAIN" is its only way out.
@@ -15,8 +20,8 @@ class ResultDialog : public QDialog
 
 public:
     explicit ResultDialog(AppContext &context, QWidget *parent = nullptr);
+    ~ResultDialog() override;
 
-    const Ui::ResultDialog &ui() const { return m_ui; }
     // Puts the outcome's message into messageLabel in the outcome's colour.
     void setMessage(Outcome outcome);
 
@@ -25,5 +30,5 @@ public slots:
     void reject() override {}
 
 private:
-    Ui::ResultDialog m_ui;
+    std::unique_ptr<Ui::ResultDialog> m_ui;
 };
