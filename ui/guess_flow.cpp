@@ -34,8 +34,7 @@ void GuessFlow::start(Level level, std::int16_t position)
     ui.outcomeLabel->setText(QString());
     ui.waitPanel->setVisible(true);
     ui.waitPanel->raise();
-    if (!qEnvironmentVariableIsSet("FAULT_INPUT"))
-        m_inputBlocker = std::make_unique<InputBlocker>();
+    m_inputBlocker = std::make_unique<InputBlocker>();
     // Last: a clock that has already run out calls judge() from here.
     m_main.context().platform.singleShot(guessPauseMilliseconds, this, [this] { judge(); });
 }
@@ -59,17 +58,6 @@ void GuessFlow::judge()
 
     // The result dialog is modal from here on and takes the input over.
     m_inputBlocker.reset();
-    if (qEnvironmentVariableIsSet("FAULT_LEAK")) {
-        auto *leaked = new ResultDialog(context);
-        leaked->setMessage(outcome);
-        const QPointer<GuessFlow> alive = this;
-        leaked->exec();
-        if (!alive)
-            return;
-        m_running = false;
-        emit finished(level, m_position);
-        return;
-    }
     ResultDialog result(context);
     result.setMessage(outcome);
     const QPointer<GuessFlow> alive = this;
