@@ -1,4 +1,4 @@
-#include "window_test_support.h"
+#include "main_window_access.h"
 #include "fakes/tallies.h"
 
 #include "ui/main_window.h"
@@ -65,13 +65,13 @@ Shown tst_GuessFlow::guess(Level level, int position, int drawn)
     m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     Shown shown;
     const int attemptsBefore = m_run->test.attemptsCount(level);
-    whenModal<ResultDialog>("TRY AGAIN", [&](ResultDialog *dialog) {
+    QTest::mouseClick(m_main->ui().levelChoice(level, position), Qt::LeftButton);
+    if (ResultDialog *dialog = MainWindowRun::openResultOver(m_main)) {
         shown.message = dialog->ui().messageLabel->text();
         shown.waitPanelHidden = !m_main->ui().waitPanel->isVisible();
         shown.counted = m_run->test.attemptsCount(level) == attemptsBefore + 1;
         QTest::mouseClick(dialog->ui().tryAgainButton, Qt::LeftButton);
-    });
-    QTest::mouseClick(m_main->ui().levelChoice(level, position), Qt::LeftButton);
+    }
     return shown;
 }
 
@@ -112,9 +112,8 @@ void tst_GuessFlow::guessIsJudgedShownAndCounted()
     QCOMPARE(m_main->ui().levelResult(level)->size(), shownPicture.size());
     QCOMPARE(m_run->platform.timers, QList<int>{1500});
     // The guess's own dialog, a window of its own, is gone once the guess is over.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.begin(), windows.end(),
-                         [](QWidget *window) { return qobject_cast<ResultDialog *>(window); }));
+    QTRY_VERIFY(std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+                             [](QWidget *window) { return qobject_cast<ResultDialog *>(window); }));
 }
 
 void tst_GuessFlow::guessesAtOneLevelLeaveTheOthersAlone()
