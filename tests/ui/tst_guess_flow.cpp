@@ -112,8 +112,12 @@ void tst_GuessFlow::guessIsJudgedShownAndCounted()
     QCOMPARE(m_main->ui().levelResult(level)->size(), shownPicture.size());
     QCOMPARE(m_run->platform.timers, QList<int>{1500});
     // The guess's own dialog, a window of its own, is gone once the guess is over.
-    QTRY_VERIFY(std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-                             [](QWidget *window) { return qobject_cast<ResultDialog *>(window); }));
+    const auto resultDialogOpen = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(),
+                           [](QWidget *window) { return qobject_cast<ResultDialog *>(window); });
+    };
+    QTRY_VERIFY(!resultDialogOpen());
 }
 
 void tst_GuessFlow::guessesAtOneLevelLeaveTheOthersAlone()
