@@ -3,68 +3,67 @@
 #include "services/app_context.h"
 #include "services/platform.h"
 #include "symboltest/symbol_test.h"
-#include "ui/core_texts.h"
 #include "ui/history_recording.h"
 #include "ui/input_blocker.h"
-#include "ui/main_window.h"
 #include "ui/result_dialog.h"
-#include "ui/symbol_names.h"
-#include "ui/widgets/picture_box.h"
 
-#include <QLabel>
-#include <QPointer>
+#include <QWidget>
 
-GuessFlow::GuessFlow(MainWindow &main)
-    : QObject(&main)
-    , m_main(main)
+GuessFlow::GuessFlow(AppContext &context, QWidget *window)
+    : QObject(window)
+    , m_context(context)
+    , m_window(window)
 {
 }
 
 GuessFlow::~GuessFlow() = default;
 
+ResultDialog *GuessFlow::resultDialog() const
+{
+    return m_result;
+}
+
 void GuessFlow::start(Level level, std::int16_t position)
 {
-    if (m_running)
+    if (m_state != State::Idle)
         return;
-    m_running = true;
+    m_state = State::Waiting;
     m_level = level;
     m_position = position;
-
-    const Ui::MainWindow &ui = m_main.builtUi();
-    ui.outcomeLabel->setText(QString());
-    ui.waitPanel->setVisible(true);
-    ui.waitPanel->raise();
+    emit started(level, position);
     m_inputBlocker = std::make_unique<InputBlocker>();
     // Last: a clock that has already run out calls judge() from here.
-    m_main.context().platform.singleShot(guessPauseMilliseconds, this, [this] { judge(); });
+    m_context.platform.singleShot(guessPauseMilliseconds, this, [this] { judge(); });
 }
 
 void GuessFlow::judge()
 {
-    AppContext &context = m_main.context();
-    const Ui::MainWindow &ui = m_main.builtUi();
-    const Level level = m_level;
+    const std::int16_t drawn = m_context.test.drawSymbol(m_level, m_context.random);
+    const Outcome outcome = m_context.test.judgeGuess(m_level, m_position);
+    m_context.test.recordGuess(m_level, outcome);
+    recordInHistory(m_context, m_level, m_position, drawn, outcome);
+    emit judged(m_level, m_position, drawn, outcome);
+    showResult(outcome);
+}
 
-    const std::int16_t symbol = context.test.drawSymbol(level, context.random);
-    // A picture that did not load leaves the result picture as it was.
-    const QPixmap drawn = ui.pictures.forLevel(level).picture(symbol);
-    if (!drawn.isNull())
-        ui.levelResult(level)->setPicture(drawn, symbolName(level, symbol));
-    const Outcome outcome = context.test.judgeGuess(level, m_position);
-    ui.outcomeLabel->setText(shownOutcomeText(outcome));
-    context.test.recordGuess(level, outcome);
-    recordInHistory(context, level, m_position, symbol, outcome);
-    ui.waitPanel->setVisible(false);
-
+void GuessFlow::showResult(Outcome outcome)
+{
+    m_state = State::ShowingResult;
     // The result dialog is modal from here on and takes the input over.
     m_inputBlocker.reset();
-    ResultDialog result(context);
-    result.setMessage(outcome);
-    const QPointer<GuessFlow> alive = this;
-    result.exec();
-    // The main window, and this flow with it, may have gone meanwhile.
-    if (!alive)
-        return;
-    m_running = false;
-    emit finished(level, m_position);
+    auto *result = new ResultDialog(m_context, m_window);
+    result->setMessage(outcome);
+    // Made fresh for every guess, and gone once it has been answered.
+    connect(result, &QDialog::finished, result, &QObject::deleteLater);
+    connect(result, &QDialog::finished, this, &GuessFlow::end);
+    m_result = result;
+    // Modal to the whole program, as the pause was: no other window of it
+    // takes input until TRY AGAIN.
+    result->show();
+}
+
+void GuessFlow::end()
+{
+    m_state = State::Idle;
+    emit finished(m_level, m_position);
 }

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QLabel>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,7 +31,9 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     , m_context(context)
 {
     m_ui.setupUi(this);
-    m_guessFlow = new GuessFlow(*this);
+    m_guessFlow = new GuessFlow(context, this);
+    connect(m_guessFlow, &GuessFlow::started, this, &MainWindow::showPause);
+    connect(m_guessFlow, &GuessFlow::judged, this, &MainWindow::showJudged);
     connect(m_guessFlow, &GuessFlow::finished, this, &MainWindow::focusGuessedChoice);
     setAttribute(Qt::WA_DeleteOnClose);
     context.windows.add(this);
@@ -129,6 +132,23 @@ void MainWindow::focusGuessedChoice(Level level, std::int16_t position)
         choice->setFocus(Qt::OtherFocusReason);
     else
         focusPanelInFront();
+}
+
+void MainWindow::showPause()
+{
+    m_ui.outcomeLabel->setText(QString());
+    m_ui.waitPanel->setVisible(true);
+    m_ui.waitPanel->raise();
+}
+
+void MainWindow::showJudged(Level level, std::int16_t, std::int16_t drawn, Outcome outcome)
+{
+    // A picture that did not load leaves the result picture as it was.
+    const QPixmap picture = m_ui.pictures.forLevel(level).picture(drawn);
+    if (!picture.isNull())
+        m_ui.levelResult(level)->setPicture(picture, symbolName(level, drawn));
+    m_ui.outcomeLabel->setText(shownOutcomeText(outcome));
+    m_ui.waitPanel->setVisible(false);
 }
 
 void MainWindow::showBanner(std::int16_t number)

@@ -86,16 +86,16 @@ void tst_HistoryKeeping::guessIsKeptBeforeItsResultShows()
     QVERIFY(start());
     m_run->random.push(ScriptedRandom::forSymbol(3, symbolCount(Level::Expert)));
     std::vector<StoredGuess> keptWhileShown;
-    whenModal<ResultDialog>([this, &keptWhileShown](ResultDialog *dialog) {
-        // What another process reads from the file, not what this one holds.
-        const bool written = QTest::qWaitFor([this, &keptWhileShown] {
-            keptWhileShown = GuessHistory(m_run->context.history->filePath()).allGuesses();
-            return !keptWhileShown.empty();
-        });
-        Q_UNUSED(written) // the comparisons below tell
-        dialog->accept();
-    });
     m_run->main->guess(Level::Expert, 2);
+    ResultDialog *dialog = m_run->openResult();
+    QVERIFY(dialog);
+    // What another process reads from the file, not what this one holds.
+    const bool written = QTest::qWaitFor([this, &keptWhileShown] {
+        keptWhileShown = GuessHistory(m_run->context.history->filePath()).allGuesses();
+        return !keptWhileShown.empty();
+    });
+    Q_UNUSED(written) // the comparisons below tell
+    dialog->accept();
 
     // In the data folder, which did not exist before this first run.
     QVERIFY(m_run->context.history->filePath().startsWith(m_folder->filePath(QStringLiteral("data/"))));
@@ -152,8 +152,8 @@ void tst_HistoryKeeping::historyThatCannotBeKeptIsToldOnceAndTheTestRuns()
     QVERIFY(m_run->platform.messages.first().text.startsWith(QLatin1String("Your history cannot be read or written: ")));
 
     m_run->random.push(ScriptedRandom::forSymbol(1, symbolCount(Level::Beginner)));
-    MainWindowRun::answerResult();
     m_run->main->guess(Level::Beginner, 0);
+    QVERIFY(m_run->answerResult());
     QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 1);
     QCOMPARE(int(m_run->test.correctCount(Level::Beginner)), 1);
 
@@ -224,15 +224,15 @@ void tst_HistoryKeeping::lockedHistoryDelaysNoResultAndIsToldAfterIt()
     qint64 toResult = -1;
     bool noticeOverTheResult = true;
     QElapsedTimer clock;
-    whenModal<ResultDialog>([&](ResultDialog *dialog) {
+    clock.start();
+    m_run->main->guess(Level::Beginner, 1);
+    if (ResultDialog *dialog = m_run->openResult()) {
         toResult = clock.elapsed();
         // The notice waits for the result dialog to close.
         const bool told = QTest::qWaitFor([&history] { return history.inOutage(); }, 5000);
         noticeOverTheResult = !told || !storageNotices(m_run->main).isEmpty();
         dialog->accept();
-    });
-    clock.start();
-    m_run->main->guess(Level::Beginner, 1);
+    }
     // The pause is the platform's timer alone (here run out at once): the
     // result follows without waiting for the disk, where a lock used to hold
     // it back by seconds.
@@ -251,8 +251,8 @@ void tst_HistoryKeeping::lockedHistoryDelaysNoResultAndIsToldAfterIt()
 
     // The test goes on; one notice for the whole outage.
     m_run->random.push(ScriptedRandom::forSymbol(1, symbolCount(Level::Beginner)));
-    MainWindowRun::answerResult();
     m_run->main->guess(Level::Beginner, 1);
+    QVERIFY(m_run->answerResult());
     QTRY_COMPARE(history.notYetSaved(), 2);
     QCOMPARE(storageNotices(m_run->main).size(), 1);
     QCOMPARE(readFile(path), before);
@@ -270,8 +270,8 @@ void tst_HistoryKeeping::guessesStillUnsavedAreToldBeforeTheExitScreen()
     Locker locker(m_run->context.history->filePath());
     QVERIFY(locker.locked());
     m_run->random.push(ScriptedRandom::forSymbol(3, symbolCount(Level::Intermediate)));
-    MainWindowRun::answerResult();
     m_run->main->guess(Level::Intermediate, 0);
+    QVERIFY(m_run->answerResult());
     QTRY_COMPARE(m_run->context.history->notYetSaved(), 1);
     QVERIFY(m_run->platform.messages.isEmpty());
 

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -52,14 +53,34 @@ struct MainWindowRun : TestRun
         return reactivate();
     }
 
-    // Answers the next result dialog with TRY AGAIN, keeping its message.
-    static void answerResult(QString *message = nullptr)
+    // The result dialog open over the main window, once it has opened; none
+    // within seconds fails the wait.
+    ResultDialog *openResult() const { return openResultOver(main); }
+    static ResultDialog *openResultOver(QWidget *window)
     {
-        whenModal<ResultDialog>("TRY AGAIN", [message](ResultDialog *dialog) {
-            if (message)
-                *message = control<QLabel>(dialog, "messageLabel")->text();
-            dialog->accept();
-        });
+        ResultDialog *open = nullptr;
+        static_cast<void>(QTest::qWaitFor([window, &open] {
+            open = nullptr;
+            for (ResultDialog *dialog : window ? window->findChildren<ResultDialog *>() : QList<ResultDialog *>()) {
+                if (dialog->isVisible())
+                    open = dialog;
+            }
+            return open != nullptr;
+        }, ModalGuard::deadlineMilliseconds));
+        return open;
+    }
+
+    // Answers the result dialog open over the main window with TRY AGAIN,
+    // keeping its message; false when none opened.
+    [[nodiscard]] bool answerResult(QString *message = nullptr) const
+    {
+        ResultDialog *dialog = openResult();
+        if (!dialog)
+            return false;
+        if (message)
+            *message = control<QLabel>(dialog, "messageLabel")->text();
+        dialog->accept();
+        return !dialog->isVisible();
     }
 };
 

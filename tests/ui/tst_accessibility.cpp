@@ -142,8 +142,8 @@ void tst_Accessibility::resultPictureIsNamedAfterWhatItShows()
     QVERIFY(m_run->platform.timers.isEmpty());
 
     m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
-    MainWindowRun::answerResult();
     QTest::mouseClick(m_main->ui().levelChoice(level, 0), Qt::LeftButton);
+    QVERIFY(m_run->answerResult());
     QCOMPARE(accessibleName(shown), name);
     // The result and the choice that shows the same picture have one name.
     QCOMPARE(accessibleName(shown), accessibleName(m_main->ui().levelChoice(level, drawn - 1)));
@@ -224,11 +224,11 @@ void tst_Accessibility::pressBehindAModalDialogStartsNoGuess()
     bool pressed = false;
     if (resultDialog) {
         m_run->random.push(ScriptedRandom::forSymbol(1, 5));
-        whenModal<ResultDialog>([&](ResultDialog *dialog) {
-            pressed = pressAnsweringNewResults(behind, dialog);
-            dialog->accept();
-        });
         QTest::mouseClick(m_main->ui().beginnerChoices[0], Qt::LeftButton);
+        ResultDialog *dialog = m_run->openResult();
+        QVERIFY(dialog);
+        pressed = pressAnsweringNewResults(behind, dialog);
+        dialog->accept();
     } else {
         whenModal<LevelDialog>([&](LevelDialog *dialog) {
             pressed = pressAnsweringNewResults(behind, dialog);

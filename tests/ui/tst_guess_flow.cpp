@@ -1,3 +1,4 @@
+#include "main_window_access.h"
 #include "fakes/tallies.h"
 #include "find_control.h"
 #include "window_test_support.h"
@@ -66,13 +67,13 @@ Shown tst_GuessFlow::guess(Level level, int position, int drawn)
     m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     Shown shown;
     const int attemptsBefore = m_run->test.attemptsCount(level);
-    whenModal<ResultDialog>("TRY AGAIN", [&](ResultDialog *dialog) {
+    QTest::mouseClick(m_main->ui().levelChoice(level, position), Qt::LeftButton);
+    if (ResultDialog *dialog = MainWindowRun::openResultOver(m_main)) {
         shown.message = control<QLabel>(dialog, "messageLabel")->text();
         shown.waitPanelHidden = !m_main->ui().waitPanel->isVisible();
         shown.counted = m_run->test.attemptsCount(level) == attemptsBefore + 1;
         QTest::mouseClick(control<QPushButton>(dialog, "tryAgainButton"), Qt::LeftButton);
-    });
-    QTest::mouseClick(m_main->ui().levelChoice(level, position), Qt::LeftButton);
+    }
     return shown;
 }
 
@@ -113,9 +114,12 @@ void tst_GuessFlow::guessIsJudgedShownAndCounted()
     QCOMPARE(m_main->ui().levelResult(level)->size(), shownPicture.size());
     QCOMPARE(m_run->platform.timers, QList<int>{1500});
     // The guess's own dialog, a window of its own, is gone once the guess is over.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    QVERIFY(std::none_of(windows.begin(), windows.end(),
-                         [](QWidget *window) { return qobject_cast<ResultDialog *>(window); }));
+    const auto resultDialogOpen = [] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        return std::any_of(windows.begin(), windows.end(),
+                           [](QWidget *window) { return qobject_cast<ResultDialog *>(window); });
+    };
+    QTRY_VERIFY(!resultDialogOpen());
 }
 
 void tst_GuessFlow::guessesAtOneLevelLeaveTheOthersAlone()

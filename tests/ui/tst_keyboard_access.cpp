@@ -119,7 +119,6 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
     PictureButton *picture = m_main->ui().levelChoice(level, position);
     QString shown;
     m_run->random.push(ScriptedRandom::forSymbol(position + 1, symbolCount(level)));
-    MainWindowRun::answerResult(&shown);
     if (key == 0) {
         QVERIFY(press(picture));
     } else {
@@ -127,6 +126,7 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
         QTRY_VERIFY(picture->hasFocus());
         QTest::keyClick(picture, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     }
+    QVERIFY(m_run->answerResult(&shown));
     QCOMPARE(m_run->platform.timers, QList<int>{1500});
     QCOMPARE(int(m_run->test.attemptsCount(level)), 1);
     QCOMPARE(int(m_run->test.correctCount(level)), 1);
@@ -142,7 +142,6 @@ void tst_KeyboardAccess::heldKeyMakesOneGuess()
     QTRY_VERIFY(picture->hasFocus());
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
         m_run->random.push(ScriptedRandom::forSymbol(2, 5));
-        MainWindowRun::answerResult();
         auto send = [picture, key](QEvent::Type type, bool repeated) {
             QKeyEvent event(type, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r"),
                             repeated);
@@ -155,6 +154,7 @@ void tst_KeyboardAccess::heldKeyMakesOneGuess()
         }
         QVERIFY(m_run->platform.timers.size() < 2); // nothing while the key is held
         send(QEvent::KeyRelease, false);
+        QVERIFY(m_run->answerResult());
         QVERIFY(m_run->reactivate());
         QTRY_VERIFY(picture->hasFocus());
     }
@@ -171,15 +171,14 @@ void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     m_run->random.push(ScriptedRandom::forSymbol(6, 10));
-    bool closedByKey = false;
-    whenModal<ResultDialog>([&closedByKey](ResultDialog *dialog) {
-        // TRY AGAIN has the focus in the dialog; Enter goes down on it.
-        QTest::keyPress(control<QPushButton>(dialog, "tryAgainButton"), Qt::Key_Return);
-        closedByKey = !dialog->isVisible();
-        if (!closedByKey)
-            dialog->accept();
-    });
     QTest::keyClick(picture, Qt::Key_Return);
+    ResultDialog *dialog = m_run->openResult();
+    QVERIFY(dialog);
+    // TRY AGAIN has the focus in the dialog; Enter goes down on it.
+    QTest::keyPress(control<QPushButton>(dialog, "tryAgainButton"), Qt::Key_Return);
+    const bool closedByKey = !dialog->isVisible();
+    if (!closedByKey)
+        dialog->accept();
     QVERIFY(closedByKey);
     QVERIFY(m_run->reactivate());
     QTRY_VERIFY(picture->hasFocus());
@@ -198,10 +197,11 @@ void tst_KeyboardAccess::focusFrameShowsOnlyForTheKeyboard()
     const QImage plain = picture->grab().toImage();
 
     m_run->random.push(ScriptedRandom::forSymbol(4, 5));
-    MainWindowRun::answerResult();
     QTest::mouseClick(picture, Qt::LeftButton);
-    QCOMPARE(m_run->platform.timers.size(), 1);
     QVERIFY(!picture->hasFocus());
+    // Closing the result brings the keys back to the picture, still without a frame.
+    QVERIFY(m_run->answerResult());
+    QCOMPARE(m_run->platform.timers.size(), 1);
     QCOMPARE(picture->grab().toImage(), plain);
     QVERIFY(m_run->reactivate());
 
@@ -278,8 +278,8 @@ void tst_KeyboardAccess::closingTheLevelChoiceHandsTheKeysToThePanelInFront()
     // And Space on it makes a guess at that level.
     choice->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(choice->hasFocus());
-    MainWindowRun::answerResult();
     QTest::keyClick(choice, Qt::Key_Space);
+    QVERIFY(m_run->answerResult());
     QCOMPARE(int(m_run->test.attemptsCount(inFront)), 1);
     QVERIFY(m_main->isVisible());
 }
@@ -317,8 +317,8 @@ void tst_KeyboardAccess::focusReturnsToTheChoiceJustGuessed()
     elsewhere->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(elsewhere->hasFocus());
     PictureButton *guessed = m_main->ui().intermediateChoices[6];
-    MainWindowRun::answerResult();
     QVERIFY(press(guessed));
+    QVERIFY(m_run->answerResult());
     QTRY_COMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 1);
     QVERIFY(m_run->reactivate());
     QTRY_VERIFY(guessed->hasFocus());

@@ -1,4 +1,5 @@
 #include "window_test_support.h"
+#include "main_window_access.h"
 
 #include "ui/level_dialog.h"
 #include "ui/main_window.h"
@@ -151,8 +152,10 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
     m_run->test.setLevelChosen(true);
     m_main->showLevel(Level::Intermediate);
     m_run->random.push(ScriptedRandom::forSymbol(7, 8));
-    whenModal<ResultDialog>([](ResultDialog *dialog) { dialog->accept(); });
     m_main->guess(Level::Intermediate, 0);
+    ResultDialog *result = MainWindowRun::openResultOver(m_main);
+    QVERIFY(result);
+    result->accept();
     const QPixmap resting = ui.pictures.restingPicture();
     QVERIFY(!samePicture(ui.intermediateResult->pixmap(), resting));
 

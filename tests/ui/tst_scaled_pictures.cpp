@@ -114,8 +114,8 @@ void tst_ScaledPictures::drawnSymbolComesFromItsTwiceFile()
 {
     m_run->main->showLevel(Level::Intermediate);
     m_run->random.push(ScriptedRandom::forSymbol(7, symbolCount(Level::Intermediate)));
-    MainWindowRun::answerResult();
     QTest::mouseClick(m_run->main->ui().levelChoice(Level::Intermediate, 0), Qt::LeftButton);
+    QVERIFY(m_run->answerResult());
     PictureBox *result = m_run->main->ui().levelResult(Level::Intermediate);
     QTRY_COMPARE(twiceFileOf(result->pixmap()), twiceFileOf(m_run->main->ui().levelChoice(Level::Intermediate, 6)->picture()));
     verifyTwice(result->pixmap(), result->size(), "the drawn symbol");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "symboltest/level.h"
+#include "symboltest/outcome.h"
 #include "ui/layouts/main_window_layout.h"
 #include "ui/level_dialog.h"
 
@@ -31,6 +32,8 @@ public:
     // The design as built so far: a level panel is built when first needed.
     const Ui::MainWindow &builtUi() const { return m_ui; }
     AppContext &context() const { return m_context; }
+    // The flow of the guess under way, if any.
+    GuessFlow *guessFlow() const { return m_guessFlow; }
 
     // The level selection dialog, created from its design on first use.
     LevelDialog *levelDialog();
@@ -79,6 +82,10 @@ private:
     // closed: the first choice picture of the panel in front. Never a
     // control of a panel that lies behind.
     void focusPanelInFront();
+    // The wait panel goes up over the choices for the pause.
+    void showPause();
+    // The drawn symbol in the level's result picture, the outcome, no wait panel.
+    void showJudged(Level level, std::int16_t position, std::int16_t drawn, Outcome outcome);
     // After a result, back to the choice picture just guessed.
     void focusGuessedChoice(Level level, std::int16_t position);
     void showExitScreen();
