@@ -16,3 +16,12 @@ inline StoredGuess numberedGuess(int n)
     guess.right = guess.guessed == guess.drawn;
     return guess;
 }
+
+// Whether a stored guess is the writer's guess number n, in every field the
+// writer sets; the time first, since it alone tells the numbers apart.
+inline bool isNumberedGuess(const StoredGuess &stored, int n)
+{
+    const StoredGuess want = numberedGuess(n);
+    return stored.time == want.time && stored.level == want.level && stored.guessed == want.guessed
+        && stored.drawn == want.drawn && stored.right == want.right;
+}

@@ -178,12 +178,7 @@ void tst_GuessHistory::firstSchemaFileIsBroughtUpToDateWithEveryGuess()
         QCOMPARE(int(stored.size()), 2968);
         for (int n = 1; n <= 2968; ++n) {
             const StoredGuess &got = stored[std::size_t(n - 1)];
-            const StoredGuess want = numberedGuess(n);
-            QCOMPARE(got.time, want.time);
-            QCOMPARE(got.level, want.level);
-            QCOMPARE(got.guessed, want.guessed);
-            QCOMPARE(got.drawn, want.drawn);
-            QCOMPARE(got.right, want.right);
+            QVERIFY2(isNumberedGuess(got, n), qPrintable(QStringLiteral("guess %1 changed").arg(n)));
             QVERIFY(got.runId.isEmpty());
         }
         QVERIFY(history.record(guess(Level::Expert, 1, 1, 0, QStringLiteral("now"))));

@@ -119,15 +119,8 @@ void tst_HistoryDurability::everyReportedGuessSurvivesSigkill()
     const std::vector<StoredGuess> stored = history.allGuesses();
     QVERIFY2(int(stored.size()) >= lastReported,
              qPrintable(QStringLiteral("%1 reported, %2 stored").arg(lastReported).arg(stored.size())));
-    for (int n = 1; n <= lastReported; ++n) {
-        const StoredGuess &got = stored[std::size_t(n - 1)];
-        const StoredGuess want = numberedGuess(n);
-        QCOMPARE(got.time, want.time);
-        QCOMPARE(got.level, want.level);
-        QCOMPARE(got.guessed, want.guessed);
-        QCOMPARE(got.drawn, want.drawn);
-        QCOMPARE(got.right, want.right);
-    }
+    for (int n = 1; n <= lastReported; ++n)
+        QVERIFY2(isNumberedGuess(stored[std::size_t(n - 1)], n), qPrintable(QStringLiteral("guess %1 changed").arg(n)));
 }
 
 void tst_HistoryDurability::guessesWaitOutAStorageFailureAndThenSurviveSigkill_data()
