@@ -13,6 +13,11 @@ set(CORVELLA_SANITIZER_FLAGS
 add_compile_options(${CORVELLA_SANITIZER_FLAGS})
 add_link_options(${CORVELLA_SANITIZER_FLAGS})
 
+# Every program waits at exit for its joined threads to be gone before the
+# leak check reads them (wait_for_threads_at_exit.cpp says why).
+add_library(corvella_wait_for_threads_at_exit OBJECT ${CMAKE_CURRENT_LIST_DIR}/wait_for_threads_at_exit.cpp)
+link_libraries(corvella_wait_for_threads_at_exit)
+
 # Any report ends the test run with a failure. Only Qt's and the system
 # libraries' own leaks at exit are suppressed (lsan.supp); never ours.
 set(_corvella_sanitizer_dir ${CMAKE_CURRENT_LIST_DIR})
