@@ -1,8 +1,8 @@
 #include "fakes/tallies.h"
 #include "fakes/test_run.h"
 #include "find_control.h"
-#include "history_test_support.h"
 #include "shown_texts.h"
+#include "window_scenes.h"
 
 #include "app/translation.h"
 #include "services/app_info.h"
@@ -16,9 +16,7 @@
 #include "ui/result_dialog.h"
 #include "ui/statistics_texts.h"
 #include "ui/statistics_window.h"
-#include "ui/storage_notice.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,13 +32,11 @@
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTest>
-#include <QTimer>
 #include <QTranslator>
 #include <QUrlQuery>
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -95,113 +91,6 @@ std::unique_ptr<QWidget> makeWindow(Window kind, TestRun &run)
         return std::make_unique<StatisticsWindow>(run.context);
     }
     return nullptr;
-}
-
-// A window or dialog opened as the program opens it, from the main window.
-enum class Scene { LevelsAndResults, LevelChoice, ScoreView, About, Statistics, StorageNotice, Exit };
-
-// Watches for a visible window of the class; once one is open, notes the
-// texts of every window open, under the prefix, and closes it. It watches
-// from before the window is asked for: a dialog shown with exec() holds the
-// caller until it has closed.
-std::unique_ptr<QTimer> readWhenOpen(const char *className, QMap<QString, QString> &texts, const QString &prefix,
-                                     bool &read)
-{
-    auto watch = std::make_unique<QTimer>();
-    watch->setInterval(10);
-    QTimer *timer = watch.get();
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, className, &texts, prefix, &read] {
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (!window->isVisible() || !window->inherits(className))
-                continue;
-            timer->stop();
-            read = true;
-            const QMap<QString, QString> shown = shown_texts::textsOfOpenWindows();
-            for (auto it = shown.cbegin(); it != shown.cend(); ++it)
-                texts.insert(prefix + it.key(), it.value());
-            auto *dialog = qobject_cast<QDialog *>(window);
-            if (window->inherits("ResultDialog")) // TRY AGAIN
-                dialog->accept();
-            else if (dialog && !window->inherits("StatisticsWindow"))
-                dialog->reject();
-            else
-                window->close();
-            return;
-        }
-    });
-    timer->start();
-    return watch;
-}
-
-// Runs the scene on a main window of a run with a history of a few guesses;
-// the texts of every window it showed.
-QMap<QString, QString> textsOfScene(Scene scene)
-{
-    HistoryRun run;
-    run.openHistory();
-    run.store(Level::Beginner, 3, 9);
-    run.store(Level::Expert, 1, 4);
-    run.test.setLevelChosen(true);
-    for (Level level : AllLevels)
-        recordTally(run.test, level, 12, 40);
-    QPointer<MainWindow> main = new MainWindow(run.context);
-    main->show();
-    if (!QTest::qWaitForWindowActive(main))
-        return {};
-    const auto trigger = [&main](const char *name) { control<QAction>(main, name)->trigger(); };
-    QMap<QString, QString> texts;
-    bool opened = false;
-    const auto open = [&](const char *className, const std::function<void()> &action, const QString &prefix = {}) {
-        bool read = false;
-        const std::unique_ptr<QTimer> watch = readWhenOpen(className, texts, prefix, read);
-        action();
-        opened = QTest::qWaitFor([&read] { return read; });
-    };
-    switch (scene) {
-    case Scene::LevelsAndResults:
-        // Each level's panel after a guess on its first symbol, the result
-        // shown: right at Beginner and Expert, wrong at Intermediate.
-        for (Level level : AllLevels) {
-            const QString prefix = QString::number(levelIndex(level)) + QLatin1Char('/');
-            run.random.push(ScriptedRandom::forSymbol(level == Level::Intermediate ? 2 : 1, symbolCount(level)));
-            open("ResultDialog", [&] {
-                main->showLevel(level);
-                main->guess(level, 0);
-            }, prefix);
-            if (!opened)
-                break;
-            // Hidden, but carried for whoever reads the window out.
-            texts.insert(prefix + QStringLiteral("outcome"), control<QLabel>(main, "outcomeLabel")->text());
-        }
-        break;
-    case Scene::LevelChoice:
-        open("LevelDialog", [&] { trigger("levelAction"); });
-        break;
-    case Scene::ScoreView:
-        open("LevelDialog", [&] { trigger("scoreAction"); });
-        break;
-    case Scene::About:
-        open("AboutBox", [&] { trigger("aboutAction"); });
-        break;
-    case Scene::Statistics:
-        open("StatisticsWindow", [&] { trigger("statisticsAction"); });
-        break;
-    case Scene::StorageNotice:
-        open("QMessageBox", [&] {
-            new StorageNotice(*run.context.history, main);
-            emit run.context.history->storageFailed(QStringLiteral("disk full"));
-        });
-        break;
-    case Scene::Exit:
-        // The exit screen's promotional message is drawn; the first one.
-        run.random.push(0.0f);
-        open("ExitScreen", [&] { main->close(); });
-        break;
-    }
-    delete main;
-    if (!opened)
-        return {};
-    return texts;
 }
 
 // The part of the control that its containers leave on the screen.
@@ -290,6 +179,7 @@ QStringList misfitsOnScreen(QWidget *window)
 } // namespace
 
 Q_DECLARE_METATYPE(Window)
+using window_scenes::Scene;
 Q_DECLARE_METATYPE(Scene)
 
 // German is longer than English; every caption must still be read whole.
@@ -381,13 +271,13 @@ void tst_German::everyVisibleTextIsGerman()
     QFETCH(Scene, scene);
     const QList<QRegularExpression> kept = shown_texts::keptAsTheyAre(QStringLiteral(CORVELLA_GERMAN_TS));
     QVERIFY2(!kept.isEmpty(), "the German translation file cannot be read");
-    const QMap<QString, QString> english = textsOfScene(scene);
+    const QMap<QString, QString> english = window_scenes::textsOfScene(scene);
     QVERIFY(!english.isEmpty());
     QMap<QString, QString> german;
     {
         const InLanguage shownIn(Language::German);
         QVERIFY(shownIn.installed);
-        german = textsOfScene(scene);
+        german = window_scenes::textsOfScene(scene);
     }
 
     QCOMPARE(german.keys(), english.keys());
