@@ -264,6 +264,7 @@ void tst_German::everyVisibleTextIsGerman_data()
     QTest::newRow("Statistics window") << Scene::Statistics;
     QTest::newRow("storage notice") << Scene::StorageNotice;
     QTest::newRow("exit screen") << Scene::Exit;
+    QTest::newRow("messages") << Scene::Messages;
 }
 
 void tst_German::everyVisibleTextIsGerman()

@@ -6,14 +6,17 @@
 #include "shown_texts.h"
 
 #include "ui/main_window.h"
+#include "services/update_reminder.h"
 #include "ui/storage_notice.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMap>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -25,7 +28,7 @@
 namespace window_scenes {
 
 // A window or dialog opened as the program opens it, from the main window.
-enum class Scene { LevelsAndResults, LevelChoice, ScoreView, About, Statistics, StorageNotice, Exit };
+enum class Scene { LevelsAndResults, LevelChoice, ScoreView, About, Statistics, StorageNotice, Exit, Messages };
 
 // Watches for a visible window of the class; once one is open, notes the
 // texts of every window open, under the prefix, and closes it. It watches
@@ -124,6 +127,34 @@ inline QMap<QString, QString> textsOfScene(Scene scene)
         run.random.push(0.0f);
         open("ExitScreen", [&] { main->close(); });
         break;
+    case Scene::Messages: {
+        // The messages the desktop seam shows: the update question of a
+        // reminder long past, the exit screen's refusals of a space in an
+        // address and of an address that is none.
+        run.platform.settings.insert(QStringLiteral("Settings/Duration"), QStringLiteral("2020-01-02"));
+        runUpdateReminder(run.platform);
+        run.random.push(0.0f);
+        main->close();
+        QWidget *screen = nullptr;
+        opened = QTest::qWaitFor([&screen] {
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (window->isVisible() && window->inherits("ExitScreen"))
+                    screen = window;
+            }
+            return screen != nullptr;
+        });
+        if (!opened)
+            break;
+        auto *address = control<QLineEdit>(screen, "yourEmailBox");
+        QTest::keyClick(address, Qt::Key_Space);
+        address->setText(QStringLiteral("not an address"));
+        control<QPushButton>(screen, "referButton")->click();
+        delete screen;
+        for (qsizetype shown = 0; shown < run.platform.messages.size(); ++shown)
+            texts.insert(QStringLiteral("message %1").arg(shown), run.platform.messages.at(shown).text);
+        opened = run.platform.messages.size() == 3;
+        break;
+    }
     }
     delete main;
     if (!opened)
