@@ -7,13 +7,17 @@
 #include "ui/core_texts.h"
 #include "ui/exit_screen.h"
 #include "ui/guess_flow.h"
+#include "ui/layouts/main_window_looks.h"
+#include "ui/layouts/placement.h"
 #include "ui/level_dialog.h"
+#include "ui/level_panel.h"
 #include "ui/statistics_window.h"
 #include "ui/symbol_names.h"
 #include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/picture_button.h"
 #include "ui/window_registry.h"
+#include "ui_main_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -29,8 +33,13 @@
 MainWindow::MainWindow(AppContext &context, QWidget *parent)
     : QMainWindow(parent)
     , m_context(context)
+    , m_ui(std::make_unique<Ui::MainWindow>())
+    // Pictures are drawn from the variant for the screen's scale, and decoded
+    // when a level panel is first shown: the cover hides them all at start.
+    , m_pictures(SymbolPictures::load(devicePixelRatio()))
 {
-    m_ui.setupUi(this);
+    m_ui->setupUi(this);
+    Design::dressMainWindow(this, *m_ui);
     m_guessFlow = new GuessFlow(context, this);
     connect(m_guessFlow, &GuessFlow::started, this, &MainWindow::showPause);
     connect(m_guessFlow, &GuessFlow::judged, this, &MainWindow::showJudged);
@@ -38,6 +47,10 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     context.windows.add(this);
     connectControls();
+    // The window opens with the keys on Exit, the first control of the
+    // design's tab order; the level choice that opens over it at once hands
+    // them on by the focus rule below (focusPanelInFront()).
+    m_ui->exitButton->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow()
@@ -45,44 +58,62 @@ MainWindow::~MainWindow()
     delete m_levelDialog;
 }
 
-const Ui::MainWindow &MainWindow::ui()
+LevelPanel *MainWindow::levelPanel(Level level) const
 {
-    for (Level level : AllLevels)
-        buildLevelPanel(level);
-    return m_ui;
+    return m_levelPanels[std::size_t(levelIndex(level))];
 }
 
-void MainWindow::buildLevelPanel(Level level)
+LevelPanel *MainWindow::buildLevelPanel(Level level)
 {
     // Start-up builds none: the cover hides them all until a level is chosen.
-    if (!m_ui.buildLevelPanel(level))
-        return;
-    for (int position = 0; position < symbolCount(level); ++position)
-        connect(m_ui.levelChoice(level, position), &PictureButton::clicked, this,
-                [this, level, position] { guess(level, position); });
-    connect(ofLevel(level, m_ui.beginnerScoreButton, m_ui.intermediateScoreButton, m_ui.expertScoreButton),
-            &QPushButton::clicked, this, &MainWindow::showScore);
+    LevelPanel *&panel = m_levelPanels[std::size_t(levelIndex(level))];
+    if (panel)
+        return panel;
+    panel = new LevelPanel(level, m_pictures, m_ui->panelStack);
+    // A page added to the stack stays behind the one in front.
+    Design::addPage(m_ui->panelStack, panel);
+    // The design's tab order runs from the panel's choices and result
+    // picture through the window's Exit and Back buttons to the rest of the
+    // panel, then on to the links. Panels behind take no focus, so each
+    // panel's remainder can follow Back in turn.
+    QWidget *previous = m_ui->backButton;
+    for (QWidget *stop : panel->tabStopsAfterResult()) {
+        QWidget::setTabOrder(previous, stop);
+        previous = stop;
+    }
+    connect(panel, &LevelPanel::choiceClicked, this, &MainWindow::guess);
+    connect(panel, &LevelPanel::scoreRequested, this, &MainWindow::showScore);
+    return panel;
+}
+
+void MainWindow::prepareLevelPanel(Level level)
+{
+    for (LevelPanel *built : m_levelPanels) {
+        if (built)
+            built->restIfBlank();
+    }
+    levelPanel(level)->prepare();
 }
 
 void MainWindow::connectControls()
 {
-    connect(m_ui.scoreAction, &QAction::triggered, this, &MainWindow::showScore);
-    connect(m_ui.statisticsAction, &QAction::triggered, this, [this] { StatisticsWindow::showFor(m_context, this); });
-    connect(m_ui.backButton, &QPushButton::clicked, this, &MainWindow::chooseLevel);
-    connect(m_ui.levelAction, &QAction::triggered, this, &MainWindow::chooseLevel);
-    connect(m_ui.exitButton, &QPushButton::clicked, this, &MainWindow::close);
-    connect(m_ui.exitAction, &QAction::triggered, this, &MainWindow::close);
-    connect(m_ui.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(m_ui->scoreAction, &QAction::triggered, this, &MainWindow::showScore);
+    connect(m_ui->statisticsAction, &QAction::triggered, this, [this] { StatisticsWindow::showFor(m_context, this); });
+    connect(m_ui->backButton, &QPushButton::clicked, this, &MainWindow::chooseLevel);
+    connect(m_ui->levelAction, &QAction::triggered, this, &MainWindow::chooseLevel);
+    connect(m_ui->exitButton, &QPushButton::clicked, this, &MainWindow::close);
+    connect(m_ui->exitAction, &QAction::triggered, this, &MainWindow::close);
+    connect(m_ui->aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 
     const auto opens = [this](PageRole page) { return [this, page] { WebLinks(m_context.platform).open(page); }; };
-    connect(m_ui.onlineHelpAction, &QAction::triggered, this, opens(PageRole::OnlineHelpPage));
-    connect(m_ui.visitSiteAction, &QAction::triggered, this, opens(PageRole::HomePage));
-    connect(m_ui.updateAction, &QAction::triggered, this, opens(PageRole::DownloadPage));
-    connect(m_ui.donateAction, &QAction::triggered, this, opens(PageRole::DonationPage));
-    connect(m_ui.makeMoneyAction, &QAction::triggered, this, opens(PageRole::FullBrandInfoPage));
-    connect(m_ui.forumLink, &LinkButton::clicked, this, opens(PageRole::HomePage));
-    connect(m_ui.coBrandLink, &LinkButton::clicked, this, opens(PageRole::CoBrandInfoPage));
-    connect(m_ui.fullBrandLink, &LinkButton::clicked, this, opens(PageRole::FullBrandInfoPage));
+    connect(m_ui->onlineHelpAction, &QAction::triggered, this, opens(PageRole::OnlineHelpPage));
+    connect(m_ui->visitSiteAction, &QAction::triggered, this, opens(PageRole::HomePage));
+    connect(m_ui->updateAction, &QAction::triggered, this, opens(PageRole::DownloadPage));
+    connect(m_ui->donateAction, &QAction::triggered, this, opens(PageRole::DonationPage));
+    connect(m_ui->makeMoneyAction, &QAction::triggered, this, opens(PageRole::FullBrandInfoPage));
+    connect(m_ui->forumLink, &LinkButton::clicked, this, opens(PageRole::HomePage));
+    connect(m_ui->coBrandLink, &LinkButton::clicked, this, opens(PageRole::CoBrandInfoPage));
+    connect(m_ui->fullBrandLink, &LinkButton::clicked, this, opens(PageRole::FullBrandInfoPage));
 }
 
 LevelDialog *MainWindow::levelDialog()
@@ -98,19 +129,18 @@ LevelDialog *MainWindow::levelDialog()
 
 void MainWindow::showLevel(Level level)
 {
-    buildLevelPanel(level);
-    QWidget *panel = m_ui.levelPanel(level);
-    if (panel == m_ui.panelStack->currentWidget())
+    LevelPanel *panel = buildLevelPanel(level);
+    if (panel == m_ui->panelStack->currentWidget())
         return;
-    m_ui.prepareLevelPanel(level);
-    m_ui.panelStack->setCurrentWidget(panel);
+    prepareLevelPanel(level);
+    m_ui->panelStack->setCurrentWidget(panel);
 }
 
 void MainWindow::focusPanelInFront()
 {
     // The first choice in tab order, found by walking the window's chain so
     // that the design's order decides, not the order of the controls.
-    QWidget *front = m_ui.panelStack->currentWidget();
+    QWidget *front = m_ui->panelStack->currentWidget();
     for (QWidget *widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
         if (front->isAncestorOf(widget) && qobject_cast<PictureButton *>(widget) && widget->isEnabled()) {
             widget->setFocus(Qt::OtherFocusReason);
@@ -120,35 +150,32 @@ void MainWindow::focusPanelInFront()
     // The cover offers nothing to play: Back asks for a level again. Left
     // to itself the window would pick the first control of its chain, which
     // may be Exit, one Space away from ending the test.
-    m_ui.backButton->setFocus(Qt::OtherFocusReason);
+    m_ui->backButton->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::focusGuessedChoice(Level level, std::int16_t position)
 {
-    PictureButton *choice = m_ui.levelChoice(level, position);
     // A guess made on a panel that has since gone behind leaves the focus
     // with the panel in front.
-    if (m_ui.panelStack->currentWidget() == m_ui.levelPanel(level))
-        choice->setFocus(Qt::OtherFocusReason);
+    LevelPanel *panel = levelPanel(level);
+    if (m_ui->panelStack->currentWidget() == panel)
+        panel->choice(position)->setFocus(Qt::OtherFocusReason);
     else
         focusPanelInFront();
 }
 
 void MainWindow::showPause()
 {
-    m_ui.outcomeLabel->setText(QString());
-    m_ui.waitPanel->setVisible(true);
-    m_ui.waitPanel->raise();
+    m_ui->outcomeLabel->setText(QString());
+    m_ui->waitPanel->setVisible(true);
+    m_ui->waitPanel->raise();
 }
 
 void MainWindow::showJudged(Level level, std::int16_t, std::int16_t drawn, Outcome outcome)
 {
-    // A picture that did not load leaves the result picture as it was.
-    const QPixmap picture = m_ui.pictures.forLevel(level).picture(drawn);
-    if (!picture.isNull())
-        m_ui.levelResult(level)->setPicture(picture, symbolName(level, drawn));
-    m_ui.outcomeLabel->setText(shownOutcomeText(outcome));
-    m_ui.waitPanel->setVisible(false);
+    levelPanel(level)->showDrawn(drawn);
+    m_ui->outcomeLabel->setText(shownOutcomeText(outcome));
+    m_ui->waitPanel->setVisible(false);
 }
 
 void MainWindow::showBanner(std::int16_t number)
@@ -157,12 +184,12 @@ void MainWindow::showBanner(std::int16_t number)
     case 1:
     case 3:
     case 5:
-        m_ui.brandStack->setCurrentWidget(m_ui.coBrandLink);
+        m_ui->brandStack->setCurrentWidget(m_ui->coBrandLink);
         break;
     case 2:
     case 4:
     case 6:
-        m_ui.brandStack->setCurrentWidget(m_ui.fullBrandLink);
+        m_ui->brandStack->setCurrentWidget(m_ui->fullBrandLink);
         break;
     default:
         // 7: the design's order stays.
@@ -201,7 +228,7 @@ void MainWindow::guess(Level level, int position)
     // A guess shows the drawn symbol beside the choices: they have their
     // pictures by then, whether or not their panel was brought forward.
     buildLevelPanel(level);
-    m_ui.prepareLevelPanel(level);
+    prepareLevelPanel(level);
     m_guessFlow->start(level, std::int16_t(position));
 }
 
@@ -224,9 +251,9 @@ void MainWindow::chooseLevel()
 {
     levelDialog()->showLevelChoice();
     // A panel not yet built rests from the start.
-    for (Level level : AllLevels) {
-        if (PictureBox *result = m_ui.levelResult(level))
-            result->setPicture(m_ui.pictures.restingPicture(), restingPictureName());
+    for (LevelPanel *panel : m_levelPanels) {
+        if (panel)
+            panel->rest();
     }
     execLevelDialog();
 }

@@ -60,7 +60,7 @@ std::unique_ptr<QWidget> makeWindow(Window kind, TestRun &run)
     case Window::Main: {
         run.test.setLevelChosen(true);
         auto main = std::make_unique<MainWindow>(run.context);
-        main->ui().waitPanel->show();
+        control<QFrame>(main.get(), "waitPanel")->show();
         return main;
     }
     case Window::LevelChoice:
