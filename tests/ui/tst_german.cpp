@@ -60,6 +60,9 @@ std::unique_ptr<QWidget> makeWindow(Window kind, TestRun &run)
     case Window::Main: {
         run.test.setLevelChosen(true);
         auto main = std::make_unique<MainWindow>(run.context);
+        // Every level's panel, each with its own form; Beginner's in front.
+        for (Level level : {Level::Expert, Level::Intermediate, Level::Beginner})
+            main->showLevel(level);
         control<QFrame>(main.get(), "waitPanel")->show();
         return main;
     }
@@ -270,6 +273,7 @@ void tst_German::everyCaptionFitsItsControl()
 void tst_German::everyCaptionIsGerman_data()
 {
     QTest::addColumn<Window>("window");
+    QTest::newRow("main window") << Window::Main;
     QTest::newRow("level choice") << Window::LevelChoice;
     QTest::newRow("result, right") << Window::ResultRight;
     QTest::newRow("result, wrong") << Window::ResultWrong;
