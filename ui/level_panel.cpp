@@ -76,10 +76,10 @@ PictureButton *LevelPanel::choice(int position) const
     return m_choices[position];
 }
 
-QList<QWidget *> LevelPanel::tabStopsAfterResult() const
+QList<QWidget *> LevelPanel::tabStops() const
 {
     QList<QWidget *> stops;
-    for (QWidget *widget = m_result->nextInFocusChain(); isAncestorOf(widget); widget = widget->nextInFocusChain()) {
+    for (QWidget *widget = nextInFocusChain(); isAncestorOf(widget); widget = widget->nextInFocusChain()) {
         if (widget->focusPolicy() & Qt::TabFocus)
             stops << widget;
     }

@@ -72,15 +72,21 @@ LevelPanel *MainWindow::buildLevelPanel(Level level)
     panel = new LevelPanel(level, m_pictures, m_ui->panelStack);
     // A page added to the stack stays behind the one in front.
     Design::addPage(m_ui->panelStack, panel);
-    // The design's tab order runs from the panel's choices and result
-    // picture through the window's Exit and Back buttons to the rest of the
-    // panel, then on to the links. Panels behind take no focus, so each
-    // panel's remainder can follow Back in turn.
-    QWidget *previous = m_ui->backButton;
-    for (QWidget *stop : panel->tabStopsAfterResult()) {
-        QWidget::setTabOrder(previous, stop);
-        previous = stop;
-    }
+    // The design's tab order goes round from the panel's choices and result
+    // picture to the window's Exit and Back buttons, on to the rest of the
+    // panel, and through the links back to the choices. The panel's part up
+    // to its result picture follows the links, the rest follows Back; panels
+    // behind take no focus, so each one can join the round at those places.
+    const QList<QWidget *> stops = panel->tabStops();
+    const qsizetype upToResult = stops.indexOf(panel->result()) + 1;
+    const auto follow = [](QWidget *previous, const QList<QWidget *> &widgets) {
+        for (QWidget *widget : widgets) {
+            QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        }
+    };
+    follow(m_ui->fullBrandLink, stops.first(upToResult));
+    follow(m_ui->backButton, stops.sliced(upToResult));
     connect(panel, &LevelPanel::choiceClicked, this, &MainWindow::guess);
     connect(panel, &LevelPanel::scoreRequested, this, &MainWindow::showScore);
     return panel;

@@ -22,6 +22,8 @@ private slots:
 
     void tabReachesOnlyWhatLiesInFront_data();
     void tabReachesOnlyWhatLiesInFront();
+    void tabOrderDoesNotDependOnWhenEachPanelWasBuilt_data();
+    void tabOrderDoesNotDependOnWhenEachPanelWasBuilt();
     void focusLeavesAPanelThatGoesBehind();
     void keyOnAChoicePictureGuessesLikeAClick_data();
     void keyOnAChoicePictureGuessesLikeAClick();
@@ -83,6 +85,58 @@ void tst_KeyboardAccess::tabReachesOnlyWhatLiesInFront()
         for (int position = 0; position < symbolCount(Level(level)); ++position)
             QVERIFY(reached.contains(choiceOf(m_main, Level(level), position)));
     }
+}
+
+namespace {
+
+// The controls that Tab visits from Exit until it comes round again.
+QStringList tabRound(MainWindow *main)
+{
+    QWidget *first = control<QPushButton>(main, "exitButton");
+    first->setFocus(Qt::TabFocusReason);
+    QStringList round;
+    if (!QTest::qWaitFor([first] { return first->hasFocus(); }))
+        return {QStringLiteral("Exit never took the focus")};
+    do {
+        QWidget *focus = QApplication::focusWidget();
+        round << focus->objectName();
+        QTest::keyClick(focus, Qt::Key_Tab);
+    } while (QApplication::focusWidget() != first && round.size() < 40);
+    return round;
+}
+
+} // namespace
+
+void tst_KeyboardAccess::tabOrderDoesNotDependOnWhenEachPanelWasBuilt_data()
+{
+    QTest::addColumn<Level>("level");
+    for (Level level : AllLevels)
+        QTest::newRow(levelName(level)) << level;
+}
+
+// A panel is built when its level is first chosen; Tab goes round it the
+// same way whether the other panels were built before it or not at all.
+void tst_KeyboardAccess::tabOrderDoesNotDependOnWhenEachPanelWasBuilt()
+{
+    QFETCH(Level, level);
+    QVERIFY(m_run->chooseLevel(level));
+    const QStringList alone = tabRound(m_main);
+
+    MainWindowRun afterOthers;
+    QVERIFY(afterOthers.show());
+    for (Level other : AllLevels) {
+        if (other != level)
+            QVERIFY(afterOthers.chooseLevel(other));
+    }
+    QVERIFY(afterOthers.chooseLevel(level));
+    QCOMPARE(tabRound(afterOthers.main), alone);
+    // The round starts at the panel's choice pictures and result picture,
+    // goes on to the window's buttons and ends at the links: from the link in
+    // front Tab comes back to the first choice, and the result leads to Exit.
+    const QString panel = QString::fromLatin1(levelName(level)).toLower();
+    QVERIFY2(alone.indexOf(QStringLiteral("coBrandLink")) >= 0, qPrintable(alone.join(u' ')));
+    QCOMPARE(alone.value(alone.indexOf(QStringLiteral("coBrandLink")) + 1), panel + QStringLiteral("Choice0"));
+    QCOMPARE(alone.last(), panel + QStringLiteral("Result"));
 }
 
 // A keyboard user on a Beginner picture who switches to Expert must not be

@@ -32,9 +32,8 @@ public:
     PictureButton *choice(int position) const;
     PictureBox *result() const { return m_result; }
 
-    // The panel's tab stops that its form puts after its result picture, in
-    // their order.
-    QList<QWidget *> tabStopsAfterResult() const;
+    // The controls that take the focus by Tab, in the order of the panel's form.
+    QList<QWidget *> tabStops() const;
 
     // Finishes the panel before it is first shown or played on: its style
     // sheets and its choices' pictures, decoded on the first call.
