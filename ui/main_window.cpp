@@ -12,7 +12,6 @@
 #include "ui/level_dialog.h"
 #include "ui/level_panel.h"
 #include "ui/statistics_window.h"
-#include "ui/symbol_names.h"
 #include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/picture_button.h"
@@ -21,9 +20,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QLabel>
-#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -33,13 +29,13 @@
 MainWindow::MainWindow(AppContext &context, QWidget *parent)
     : QMainWindow(parent)
     , m_context(context)
-    , m_ui(std::make_unique<Ui::MainWindow>())
+    , m_form(std::make_unique<Ui::MainWindow>())
     // Pictures are drawn from the variant for the screen's scale, and decoded
     // when a level panel is first shown: the cover hides them all at start.
     , m_pictures(SymbolPictures::load(devicePixelRatio()))
 {
-    m_ui->setupUi(this);
-    Design::dressMainWindow(this, *m_ui);
+    m_ui.setupUi(this);
+    Design::dressMainWindow(this, m_ui);
     m_guessFlow = new GuessFlow(context, this);
     connect(m_guessFlow, &GuessFlow::started, this, &MainWindow::showPause);
     connect(m_guessFlow, &GuessFlow::judged, this, &MainWindow::showJudged);
@@ -50,7 +46,7 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     // The window opens with the keys on Exit, the first control of the
     // design's tab order; the level choice that opens over it at once hands
     // them on by the focus rule below (focusPanelInFront()).
-    m_ui->exitButton->setFocus(Qt::OtherFocusReason);
+    m_ui.exitButton->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow()
@@ -69,9 +65,9 @@ LevelPanel *MainWindow::buildLevelPanel(Level level)
     LevelPanel *&panel = m_levelPanels[std::size_t(levelIndex(level))];
     if (panel)
         return panel;
-    panel = new LevelPanel(level, m_pictures, m_ui->panelStack);
+    panel = new LevelPanel(level, m_pictures, m_ui.panelStack);
     // A page added to the stack stays behind the one in front.
-    Design::addPage(m_ui->panelStack, panel);
+    Design::addPage(m_ui.panelStack, panel);
     // The design's tab order goes round from the panel's choices and result
     // picture to the window's Exit and Back buttons, on to the rest of the
     // panel, and through the links back to the choices. The panel's part up
@@ -85,8 +81,8 @@ LevelPanel *MainWindow::buildLevelPanel(Level level)
             previous = widget;
         }
     };
-    follow(m_ui->fullBrandLink, stops.first(upToResult));
-    follow(m_ui->backButton, stops.sliced(upToResult));
+    follow(m_ui.fullBrandLink, stops.first(upToResult));
+    follow(m_ui.backButton, stops.sliced(upToResult));
     connect(panel, &LevelPanel::choiceClicked, this, &MainWindow::guess);
     connect(panel, &LevelPanel::scoreRequested, this, &MainWindow::showScore);
     return panel;
@@ -103,23 +99,23 @@ void MainWindow::prepareLevelPanel(Level level)
 
 void MainWindow::connectControls()
 {
-    connect(m_ui->scoreAction, &QAction::triggered, this, &MainWindow::showScore);
-    connect(m_ui->statisticsAction, &QAction::triggered, this, [this] { StatisticsWindow::showFor(m_context, this); });
-    connect(m_ui->backButton, &QPushButton::clicked, this, &MainWindow::chooseLevel);
-    connect(m_ui->levelAction, &QAction::triggered, this, &MainWindow::chooseLevel);
-    connect(m_ui->exitButton, &QPushButton::clicked, this, &MainWindow::close);
-    connect(m_ui->exitAction, &QAction::triggered, this, &MainWindow::close);
-    connect(m_ui->aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(m_ui.scoreAction, &QAction::triggered, this, &MainWindow::showScore);
+    connect(m_ui.statisticsAction, &QAction::triggered, this, [this] { StatisticsWindow::showFor(m_context, this); });
+    connect(m_ui.backButton, &QPushButton::clicked, this, &MainWindow::chooseLevel);
+    connect(m_ui.levelAction, &QAction::triggered, this, &MainWindow::chooseLevel);
+    connect(m_ui.exitButton, &QPushButton::clicked, this, &MainWindow::close);
+    connect(m_ui.exitAction, &QAction::triggered, this, &MainWindow::close);
+    connect(m_ui.aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 
     const auto opens = [this](PageRole page) { return [this, page] { WebLinks(m_context.platform).open(page); }; };
-    connect(m_ui->onlineHelpAction, &QAction::triggered, this, opens(PageRole::OnlineHelpPage));
-    connect(m_ui->visitSiteAction, &QAction::triggered, this, opens(PageRole::HomePage));
-    connect(m_ui->updateAction, &QAction::triggered, this, opens(PageRole::DownloadPage));
-    connect(m_ui->donateAction, &QAction::triggered, this, opens(PageRole::DonationPage));
-    connect(m_ui->makeMoneyAction, &QAction::triggered, this, opens(PageRole::FullBrandInfoPage));
-    connect(m_ui->forumLink, &LinkButton::clicked, this, opens(PageRole::HomePage));
-    connect(m_ui->coBrandLink, &LinkButton::clicked, this, opens(PageRole::CoBrandInfoPage));
-    connect(m_ui->fullBrandLink, &LinkButton::clicked, this, opens(PageRole::FullBrandInfoPage));
+    connect(m_ui.onlineHelpAction, &QAction::triggered, this, opens(PageRole::OnlineHelpPage));
+    connect(m_ui.visitSiteAction, &QAction::triggered, this, opens(PageRole::HomePage));
+    connect(m_ui.updateAction, &QAction::triggered, this, opens(PageRole::DownloadPage));
+    connect(m_ui.donateAction, &QAction::triggered, this, opens(PageRole::DonationPage));
+    connect(m_ui.makeMoneyAction, &QAction::triggered, this, opens(PageRole::FullBrandInfoPage));
+    connect(m_ui.forumLink, &LinkButton::clicked, this, opens(PageRole::HomePage));
+    connect(m_ui.coBrandLink, &LinkButton::clicked, this, opens(PageRole::CoBrandInfoPage));
+    connect(m_ui.fullBrandLink, &LinkButton::clicked, this, opens(PageRole::FullBrandInfoPage));
 }
 
 LevelDialog *MainWindow::levelDialog()
@@ -136,17 +132,17 @@ LevelDialog *MainWindow::levelDialog()
 void MainWindow::showLevel(Level level)
 {
     LevelPanel *panel = buildLevelPanel(level);
-    if (panel == m_ui->panelStack->currentWidget())
+    if (panel == m_ui.panelStack->currentWidget())
         return;
     prepareLevelPanel(level);
-    m_ui->panelStack->setCurrentWidget(panel);
+    m_ui.panelStack->setCurrentWidget(panel);
 }
 
 void MainWindow::focusPanelInFront()
 {
     // The first choice in tab order, found by walking the window's chain so
     // that the design's order decides, not the order of the controls.
-    QWidget *front = m_ui->panelStack->currentWidget();
+    QWidget *front = m_ui.panelStack->currentWidget();
     for (QWidget *widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
         if (front->isAncestorOf(widget) && qobject_cast<PictureButton *>(widget) && widget->isEnabled()) {
             widget->setFocus(Qt::OtherFocusReason);
@@ -156,7 +152,7 @@ void MainWindow::focusPanelInFront()
     // The cover offers nothing to play: Back asks for a level again. Left
     // to itself the window would pick the first control of its chain, which
     // may be Exit, one Space away from ending the test.
-    m_ui->backButton->setFocus(Qt::OtherFocusReason);
+    m_ui.backButton->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::focusGuessedChoice(Level level, std::int16_t position)
@@ -164,7 +160,7 @@ void MainWindow::focusGuessedChoice(Level level, std::int16_t position)
     // A guess made on a panel that has since gone behind leaves the focus
     // with the panel in front.
     LevelPanel *panel = levelPanel(level);
-    if (m_ui->panelStack->currentWidget() == panel)
+    if (m_ui.panelStack->currentWidget() == panel)
         panel->choice(position)->setFocus(Qt::OtherFocusReason);
     else
         focusPanelInFront();
@@ -172,16 +168,16 @@ void MainWindow::focusGuessedChoice(Level level, std::int16_t position)
 
 void MainWindow::showPause()
 {
-    m_ui->outcomeLabel->setText(QString());
-    m_ui->waitPanel->setVisible(true);
-    m_ui->waitPanel->raise();
+    m_ui.outcomeLabel->setText(QString());
+    m_ui.waitPanel->setVisible(true);
+    m_ui.waitPanel->raise();
 }
 
 void MainWindow::showJudged(Level level, std::int16_t, std::int16_t drawn, Outcome outcome)
 {
     levelPanel(level)->showDrawn(drawn);
-    m_ui->outcomeLabel->setText(shownOutcomeText(outcome));
-    m_ui->waitPanel->setVisible(false);
+    m_ui.outcomeLabel->setText(shownOutcomeText(outcome));
+    m_ui.waitPanel->setVisible(false);
 }
 
 void MainWindow::showBanner(std::int16_t number)
@@ -190,12 +186,12 @@ void MainWindow::showBanner(std::int16_t number)
     case 1:
     case 3:
     case 5:
-        m_ui->brandStack->setCurrentWidget(m_ui->coBrandLink);
+        m_ui.brandStack->setCurrentWidget(m_ui.coBrandLink);
         break;
     case 2:
     case 4:
     case 6:
-        m_ui->brandStack->setCurrentWidget(m_ui->fullBrandLink);
+        m_ui.brandStack->setCurrentWidget(m_ui.fullBrandLink);
         break;
     default:
         // 7: the design's order stays.

@@ -103,7 +103,10 @@ private:
     void announceShownOnScreen();
 
     AppContext &m_context;
-    const std::unique_ptr<Ui::MainWindow> m_ui;
+    // The form's controls. Its class is private to the window library, so it
+    // is held by pointer.
+    const std::unique_ptr<Ui::MainWindow> m_form;
+    Ui::MainWindow &m_ui = *m_form;
     SymbolPictures m_pictures;
     std::array<LevelPanel *, AllLevels.size()> m_levelPanels{};
     QPointer<LevelDialog> m_levelDialog;
