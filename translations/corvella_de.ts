@@ -25,6 +25,21 @@
     </message>
 </context>
 <context>
+    <name>BeginnerPanel</name>
+    <message>
+        <source>Think Deeply and Click On a Symbol</source>
+        <translation>Erfühlen Sie das richtige Symbol</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>&amp;Score</source>
+        <translation>&amp;Punktestand</translation>
+    </message>
+</context>
+<context>
     <name>Branding</name>
     <message>
         <source>Join the friendly Quendrel forum! Share your psychic experiences. Visit %1/forum today.</source>
@@ -146,6 +161,21 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
 </source>
         <translation>Ihre Nachricht
 </translation>
+    </message>
+</context>
+<context>
+    <name>ExpertPanel</name>
+    <message>
+        <source>Think Deeply and Click On a Symbol</source>
+        <translation>Erfühlen Sie das richtige Symbol</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>&amp;Score</source>
+        <translation>&amp;Punktestand</translation>
     </message>
 </context>
 <context>
@@ -278,6 +308,21 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     </message>
 </context>
 <context>
+    <name>IntermediatePanel</name>
+    <message>
+        <source>Think Deeply and Click On a Symbol</source>
+        <translation>Erfühlen Sie das richtige Symbol</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>&amp;Score</source>
+        <translation>&amp;Punktestand</translation>
+    </message>
+</context>
+<context>
     <name>LevelDialog</name>
     <message>
         <source>&amp;OK</source>
@@ -314,18 +359,6 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Result</source>
-        <translation>Ergebnis</translation>
-    </message>
-    <message>
-        <source>Think Deeply and Click On a Symbol</source>
-        <translation>Erfühlen Sie das richtige Symbol</translation>
-    </message>
-    <message>
-        <source>&amp;Score</source>
-        <translation>&amp;Punktestand</translation>
-    </message>
     <message>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>

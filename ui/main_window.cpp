@@ -7,19 +7,19 @@
 #include "ui/core_texts.h"
 #include "ui/exit_screen.h"
 #include "ui/guess_flow.h"
+#include "ui/layouts/main_window_looks.h"
+#include "ui/layouts/placement.h"
 #include "ui/level_dialog.h"
+#include "ui/level_panel.h"
 #include "ui/statistics_window.h"
-#include "ui/symbol_names.h"
 #include "ui/widgets/link_button.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/picture_button.h"
 #include "ui/window_registry.h"
+#include "ui_main_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QLabel>
-#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -29,8 +29,13 @@
 MainWindow::MainWindow(AppContext &context, QWidget *parent)
     : QMainWindow(parent)
     , m_context(context)
+    , m_form(std::make_unique<Ui::MainWindow>())
+    // Pictures are drawn from the variant for the screen's scale, and decoded
+    // when a level panel is first shown: the cover hides them all at start.
+    , m_pictures(SymbolPictures::load(devicePixelRatio()))
 {
     m_ui.setupUi(this);
+    Design::dressMainWindow(this, m_ui);
     m_guessFlow = new GuessFlow(context, this);
     connect(m_guessFlow, &GuessFlow::started, this, &MainWindow::showPause);
     connect(m_guessFlow, &GuessFlow::judged, this, &MainWindow::showJudged);
@@ -38,6 +43,10 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     context.windows.add(this);
     connectControls();
+    // The window opens with the keys on Exit, the first control of the
+    // design's tab order; the level choice that opens over it at once hands
+    // them on by the focus rule below (focusPanelInFront()).
+    m_ui.exitButton->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow()
@@ -45,23 +54,47 @@ MainWindow::~MainWindow()
     delete m_levelDialog;
 }
 
-const Ui::MainWindow &MainWindow::ui()
+LevelPanel *MainWindow::levelPanel(Level level) const
 {
-    for (Level level : AllLevels)
-        buildLevelPanel(level);
-    return m_ui;
+    return m_levelPanels[std::size_t(levelIndex(level))];
 }
 
-void MainWindow::buildLevelPanel(Level level)
+LevelPanel *MainWindow::buildLevelPanel(Level level)
 {
     // Start-up builds none: the cover hides them all until a level is chosen.
-    if (!m_ui.buildLevelPanel(level))
-        return;
-    for (int position = 0; position < symbolCount(level); ++position)
-        connect(m_ui.levelChoice(level, position), &PictureButton::clicked, this,
-                [this, level, position] { guess(level, position); });
-    connect(ofLevel(level, m_ui.beginnerScoreButton, m_ui.intermediateScoreButton, m_ui.expertScoreButton),
-            &QPushButton::clicked, this, &MainWindow::showScore);
+    LevelPanel *&panel = m_levelPanels[std::size_t(levelIndex(level))];
+    if (panel)
+        return panel;
+    panel = new LevelPanel(level, m_pictures, m_ui.panelStack);
+    // A page added to the stack stays behind the one in front.
+    Design::addPage(m_ui.panelStack, panel);
+    // The design's tab order goes round from the panel's choices and result
+    // picture to the window's Exit and Back buttons, on to the rest of the
+    // panel, and through the links back to the choices. The panel's part up
+    // to its result picture follows the links, the rest follows Back; panels
+    // behind take no focus, so each one can join the round at those places.
+    const QList<QWidget *> stops = panel->tabStops();
+    const qsizetype upToResult = stops.indexOf(panel->result()) + 1;
+    const auto follow = [](QWidget *previous, const QList<QWidget *> &widgets) {
+        for (QWidget *widget : widgets) {
+            QWidget::setTabOrder(previous, widget);
+            previous = widget;
+        }
+    };
+    follow(m_ui.fullBrandLink, stops.first(upToResult));
+    follow(m_ui.backButton, stops.sliced(upToResult));
+    connect(panel, &LevelPanel::choiceClicked, this, &MainWindow::guess);
+    connect(panel, &LevelPanel::scoreRequested, this, &MainWindow::showScore);
+    return panel;
+}
+
+void MainWindow::prepareLevelPanel(Level level)
+{
+    for (LevelPanel *built : m_levelPanels) {
+        if (built)
+            built->restIfBlank();
+    }
+    levelPanel(level)->prepare();
 }
 
 void MainWindow::connectControls()
@@ -98,11 +131,10 @@ LevelDialog *MainWindow::levelDialog()
 
 void MainWindow::showLevel(Level level)
 {
-    buildLevelPanel(level);
-    QWidget *panel = m_ui.levelPanel(level);
+    LevelPanel *panel = buildLevelPanel(level);
     if (panel == m_ui.panelStack->currentWidget())
         return;
-    m_ui.prepareLevelPanel(level);
+    prepareLevelPanel(level);
     m_ui.panelStack->setCurrentWidget(panel);
 }
 
@@ -125,11 +157,11 @@ void MainWindow::focusPanelInFront()
 
 void MainWindow::focusGuessedChoice(Level level, std::int16_t position)
 {
-    PictureButton *choice = m_ui.levelChoice(level, position);
     // A guess made on a panel that has since gone behind leaves the focus
     // with the panel in front.
-    if (m_ui.panelStack->currentWidget() == m_ui.levelPanel(level))
-        choice->setFocus(Qt::OtherFocusReason);
+    LevelPanel *panel = levelPanel(level);
+    if (m_ui.panelStack->currentWidget() == panel)
+        panel->choice(position)->setFocus(Qt::OtherFocusReason);
     else
         focusPanelInFront();
 }
@@ -143,10 +175,7 @@ void MainWindow::showPause()
 
 void MainWindow::showJudged(Level level, std::int16_t, std::int16_t drawn, Outcome outcome)
 {
-    // A picture that did not load leaves the result picture as it was.
-    const QPixmap picture = m_ui.pictures.forLevel(level).picture(drawn);
-    if (!picture.isNull())
-        m_ui.levelResult(level)->setPicture(picture, symbolName(level, drawn));
+    levelPanel(level)->showDrawn(drawn);
     m_ui.outcomeLabel->setText(shownOutcomeText(outcome));
     m_ui.waitPanel->setVisible(false);
 }
@@ -201,7 +230,7 @@ void MainWindow::guess(Level level, int position)
     // A guess shows the drawn symbol beside the choices: they have their
     // pictures by then, whether or not their panel was brought forward.
     buildLevelPanel(level);
-    m_ui.prepareLevelPanel(level);
+    prepareLevelPanel(level);
     m_guessFlow->start(level, std::int16_t(position));
 }
 
@@ -224,9 +253,9 @@ void MainWindow::chooseLevel()
 {
     levelDialog()->showLevelChoice();
     // A panel not yet built rests from the start.
-    for (Level level : AllLevels) {
-        if (PictureBox *result = m_ui.levelResult(level))
-            result->setPicture(m_ui.pictures.restingPicture(), restingPictureName());
+    for (LevelPanel *panel : m_levelPanels) {
+        if (panel)
+            panel->rest();
     }
     execLevelDialog();
 }

@@ -78,7 +78,7 @@ MainWindow *tst_HistoryKeeping::start()
 
 void tst_HistoryKeeping::openStatistics()
 {
-    m_run->main->ui().statisticsAction->trigger();
+    control<QAction>(m_run->main, "statisticsAction")->trigger();
 }
 
 void tst_HistoryKeeping::guessIsKeptBeforeItsResultShows()

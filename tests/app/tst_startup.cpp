@@ -1,3 +1,4 @@
+#include "ui/find_control.h"
 #include "ui/window_test_support.h"
 
 #include "app/startup.h"
@@ -28,8 +29,8 @@ struct Run : TestRun
 // Which of the two banners a click on their shared place meets.
 QString frontBanner(MainWindow &window)
 {
-    QWidget *bar = window.ui().bottomBar;
-    const QWidget *place = window.ui().coBrandLink->parentWidget();
+    QWidget *bar = control<QFrame>(&window, "bottomBar");
+    const QWidget *place = control<LinkButton>(&window, "coBrandLink")->parentWidget();
     const QWidget *hit = bar->childAt(place->mapTo(bar, place->rect().center()));
     return hit ? hit->objectName() : QString();
 }

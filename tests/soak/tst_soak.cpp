@@ -3,6 +3,8 @@
 #include "services/app_context.h"
 #include "symboltest/symbol_test.h"
 #include "ui/main_window.h"
+#include "ui/find_control.h"
+#include "ui/level_panel.h"
 #include "ui/result_dialog.h"
 #include "ui/widgets/picture_button.h"
 #include "ui/window_registry.h"
@@ -167,7 +169,7 @@ void tst_Soak::cleanupTestCase()
 
 void tst_Soak::guessOnce()
 {
-    QTest::mouseClick(m_main->ui().beginnerChoices[Clicked], Qt::LeftButton);
+    QTest::mouseClick(m_main->levelPanel(Level::Beginner)->choice(int(Clicked)), Qt::LeftButton);
     ++m_guessesMade;
     if (m_correctWhenAttemptsReachedTheLimit < 0 && m_test.attemptsCount(Level::Beginner) == Limit)
         m_correctWhenAttemptsReachedTheLimit = m_test.correctCount(Level::Beginner);
@@ -214,7 +216,7 @@ void tst_Soak::everyGuessCountsUntilTheTalliesStopAtTheLimit()
     QCOMPARE(m_messagesAmiss, 0);
     QCOMPARE(m_random.draws, Guesses);
     QCOMPARE(m_platform.timers.count(1500), qsizetype(Guesses));
-    QVERIFY(!m_main->ui().waitPanel->isVisible());
+    QVERIFY(!control<QFrame>(m_main.get(), "waitPanel")->isVisible());
     QCOMPARE(int(m_test.attemptsCount(Level::Beginner)), Limit);
     QCOMPARE(m_correctWhenAttemptsReachedTheLimit, Limit - WrongFirst);
     QCOMPARE(int(m_test.correctCount(Level::Beginner)), Limit);

@@ -4,6 +4,7 @@
 #include "window_test_support.h"
 
 #include "ui/level_dialog.h"
+#include "ui/level_panel.h"
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
 #include "ui/widgets/picture_box.h"
@@ -83,6 +84,27 @@ struct MainWindowRun : TestRun
         return !dialog->isVisible();
     }
 };
+
+// The level's panel of the main window; a level not yet needed has no panel,
+// and the test stops there.
+inline LevelPanel *panelOf(const MainWindow *main, Level level)
+{
+    LevelPanel *panel = main->levelPanel(level);
+    if (!panel)
+        qFatal("The %s panel is not built", levelName(level));
+    return panel;
+}
+
+// The choice picture at a 0-based position of the level's panel.
+inline PictureButton *choiceOf(const MainWindow *main, Level level, int position)
+{
+    return panelOf(main, level)->choice(position);
+}
+
+inline PictureBox *resultOf(const MainWindow *main, Level level)
+{
+    return panelOf(main, level)->result();
+}
 
 inline QAccessibleInterface *accessible(QWidget *widget)
 {

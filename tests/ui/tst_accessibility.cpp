@@ -129,7 +129,7 @@ void tst_Accessibility::resultPictureIsNamedAfterWhatItShows()
     QFETCH(int, drawn);
     QFETCH(QString, name);
     QVERIFY(m_run->chooseLevel(level));
-    PictureBox *shown = m_main->ui().levelResult(level);
+    PictureBox *shown = resultOf(m_main, level);
     QCOMPARE(accessible(shown)->role(), QAccessible::Graphic);
     QCOMPARE(accessibleName(shown), resting);
     // It takes the focus, but neither keys nor a click on it guess.
@@ -142,11 +142,11 @@ void tst_Accessibility::resultPictureIsNamedAfterWhatItShows()
     QVERIFY(m_run->platform.timers.isEmpty());
 
     m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
-    QTest::mouseClick(m_main->ui().levelChoice(level, 0), Qt::LeftButton);
+    QTest::mouseClick(choiceOf(m_main, level, 0), Qt::LeftButton);
     QVERIFY(m_run->answerResult());
     QCOMPARE(accessibleName(shown), name);
     // The result and the choice that shows the same picture have one name.
-    QCOMPARE(accessibleName(shown), accessibleName(m_main->ui().levelChoice(level, drawn - 1)));
+    QCOMPARE(accessibleName(shown), accessibleName(choiceOf(m_main, level, drawn - 1)));
 }
 
 void tst_Accessibility::linkIsALinkThatOpensItsPage_data()
@@ -187,22 +187,24 @@ void tst_Accessibility::linkIsALinkThatOpensItsPage()
 // as from the eye, and pressing it does nothing.
 void tst_Accessibility::hiddenPagesCannotBePressed()
 {
-    // No level chosen yet: the cover is in front of every panel.
-    for (Level level : AllLevels) {
-        PictureButton *picture = m_main->ui().levelChoice(level, 0);
-        QVERIFY(accessible(picture)->state().invisible);
-        QVERIFY(pressAnsweringNewResults(picture));
-    }
-    QVERIFY(m_run->platform.timers.isEmpty());
+    // No level chosen yet: the cover is in front, and no panel is built
+    // behind it.
+    for (Level level : AllLevels)
+        QVERIFY(!m_main->levelPanel(level));
 
     m_main->showBanner(1); // the co-branding offer in front
-    QVERIFY(accessible(m_main->ui().fullBrandLink)->state().invisible);
-    QVERIFY(press(m_main->ui().fullBrandLink));
+    QVERIFY(accessible(control<LinkButton>(m_main, "fullBrandLink"))->state().invisible);
+    QVERIFY(press(control<LinkButton>(m_main, "fullBrandLink")));
     QVERIFY(m_run->platform.openedAddresses.isEmpty());
 
+    // Every panel built, the Intermediate one in front.
+    QVERIFY(m_run->chooseLevel(Level::Beginner));
+    QVERIFY(m_run->chooseLevel(Level::Expert));
     QVERIFY(m_run->chooseLevel(Level::Intermediate));
-    QVERIFY(pressAnsweringNewResults(m_main->ui().levelChoice(Level::Beginner, 0)));
-    QVERIFY(pressAnsweringNewResults(m_main->ui().levelChoice(Level::Expert, 0)));
+    for (Level behind : {Level::Beginner, Level::Expert})
+        QVERIFY(accessible(choiceOf(m_main, behind, 0))->state().invisible);
+    QVERIFY(pressAnsweringNewResults(choiceOf(m_main, Level::Beginner, 0)));
+    QVERIFY(pressAnsweringNewResults(choiceOf(m_main, Level::Expert, 0)));
     QVERIFY(m_run->platform.timers.isEmpty());
 }
 
@@ -220,11 +222,11 @@ void tst_Accessibility::pressBehindAModalDialogStartsNoGuess()
 {
     QFETCH(bool, resultDialog);
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureButton *behind = m_main->ui().beginnerChoices[2];
+    PictureButton *behind = choiceOf(m_main, Level::Beginner, 2);
     bool pressed = false;
     if (resultDialog) {
         m_run->random.push(ScriptedRandom::forSymbol(1, 5));
-        QTest::mouseClick(m_main->ui().beginnerChoices[0], Qt::LeftButton);
+        QTest::mouseClick(choiceOf(m_main, Level::Beginner, 0), Qt::LeftButton);
         ResultDialog *dialog = m_run->openResult();
         QVERIFY(dialog);
         pressed = pressAnsweringNewResults(behind, dialog);
@@ -269,12 +271,12 @@ void tst_Accessibility::mainWindowIsReadAsItIsSeen()
     QCOMPARE(read.names.count(heard), 1);
     QCOMPARE(read.names.count(unheard), 0);
     QCOMPARE(read.names.count(QStringLiteral("Score")), level >= 0 ? 1 : 0);
-    QCOMPARE(read.names.count(m_main->ui().coBrandLink->text()) + read.names.count(m_main->ui().fullBrandLink->text()), 1);
+    QCOMPARE(read.names.count(control<LinkButton>(m_main, "coBrandLink")->text()) + read.names.count(control<LinkButton>(m_main, "fullBrandLink")->text()), 1);
     if (level < 0)
         return;
     QSet<QString> names;
     for (int position = 0; position < symbolCount(Level(level)); ++position) {
-        PictureButton *picture = m_main->ui().levelChoice(Level(level), position);
+        PictureButton *picture = choiceOf(m_main, Level(level), position);
         QCOMPARE(accessible(picture)->role(), QAccessible::Button);
         QVERIFY(accessible(picture)->state().focusable && offersPress(picture));
         names << accessibleName(picture);

@@ -46,7 +46,7 @@ void tst_DialogOwners::cleanup()
 ResultDialog *tst_DialogOwners::openResultOfAGuess()
 {
     m_run->random.push(ScriptedRandom::forSymbol(2, 5));
-    QTest::mouseClick(m_run->main->ui().beginnerChoices[0], Qt::LeftButton);
+    QTest::mouseClick(choiceOf(m_run->main, Level::Beginner, 0), Qt::LeftButton);
     return m_run->openResult();
 }
 

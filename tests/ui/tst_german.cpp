@@ -63,7 +63,10 @@ std::unique_ptr<QWidget> makeWindow(Window kind, TestRun &run)
     case Window::Main: {
         run.test.setLevelChosen(true);
         auto main = std::make_unique<MainWindow>(run.context);
-        main->ui().waitPanel->show();
+        // Every level's panel, each with its own form; Beginner's in front.
+        for (Level level : {Level::Expert, Level::Intermediate, Level::Beginner})
+            main->showLevel(level);
+        control<QFrame>(main.get(), "waitPanel")->show();
         return main;
     }
     case Window::LevelChoice:

@@ -61,16 +61,18 @@ void tst_GuessFlow::cleanup()
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-// Clicks the choice picture with a pinned draw and reads the result dialog.
+// Clicks the choice picture on the level's panel, brought forward, with a
+// pinned draw and reads the result dialog.
 Shown tst_GuessFlow::guess(Level level, int position, int drawn)
 {
     m_run->random.push(ScriptedRandom::forSymbol(drawn, symbolCount(level)));
     Shown shown;
     const int attemptsBefore = m_run->test.attemptsCount(level);
-    QTest::mouseClick(m_main->ui().levelChoice(level, position), Qt::LeftButton);
+    m_main->showLevel(level);
+    QTest::mouseClick(choiceOf(m_main, level, position), Qt::LeftButton);
     if (ResultDialog *dialog = MainWindowRun::openResultOver(m_main)) {
         shown.message = control<QLabel>(dialog, "messageLabel")->text();
-        shown.waitPanelHidden = !m_main->ui().waitPanel->isVisible();
+        shown.waitPanelHidden = !control<QFrame>(m_main, "waitPanel")->isVisible();
         shown.counted = m_run->test.attemptsCount(level) == attemptsBefore + 1;
         QTest::mouseClick(control<QPushButton>(dialog, "tryAgainButton"), Qt::LeftButton);
     }
@@ -103,15 +105,15 @@ void tst_GuessFlow::guessIsJudgedShownAndCounted()
     QCOMPARE(shown.message, QString::fromUtf8(resultMessage(outcome)));
     QVERIFY(shown.waitPanelHidden);
     QVERIFY(shown.counted);
-    QCOMPARE(m_main->ui().outcomeLabel->text(), QString::fromUtf8(outcomeText(outcome)));
+    QCOMPARE(control<QLabel>(m_main, "outcomeLabel")->text(), QString::fromUtf8(outcomeText(outcome)));
     QCOMPARE(int(m_run->test.correctCount(level)), right ? 1 : 0);
     QCOMPARE(int(m_run->test.attemptsCount(level)), 1);
     // The result picture shows the drawn symbol, right or wrong, and it is
     // the picture that the choice for that symbol shows.
-    const QPixmap shownPicture = m_main->ui().levelResult(level)->pixmap();
-    QVERIFY(samePicture(shownPicture, m_main->ui().pictures.forLevel(level).picture(drawn)));
-    QVERIFY(samePicture(shownPicture, m_main->ui().levelChoice(level, drawn - 1)->picture()));
-    QCOMPARE(m_main->ui().levelResult(level)->size(), shownPicture.size());
+    const QPixmap shownPicture = resultOf(m_main, level)->pixmap();
+    QVERIFY(samePicture(shownPicture, m_main->pictures().forLevel(level).picture(drawn)));
+    QVERIFY(samePicture(shownPicture, choiceOf(m_main, level, drawn - 1)->picture()));
+    QCOMPARE(resultOf(m_main, level)->size(), shownPicture.size());
     QCOMPARE(m_run->platform.timers, QList<int>{1500});
     // The guess's own dialog, a window of its own, is gone once the guess is over.
     const auto resultDialogOpen = [] {
@@ -124,14 +126,16 @@ void tst_GuessFlow::guessIsJudgedShownAndCounted()
 
 void tst_GuessFlow::guessesAtOneLevelLeaveTheOthersAlone()
 {
-    const QPixmap resting = m_main->ui().pictures.restingPicture();
+    const QPixmap resting = m_main->pictures().restingPicture();
+    m_main->showLevel(Level::Beginner);
+    m_main->showLevel(Level::Expert);
     guess(Level::Intermediate, 3, 4);
     guess(Level::Intermediate, 0, 6);
     for (Level other : {Level::Beginner, Level::Expert}) {
         QCOMPARE(int(m_run->test.attemptsCount(other)), 0);
         QCOMPARE(int(m_run->test.correctCount(other)), 0);
         QCOMPARE(int(m_run->test.lastDraw(other)), 0);
-        QVERIFY(samePicture(m_main->ui().levelResult(other)->pixmap(), resting));
+        QVERIFY(samePicture(resultOf(m_main, other)->pixmap(), resting));
     }
     QCOMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 2);
 }

@@ -104,7 +104,7 @@ void tst_GuessPause::cleanup()
 void tst_GuessPause::startGuess(int position, int drawn)
 {
     m_run->random.push(ScriptedRandom::forSymbol(drawn, 5));
-    QTest::mouseClick(m_main->ui().beginnerChoices[position], Qt::LeftButton);
+    QTest::mouseClick(choiceOf(m_main, Level::Beginner, position), Qt::LeftButton);
     QVERIFY(flow()->isRunning());
 }
 
@@ -117,19 +117,18 @@ void tst_GuessPause::finishGuess()
 
 void tst_GuessPause::resultFollowsOnlyWhenThePauseRunsOut()
 {
-    const Ui::MainWindow &ui = m_main->ui();
-    ui.outcomeLabel->setText(QStringLiteral("Correct"));
+    control<QLabel>(m_main, "outcomeLabel")->setText(QStringLiteral("Correct"));
     QSignalSpy finished(flow(), &GuessFlow::finished);
     startGuess(2, 3);
 
     // The click has returned; the wait panel lies on top, and nothing has
     // been drawn, judged or counted yet.
     QCOMPARE(m_run->platform.timers, QList<int>{guessPauseMilliseconds});
-    EventCounter paints(ui.waitPanel, {QEvent::Paint});
+    EventCounter paints(control<QFrame>(m_main, "waitPanel"), {QEvent::Paint});
     QTRY_VERIFY(paints.count > 0);
-    QVERIFY(ui.waitPanel->isVisible());
-    QVERIFY(topOfSiblings(ui.clientArea) == ui.waitPanel);
-    QCOMPARE(ui.outcomeLabel->text(), QString());
+    QVERIFY(control<QFrame>(m_main, "waitPanel")->isVisible());
+    QVERIFY(topOfSiblings(control<QWidget>(m_main, "clientArea")) == control<QFrame>(m_main, "waitPanel"));
+    QCOMPARE(control<QLabel>(m_main, "outcomeLabel")->text(), QString());
     QCOMPARE(m_run->random.draws, 0);
     QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 0);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
@@ -139,11 +138,11 @@ void tst_GuessPause::resultFollowsOnlyWhenThePauseRunsOut()
     ResultDialog *dialog = m_run->openResult();
     QVERIFY(dialog);
     QCOMPARE(control<QLabel>(dialog, "messageLabel")->text(), QString::fromUtf8(resultMessage(Outcome::Right)));
-    QVERIFY(!ui.waitPanel->isVisible());
+    QVERIFY(!control<QFrame>(m_main, "waitPanel")->isVisible());
     QCOMPARE(finished.count(), 0);
     QVERIFY(flow()->isRunning());
     dialog->accept();
-    QCOMPARE(ui.outcomeLabel->text(), QString::fromUtf8(outcomeText(Outcome::Right)));
+    QCOMPARE(control<QLabel>(m_main, "outcomeLabel")->text(), QString::fromUtf8(outcomeText(Outcome::Right)));
     QCOMPARE(int(m_run->test.attemptsCount(Level::Beginner)), 1);
     QCOMPARE(finished.count(), 1);
     QVERIFY(!flow()->isRunning());
@@ -167,8 +166,7 @@ void tst_GuessPause::inputDuringThePauseIsDropped_data()
 void tst_GuessPause::inputDuringThePauseIsDropped()
 {
     QFETCH(Input, input);
-    const Ui::MainWindow &ui = m_main->ui();
-    PictureButton *other = ui.beginnerChoices[3];
+    PictureButton *other = choiceOf(m_main, Level::Beginner, 3);
     const QPoint centre = other->rect().center();
     EventCounter reached(other, {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
                                  QEvent::KeyPress, QEvent::Wheel, QEvent::ContextMenu});
@@ -183,8 +181,8 @@ void tst_GuessPause::inputDuringThePauseIsDropped()
         QTest::mouseDClick(other, Qt::LeftButton);
         break;
     case Input::Key:
-        ui.exitButton->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(ui.exitButton, Qt::Key_Space);
+        control<QPushButton>(m_main, "exitButton")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(control<QPushButton>(m_main, "exitButton"), Qt::Key_Space);
         break;
     case Input::AccessKey:
         QTest::keyClick(m_main, Qt::Key_E, Qt::AltModifier);
@@ -215,7 +213,7 @@ void tst_GuessPause::inputDuringThePauseIsDropped()
     QCOMPARE(reached.count, 0);
     QCOMPARE(closes.count, 0);
     QVERIFY2(m_main && m_main->isVisible(), "the main window closed during the pause");
-    QVERIFY(!ui.exitButton->isDown()); // an access key presses it and clicks a moment later
+    QVERIFY(!control<QPushButton>(m_main, "exitButton")->isDown()); // an access key presses it and clicks a moment later
     QVERIFY(QApplication::activeModalWidget() == nullptr); // no score, no level dialog
     QCOMPARE(m_run->platform.timers.size(), 1);
 
@@ -233,7 +231,7 @@ void tst_GuessPause::inputDuringThePauseIsDropped()
 void tst_GuessPause::screenReaderPressDuringThePauseStartsNoSecondGuess()
 {
     startGuess(0, 4);
-    QVERIFY(press(m_main->ui().beginnerChoices[3]));
+    QVERIFY(press(choiceOf(m_main, Level::Beginner, 3)));
     m_main->guess(Level::Beginner, 1);
     QCOMPARE(m_run->platform.timers.size(), 1);
 

@@ -22,6 +22,8 @@ private slots:
 
     void tabReachesOnlyWhatLiesInFront_data();
     void tabReachesOnlyWhatLiesInFront();
+    void tabOrderDoesNotDependOnWhenEachPanelWasBuilt_data();
+    void tabOrderDoesNotDependOnWhenEachPanelWasBuilt();
     void focusLeavesAPanelThatGoesBehind();
     void keyOnAChoicePictureGuessesLikeAClick_data();
     void keyOnAChoicePictureGuessesLikeAClick();
@@ -67,7 +69,7 @@ void tst_KeyboardAccess::tabReachesOnlyWhatLiesInFront()
     QFETCH(int, level);
     if (level >= 0)
         QVERIFY(m_run->chooseLevel(Level(level)));
-    QWidget *first = m_main->ui().exitButton;
+    QWidget *first = control<QPushButton>(m_main, "exitButton");
     first->setFocus(Qt::TabFocusReason);
     QTRY_COMPARE(QApplication::focusWidget(), first);
     QSet<QWidget *> reached;
@@ -78,11 +80,63 @@ void tst_KeyboardAccess::tabReachesOnlyWhatLiesInFront()
         QTest::keyClick(focus, Qt::Key_Tab);
     } while (QApplication::focusWidget() != first && reached.size() < 40);
     QCOMPARE(QApplication::focusWidget(), first);
-    QVERIFY(reached.contains(m_main->ui().forumLink));
+    QVERIFY(reached.contains(control<LinkButton>(m_main, "forumLink")));
     if (level >= 0) {
         for (int position = 0; position < symbolCount(Level(level)); ++position)
-            QVERIFY(reached.contains(m_main->ui().levelChoice(Level(level), position)));
+            QVERIFY(reached.contains(choiceOf(m_main, Level(level), position)));
     }
+}
+
+namespace {
+
+// The controls that Tab visits from Exit until it comes round again.
+QStringList tabRound(MainWindow *main)
+{
+    QWidget *first = control<QPushButton>(main, "exitButton");
+    first->setFocus(Qt::TabFocusReason);
+    QStringList round;
+    if (!QTest::qWaitFor([first] { return first->hasFocus(); }))
+        return {QStringLiteral("Exit never took the focus")};
+    do {
+        QWidget *focus = QApplication::focusWidget();
+        round << focus->objectName();
+        QTest::keyClick(focus, Qt::Key_Tab);
+    } while (QApplication::focusWidget() != first && round.size() < 40);
+    return round;
+}
+
+} // namespace
+
+void tst_KeyboardAccess::tabOrderDoesNotDependOnWhenEachPanelWasBuilt_data()
+{
+    QTest::addColumn<Level>("level");
+    for (Level level : AllLevels)
+        QTest::newRow(levelName(level)) << level;
+}
+
+// A panel is built when its level is first chosen; Tab goes round it the
+// same way whether the other panels were built before it or not at all.
+void tst_KeyboardAccess::tabOrderDoesNotDependOnWhenEachPanelWasBuilt()
+{
+    QFETCH(Level, level);
+    QVERIFY(m_run->chooseLevel(level));
+    const QStringList alone = tabRound(m_main);
+
+    MainWindowRun afterOthers;
+    QVERIFY(afterOthers.show());
+    for (Level other : AllLevels) {
+        if (other != level)
+            QVERIFY(afterOthers.chooseLevel(other));
+    }
+    QVERIFY(afterOthers.chooseLevel(level));
+    QCOMPARE(tabRound(afterOthers.main), alone);
+    // The round starts at the panel's choice pictures and result picture,
+    // goes on to the window's buttons and ends at the links: from the link in
+    // front Tab comes back to the first choice, and the result leads to Exit.
+    const QString panel = QString::fromLatin1(levelName(level)).toLower();
+    QVERIFY2(alone.indexOf(QStringLiteral("coBrandLink")) >= 0, qPrintable(alone.join(u' ')));
+    QCOMPARE(alone.value(alone.indexOf(QStringLiteral("coBrandLink")) + 1), panel + QStringLiteral("Choice0"));
+    QCOMPARE(alone.last(), panel + QStringLiteral("Result"));
 }
 
 // A keyboard user on a Beginner picture who switches to Expert must not be
@@ -90,13 +144,13 @@ void tst_KeyboardAccess::tabReachesOnlyWhatLiesInFront()
 void tst_KeyboardAccess::focusLeavesAPanelThatGoesBehind()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureButton *picture = m_main->ui().beginnerChoices[2];
+    PictureButton *picture = choiceOf(m_main, Level::Beginner, 2);
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     QVERIFY(m_run->chooseLevel(Level::Expert));
     QWidget *focused = QApplication::focusWidget();
     QVERIFY(focused != picture);
-    QVERIFY(!m_main->ui().beginnerPanel->isAncestorOf(focused));
+    QVERIFY(!m_main->levelPanel(Level::Beginner)->isAncestorOf(focused));
 }
 
 void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick_data()
@@ -116,7 +170,7 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
     QFETCH(Level, level);
     QFETCH(int, position);
     QVERIFY(m_run->chooseLevel(level));
-    PictureButton *picture = m_main->ui().levelChoice(level, position);
+    PictureButton *picture = choiceOf(m_main, level, position);
     QString shown;
     m_run->random.push(ScriptedRandom::forSymbol(position + 1, symbolCount(level)));
     if (key == 0) {
@@ -137,7 +191,7 @@ void tst_KeyboardAccess::keyOnAChoicePictureGuessesLikeAClick()
 void tst_KeyboardAccess::heldKeyMakesOneGuess()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureButton *picture = m_main->ui().beginnerChoices[1];
+    PictureButton *picture = choiceOf(m_main, Level::Beginner, 1);
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
@@ -167,7 +221,7 @@ void tst_KeyboardAccess::heldKeyMakesOneGuess()
 void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
 {
     QVERIFY(m_run->chooseLevel(Level::Expert));
-    PictureButton *picture = m_main->ui().expertChoices[5];
+    PictureButton *picture = choiceOf(m_main, Level::Expert, 5);
     picture->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(picture->hasFocus());
     m_run->random.push(ScriptedRandom::forSymbol(6, 10));
@@ -192,7 +246,7 @@ void tst_KeyboardAccess::keyThatClosesTheResultMakesNoNewGuess()
 void tst_KeyboardAccess::focusFrameShowsOnlyForTheKeyboard()
 {
     QVERIFY(m_run->chooseLevel(Level::Beginner));
-    PictureButton *picture = m_main->ui().beginnerChoices[3];
+    PictureButton *picture = choiceOf(m_main, Level::Beginner, 3);
     const QSize size = picture->size();
     const QImage plain = picture->grab().toImage();
 
@@ -210,8 +264,8 @@ void tst_KeyboardAccess::focusFrameShowsOnlyForTheKeyboard()
     QTRY_VERIFY(picture->hasFocus());
     QCOMPARE(picture->grab().toImage(), plain);
 
-    m_main->ui().beginnerChoices[2]->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(m_main->ui().beginnerChoices[2], Qt::Key_Tab);
+    choiceOf(m_main, Level::Beginner, 2)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(choiceOf(m_main, Level::Beginner, 2), Qt::Key_Tab);
     QTRY_VERIFY(picture->hasFocus());
     QVERIFY(picture->grab().toImage() != plain);
     QCOMPARE(picture->size(), size);
@@ -268,13 +322,13 @@ void tst_KeyboardAccess::closingTheLevelChoiceHandsTheKeysToThePanelInFront()
     auto *choice = qobject_cast<PictureButton *>(m_main->focusWidget());
     QVERIFY2(choice, qPrintable(QStringLiteral("the focus is on %1").arg(
                          m_main->focusWidget() ? m_main->focusWidget()->objectName() : QStringLiteral("nothing"))));
-    QVERIFY(m_main->ui().levelPanel(inFront)->isAncestorOf(choice));
+    QVERIFY(m_main->levelPanel(inFront)->isAncestorOf(choice));
     QVERIFY(choice->isVisible());
     QTRY_VERIFY(choice->hasFocus());
     // The first in tab order: Shift+Tab leaves the panel's choices.
     QTest::keyClick(choice, Qt::Key_Backtab);
     QWidget *previous = m_main->focusWidget();
-    QVERIFY(!(qobject_cast<PictureButton *>(previous) && m_main->ui().levelPanel(inFront)->isAncestorOf(previous)));
+    QVERIFY(!(qobject_cast<PictureButton *>(previous) && m_main->levelPanel(inFront)->isAncestorOf(previous)));
     // And Space on it makes a guess at that level.
     choice->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(choice->hasFocus());
@@ -289,8 +343,8 @@ void tst_KeyboardAccess::closingTheLevelChoiceHandsTheKeysToThePanelInFront()
 // Space would end the test.
 void tst_KeyboardAccess::dismissingTheFirstLevelChoiceLeavesExitAlone()
 {
-    m_main->ui().exitButton->setFocus(Qt::TabFocusReason);
-    QTRY_VERIFY(m_main->ui().exitButton->hasFocus());
+    control<QPushButton>(m_main, "exitButton")->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(control<QPushButton>(m_main, "exitButton")->hasFocus());
     whenModal<LevelDialog>("Escape", [](LevelDialog *dialog) { dialog->reject(); });
     m_main->chooseLevel();
     QVERIFY(m_run->reactivate());
@@ -313,10 +367,10 @@ void tst_KeyboardAccess::dismissingTheFirstLevelChoiceLeavesExitAlone()
 void tst_KeyboardAccess::focusReturnsToTheChoiceJustGuessed()
 {
     QVERIFY(m_run->chooseLevel(Level::Intermediate));
-    PictureButton *elsewhere = m_main->ui().intermediateChoices[1];
+    PictureButton *elsewhere = choiceOf(m_main, Level::Intermediate, 1);
     elsewhere->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(elsewhere->hasFocus());
-    PictureButton *guessed = m_main->ui().intermediateChoices[6];
+    PictureButton *guessed = choiceOf(m_main, Level::Intermediate, 6);
     QVERIFY(press(guessed));
     QVERIFY(m_run->answerResult());
     QTRY_COMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 1);

@@ -17,10 +17,16 @@
 namespace {
 
 // The main window's level panel (or the cover) that the user sees.
-QWidget *panelInFront(const Ui::MainWindow &ui)
+QWidget *panelInFront(const MainWindow *main)
 {
-    QWidget *hit = ui.clientArea->childAt(ui.panelStack->geometry().center());
-    for (QWidget *panel : {ui.coverPanel, ui.beginnerPanel, ui.intermediatePanel, ui.expertPanel}) {
+    const auto *stack = control<QStackedWidget>(main, "panelStack");
+    QWidget *hit = stack->parentWidget()->childAt(stack->geometry().center());
+    QList<QWidget *> panels{control<QFrame>(main, "coverPanel")};
+    for (Level level : AllLevels) {
+        if (LevelPanel *panel = main->levelPanel(level))
+            panels << panel;
+    }
+    for (QWidget *panel : panels) {
         if (hit == panel || panel->isAncestorOf(hit))
             return panel;
     }
@@ -94,7 +100,7 @@ void tst_LevelDialog::startAsksForALevelWithBeginnerSelected()
     QVERIFY(m_run->test.isLevelChosen());
     QVERIFY(beginner);
     QVERIFY(choiceInFront);
-    QCOMPARE(panelInFront(m_main->ui()), m_main->ui().beginnerPanel);
+    QCOMPARE(panelInFront(m_main), m_main->levelPanel(Level::Beginner));
     // The dialog is destroyed by OK.
     QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);
 }
@@ -110,15 +116,13 @@ void tst_LevelDialog::okBringsTheChosenPanelForward_data()
 void tst_LevelDialog::okBringsTheChosenPanelForward()
 {
     QFETCH(Level, level);
-    const Ui::MainWindow &ui = m_main->ui();
-    QFrame *panels[] = {ui.beginnerPanel, ui.intermediatePanel, ui.expertPanel};
     whenModal<LevelDialog>([&](LevelDialog *dialog) {
         QRadioButton *options[] = {dialog->ui().beginnerOption, dialog->ui().intermediateOption, dialog->ui().expertOption};
         options[levelIndex(level)]->setChecked(true);
         dialog->confirmLevel();
     });
     m_main->chooseLevel();
-    QCOMPARE(panelInFront(ui), panels[levelIndex(level)]);
+    QCOMPARE(panelInFront(m_main), m_main->levelPanel(level));
     QVERIFY(m_run->test.isLevelChosen());
 
     // Every fresh dialog starts at Beginner again.
@@ -143,34 +147,36 @@ void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
     QCOMPARE(m_run->platform.messages[0].text, QStringLiteral("Please Select An option"));
     QVERIFY(m_run->platform.messages[0].icon == Platform::Icon::Critical);
     QVERIFY(m_run->test.isLevelChosen());
-    QCOMPARE(panelInFront(m_main->ui()), m_main->ui().coverPanel);
+    QCOMPARE(panelInFront(m_main), control<QFrame>(m_main, "coverPanel"));
 }
 
 void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
 {
-    const Ui::MainWindow &ui = m_main->ui();
     m_run->test.setLevelChosen(true);
+    // Every panel built, the Intermediate one in front.
+    m_main->showLevel(Level::Beginner);
+    m_main->showLevel(Level::Expert);
     m_main->showLevel(Level::Intermediate);
     m_run->random.push(ScriptedRandom::forSymbol(7, 8));
     m_main->guess(Level::Intermediate, 0);
     ResultDialog *result = MainWindowRun::openResultOver(m_main);
     QVERIFY(result);
     result->accept();
-    const QPixmap resting = ui.pictures.restingPicture();
-    QVERIFY(!samePicture(ui.intermediateResult->pixmap(), resting));
+    const QPixmap resting = m_main->pictures().restingPicture();
+    QVERIFY(!samePicture(resultOf(m_main, Level::Intermediate)->pixmap(), resting));
 
     bool restingWhileAsked = false;
     whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        restingWhileAsked = samePicture(ui.beginnerResult->pixmap(), resting)
-            && samePicture(ui.intermediateResult->pixmap(), resting)
-            && samePicture(ui.expertResult->pixmap(), resting);
+        restingWhileAsked = samePicture(resultOf(m_main, Level::Beginner)->pixmap(), resting)
+            && samePicture(resultOf(m_main, Level::Intermediate)->pixmap(), resting)
+            && samePicture(resultOf(m_main, Level::Expert)->pixmap(), resting);
         dialog->close(); // without OK
     });
-    QTest::mouseClick(ui.backButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_main, "backButton"), Qt::LeftButton);
     QVERIFY(restingWhileAsked);
-    QCOMPARE(ui.intermediateResult->size(), resting.size());
+    QCOMPARE(resultOf(m_main, Level::Intermediate)->size(), resting.size());
     // Without OK nothing else changed: the Intermediate panel is still in front.
-    QCOMPARE(panelInFront(ui), ui.intermediatePanel);
+    QCOMPARE(panelInFront(m_main), m_main->levelPanel(Level::Intermediate));
     QCOMPARE(int(m_run->test.attemptsCount(Level::Intermediate)), 1);
 }
 
@@ -211,7 +217,6 @@ void tst_LevelDialog::enterAfterTheScoreViewConfirmsTheShownLevel_data()
 void tst_LevelDialog::enterAfterTheScoreViewConfirmsTheShownLevel()
 {
     QFETCH(QString, entry);
-    const Ui::MainWindow &ui = m_main->ui();
     m_run->test.setLevelChosen(true);
     m_main->show();
     QVERIFY(QTest::qWaitForWindowActive(m_main));
@@ -238,15 +243,15 @@ void tst_LevelDialog::enterAfterTheScoreViewConfirmsTheShownLevel()
             dialog->close();
     });
     if (entry == QLatin1String("Back"))
-        QTest::mouseClick(ui.backButton, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(m_main, "backButton"), Qt::LeftButton);
     else if (entry == QLatin1String("Ctrl+D"))
         QTest::keyClick(m_main, Qt::Key_D, Qt::ControlModifier);
     else
-        ui.levelAction->trigger();
+        control<QAction>(m_main, "levelAction")->trigger();
 
     QCOMPARE(shownLevel, QStringLiteral("Beginner"));
     QVERIFY(closedByEnter);
-    QCOMPARE(panelInFront(ui), ui.beginnerPanel);
+    QCOMPARE(panelInFront(m_main), m_main->levelPanel(Level::Beginner));
     // Confirmed, and so dismissed: the score's OK would only have hidden it.
     QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);
 }

@@ -286,9 +286,9 @@ void tst_ReferenceImages::windowLooksAsDesigned()
         QVERIFY(run.chooseLevel(Level::Expert));
         break;
     case State::FileMenu:
-        return verifyLooksLike(run.pictureOfMenu(main.ui().fileMenu), name);
+        return verifyLooksLike(run.pictureOfMenu(control<QMenu>(&main, "fileMenu")), name);
     case State::HelpMenu:
-        return verifyLooksLike(run.pictureOfMenu(main.ui().helpMenu), name);
+        return verifyLooksLike(run.pictureOfMenu(control<QMenu>(&main, "helpMenu")), name);
     case State::LevelChoice:
     case State::Score:
         recordTally(run.test, Level::Beginner, 1, 3);
@@ -308,8 +308,8 @@ void tst_ReferenceImages::windowLooksAsDesigned()
     }
     if (state == State::WaitPanel) {
         // As during the pause after a click: on top of the level's panel.
-        main.ui().waitPanel->show();
-        main.ui().waitPanel->raise();
+        control<QFrame>(&main, "waitPanel")->show();
+        control<QFrame>(&main, "waitPanel")->raise();
     }
     verifyLooksLike(main.grab().toImage(), name);
 }

@@ -96,8 +96,8 @@ int listCutOff()
         main.showLevel(level);
         listState(out, QString::fromLatin1(levelName(level)), &main);
     }
-    main.ui().waitPanel->show();
-    main.ui().waitPanel->raise();
+    control<QFrame>(&main, "waitPanel")->show();
+    control<QFrame>(&main, "waitPanel")->raise();
     listState(out, QStringLiteral("wait"), &main);
 
     LevelDialog levels(run.context);

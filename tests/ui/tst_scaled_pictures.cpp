@@ -80,14 +80,13 @@ void tst_ScaledPictures::cleanup()
 
 void tst_ScaledPictures::noSymbolIsDecodedBeforeItsLevelIsShown()
 {
-    for (Level level : AllLevels) {
-        for (int position = 0; position < symbolCount(level); ++position)
-            QVERIFY(m_run->main->ui().levelChoice(level, position)->picture().isNull());
-    }
+    // Start-up builds no level panel, let alone decodes its pictures.
+    for (Level level : AllLevels)
+        QVERIFY(!m_run->main->levelPanel(level));
     m_run->main->showLevel(Level::Expert);
     for (int position = 0; position < symbolCount(Level::Expert); ++position)
-        QVERIFY(!m_run->main->ui().levelChoice(Level::Expert, position)->picture().isNull());
-    QVERIFY(m_run->main->ui().levelChoice(Level::Beginner, 0)->picture().isNull());
+        QVERIFY(!choiceOf(m_run->main, Level::Expert, position)->picture().isNull());
+    QVERIFY(!m_run->main->levelPanel(Level::Beginner));
 }
 
 void tst_ScaledPictures::choicesAndRestingPictureComeFromTheTwiceFiles_data()
@@ -100,13 +99,12 @@ void tst_ScaledPictures::choicesAndRestingPictureComeFromTheTwiceFiles_data()
 void tst_ScaledPictures::choicesAndRestingPictureComeFromTheTwiceFiles()
 {
     QFETCH(Level, level);
-    const Ui::MainWindow &ui = m_run->main->ui();
     m_run->main->showLevel(level);
     for (int position = 0; position < symbolCount(level); ++position) {
-        PictureButton *choice = ui.levelChoice(level, position);
+        PictureButton *choice = choiceOf(m_run->main, level, position);
         verifyTwice(choice->picture(), choice->size(), qPrintable(choice->objectName()));
     }
-    PictureBox *result = ui.levelResult(level);
+    PictureBox *result = resultOf(m_run->main, level);
     verifyTwice(result->pixmap(), result->size(), qPrintable(result->objectName()));
 }
 
@@ -114,10 +112,10 @@ void tst_ScaledPictures::drawnSymbolComesFromItsTwiceFile()
 {
     m_run->main->showLevel(Level::Intermediate);
     m_run->random.push(ScriptedRandom::forSymbol(7, symbolCount(Level::Intermediate)));
-    QTest::mouseClick(m_run->main->ui().levelChoice(Level::Intermediate, 0), Qt::LeftButton);
+    QTest::mouseClick(choiceOf(m_run->main, Level::Intermediate, 0), Qt::LeftButton);
     QVERIFY(m_run->answerResult());
-    PictureBox *result = m_run->main->ui().levelResult(Level::Intermediate);
-    QTRY_COMPARE(twiceFileOf(result->pixmap()), twiceFileOf(m_run->main->ui().levelChoice(Level::Intermediate, 6)->picture()));
+    PictureBox *result = resultOf(m_run->main, Level::Intermediate);
+    QTRY_COMPARE(twiceFileOf(result->pixmap()), twiceFileOf(choiceOf(m_run->main, Level::Intermediate, 6)->picture()));
     verifyTwice(result->pixmap(), result->size(), "the drawn symbol");
 }
 

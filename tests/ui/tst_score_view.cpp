@@ -3,6 +3,7 @@
 
 #include "symboltest/score_report.h"
 #include "ui/level_dialog.h"
+#include "find_control.h"
 #include "ui/main_window.h"
 
 #include <QAction>
@@ -89,14 +90,15 @@ void tst_ScoreView::everyEntryShowsAllThreeLevels()
     recordTally(m_run->test, Level::Beginner, 2, 5);
     recordTally(m_run->test, Level::Intermediate, 32767, 32767);
     recordTally(m_run->test, Level::Expert, 0, 9);
-    const Ui::MainWindow &ui = m_main->ui();
     if (entry == QLatin1String("Ctrl+S")) {
         m_main->show();
         QVERIFY(QTest::qWaitForWindowActive(m_main));
     }
+    // A panel's Score button is there once its level has been chosen.
+    m_main->showLevel(Level::Beginner);
     const QString text = readScoreVia([&] {
         if (entry == QLatin1String("scoreAction"))
-            ui.scoreAction->trigger();
+            control<QAction>(m_main, "scoreAction")->trigger();
         else if (entry == QLatin1String("Ctrl+S"))
             QTest::keyClick(m_main, Qt::Key_S, Qt::ControlModifier);
         else

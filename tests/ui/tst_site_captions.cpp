@@ -5,7 +5,7 @@
 #include "ui/exit_screen.h"
 #include "ui/layouts/design.h"
 #include "ui/layouts/level_dialog_layout.h"
-#include "ui/layouts/main_window_layout.h"
+#include "ui/main_window.h"
 #include "ui/widgets/link_button.h"
 
 #include <QDialog>
@@ -36,17 +36,15 @@ void tst_SiteCaptions::captionsNameTheConfiguredHost_data()
 {
     QTest::addColumn<QString>("caption");
 
-    QMainWindow mainWindow;
     QDialog levelDialog;
     TestRun run;
     AboutBox aboutBox(run.context);
     run.random.push(0.5f);
     ExitScreen exitScreen(run.context);
-    Ui::MainWindow main;
+    MainWindow main(run.context);
     Ui::LevelDialog level;
-    main.setupUi(&mainWindow);
     level.setupUi(&levelDialog);
-    QTest::newRow("main window forum banner") << main.forumLink->text();
+    QTest::newRow("main window forum banner") << control<LinkButton>(&main, "forumLink")->text();
     QTest::newRow("level dialog forum banner") << level.forumLink->text();
     QTest::newRow("about box home page link") << control<LinkButton>(&aboutBox, "homePageLink")->text();
     QTest::newRow("exit screen visit button") << control<QPushButton>(&exitScreen, "visitSiteButton")->text();

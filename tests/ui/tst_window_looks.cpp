@@ -5,6 +5,7 @@
 #include "ui/about_box.h"
 #include "ui/exit_screen.h"
 #include "ui/level_dialog.h"
+#include "main_window_access.h"
 #include "ui/main_window.h"
 #include "ui/result_dialog.h"
 #include "ui/widgets/picture_box.h"
@@ -126,10 +127,11 @@ void tst_WindowLooks::windowIsFixedCentredAndShowsTheHandOverLinks()
         QCOMPARE(control<QPushButton>(exit, "visitSiteButton")->cursor().shape(), Qt::PointingHandCursor);
     if (auto *main = qobject_cast<MainWindow *>(shown.get())) {
         for (Level level : AllLevels) {
+            main->showLevel(level);
             for (int position = 0; position < symbolCount(level); ++position)
-                QCOMPARE(main->ui().levelChoice(level, position)->cursor().shape(), Qt::PointingHandCursor);
+                QCOMPARE(choiceOf(main, level, position)->cursor().shape(), Qt::PointingHandCursor);
             // A result picture only shows; it can't be clicked.
-            QVERIFY(main->ui().levelResult(level)->cursor().shape() != Qt::PointingHandCursor);
+            QVERIFY(resultOf(main, level)->cursor().shape() != Qt::PointingHandCursor);
         }
     }
 }

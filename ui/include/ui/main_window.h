@@ -2,17 +2,24 @@
 
 #include "symboltest/level.h"
 #include "symboltest/outcome.h"
-#include "ui/layouts/main_window_layout.h"
 #include "ui/level_dialog.h"
+#include "ui/symbol_pictures.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
 #include <cstdint>
+#include <memory>
 
 struct AppContext;
 class ExitScreen;
 class GuessFlow;
+class LevelPanel;
+
+namespace Ui {
+class MainWindow;
+}
 
 // The main window: the three level panels on which the test is played, the
 // banner, the bottom bar and the menu. It asks for a level on every
@@ -26,11 +33,11 @@ public:
     explicit MainWindow(AppContext &context, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Every control of the design: level panels not yet shown are built on
-    // the call, for whoever looks at them all.
-    const Ui::MainWindow &ui();
-    // The design as built so far: a level panel is built when first needed.
-    const Ui::MainWindow &builtUi() const { return m_ui; }
+    // The level's panel, or null while it is not built: a level panel is
+    // built when the level is first needed.
+    LevelPanel *levelPanel(Level level) const;
+    // The symbol pictures that the level panels show, drawn for the screen's scale.
+    const SymbolPictures &pictures() const { return m_pictures; }
     AppContext &context() const { return m_context; }
     // The flow of the guess under way, if any.
     GuessFlow *guessFlow() const { return m_guessFlow; }
@@ -74,8 +81,12 @@ protected:
 
 private:
     void connectControls();
-    // Builds the level's panel if it is not yet, and connects its controls.
-    void buildLevelPanel(Level level);
+    // Builds the level's panel if it is not yet, as a page of the panel
+    // stack behind the one in front, and connects its controls.
+    LevelPanel *buildLevelPanel(Level level);
+    // Finishes the level's panel before it is first shown or played on; every
+    // built result picture rests until a guess at its level.
+    void prepareLevelPanel(Level level);
     // Shows the level dialog modally; destroys it afterwards if it was dismissed.
     void execLevelDialog();
     // Where the keyboard goes once the level choice has closed, however it
@@ -92,7 +103,12 @@ private:
     void announceShownOnScreen();
 
     AppContext &m_context;
-    Ui::MainWindow m_ui;
+    // The form's controls. Its class is private to the window library, so it
+    // is held by pointer.
+    const std::unique_ptr<Ui::MainWindow> m_form;
+    Ui::MainWindow &m_ui = *m_form;
+    SymbolPictures m_pictures;
+    std::array<LevelPanel *, AllLevels.size()> m_levelPanels{};
     QPointer<LevelDialog> m_levelDialog;
     GuessFlow *m_guessFlow = nullptr;
     bool m_activating = false;
