@@ -126,6 +126,27 @@ QString ExitScreen::promotionalMessage(int n)
     }
 }
 
+void ExitScreen::showAfterMessage(const QString &text)
+{
+    m_waitingForMessage = true;
+    m_context.platform.showMessage(this, text, Platform::Buttons::Ok, Platform::Icon::Warning, AppInfo::name(),
+                                   [this](Platform::Answer) {
+                                       m_waitingForMessage = false;
+                                       if (m_shownOnceAnswered)
+                                           show();
+                                   });
+}
+
+void ExitScreen::setVisible(bool visible)
+{
+    if (visible && m_waitingForMessage) {
+        m_shownOnceAnswered = true;
+        return;
+    }
+    m_shownOnceAnswered = false;
+    QWidget::setVisible(visible);
+}
+
 void ExitScreen::showPromotionalMessage()
 {
     m_context.random.seedFromClock();
@@ -170,9 +191,10 @@ bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if ((box == m_ui->yourEmailBox || box == m_ui->friendEmailBox)
             && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
-            m_context.platform.showMessage(tr("Email Address Cannot Contain Space"),
-                                           Platform::Buttons::Ok, Platform::Icon::Critical);
-            box->setFocus();
+            // The keys go on in the box once the message is answered.
+            m_context.platform.showMessage(this, tr("Email Address Cannot Contain Space"), Platform::Buttons::Ok,
+                                           Platform::Icon::Critical, AppInfo::name(),
+                                           [box](Platform::Answer) { box->setFocus(); });
             return true;
         }
         break;
@@ -194,10 +216,10 @@ void ExitScreen::submitReferral()
 
     const QString failure = ReferAFriend::emailCheckFailure(fields.yourEmail, fields.friendEmail);
     if (!failure.isEmpty()) {
-        m_context.platform.showMessage(failure, Platform::Buttons::Ok, Platform::Icon::Critical);
+        m_context.platform.showMessage(this, failure, Platform::Buttons::Ok, Platform::Icon::Critical);
         return;
     }
-    m_referral.send(m_context.platform);
+    m_referral.send(m_context.platform, this);
 }
 
 void ExitScreen::visitHomePage(bool ticked)

@@ -1,10 +1,11 @@
 #include "ui/qt_platform.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
+
+#include <memory>
 
 namespace {
 
@@ -56,18 +57,6 @@ QString startingPlace(const QString &suggestedName)
 
 } // namespace
 
-Platform::Answer QtPlatform::showMessage(const QString &text, Buttons buttons, Icon icon,
-                                         const QString &caption)
-{
-    // Owned by the active window, so that the box stays above it even when
-    // that window is kept on top (the exit screen).
-    QMessageBox *box = newMessageBox(text, buttons, icon, caption, QApplication::activeWindow());
-    box->setWindowModality(Qt::ApplicationModal);
-    const int result = box->exec();
-    delete box;
-    return answerOf(buttons, result);
-}
-
 void QtPlatform::showMessage(QObject *owner, const QString &text, Buttons buttons, Icon icon,
                              const QString &caption, Answered answered)
 {
@@ -87,16 +76,9 @@ Platform::Answer QtPlatform::askBeforeAnyWindow(const QString &text, Buttons but
                                                 const QString &caption)
 {
     // No window to stand over yet: the box is a window of its own.
-    QMessageBox *asked = newMessageBox(text, buttons, icon, caption, nullptr);
-    asked->setWindowModality(Qt::ApplicationModal);
-    const int result = asked->exec();
-    delete asked;
-    return answerOf(buttons, result);
-}
-
-QString QtPlatform::askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter)
-{
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, startingPlace(suggestedName), filter);
+    const std::unique_ptr<QMessageBox> box(newMessageBox(text, buttons, icon, caption, nullptr));
+    box->setWindowModality(Qt::ApplicationModal);
+    return answerOf(buttons, box->exec());
 }
 
 void QtPlatform::askSaveFileName(QObject *owner, const QString &caption, const QString &suggestedName,

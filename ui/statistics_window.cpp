@@ -242,7 +242,8 @@ void StatisticsWindow::tellAboutTheHistoryOnce()
     m_toldAboutTheHistory = true;
     switch (history->state()) {
     case GuessHistory::State::StartedAfresh:
-        m_context.platform.showMessage(tr("The history of your guesses could not be read. It was moved aside to %1 "
+        m_context.platform.showMessage(this,
+                                       tr("The history of your guesses could not be read. It was moved aside to %1 "
                                           "and a new history has begun.")
                                            .arg(QDir::toNativeSeparators(history->setAsidePath())),
                                        Platform::Buttons::Ok, Platform::Icon::Information, windowTitle());
@@ -252,6 +253,7 @@ void StatisticsWindow::tellAboutTheHistoryOnce()
         if (reason.endsWith(QLatin1Char('.')))
             reason.chop(1);
         m_context.platform.showMessage(
+            this,
             tr("Your history cannot be read or written: %1. The test goes on: the guesses of this run are kept "
                "in memory and saved as soon as the history can be written.")
                 .arg(reason),
@@ -265,12 +267,20 @@ void StatisticsWindow::tellAboutTheHistoryOnce()
 
 void StatisticsWindow::exportHistory()
 {
+    if (!m_context.history)
+        return;
+    m_context.platform.askSaveFileName(this, tr("Export History"), tr("corvella-history.csv"),
+                                       tr("CSV files (*.csv);;All files (*)"), [this](const QString &path) {
+                                           if (!path.isEmpty())
+                                               exportHistoryTo(path);
+                                       });
+}
+
+void StatisticsWindow::exportHistoryTo(const QString &path)
+{
+    // The history may have gone while the user chose the place.
     HistoryKeeper *history = m_context.history.get();
     if (!history)
-        return;
-    const QString path = m_context.platform.askSaveFileName(tr("Export History"), tr("corvella-history.csv"),
-                                                            tr("CSV files (*.csv);;All files (*)"));
-    if (path.isEmpty())
         return;
     // The history's thread writes the file row by row; the window stays
     // responsive, and cancelling leaves no file behind.
@@ -293,6 +303,7 @@ void StatisticsWindow::exportHistory()
                 progress->close();
                 if (!exported && !cancelled)
                     m_context.platform.showMessage(
+                        this,
                         tr("The history could not be exported to %1: %2").arg(QDir::toNativeSeparators(path), error),
                         Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
             });
@@ -302,15 +313,24 @@ void StatisticsWindow::exportHistory()
 
 void StatisticsWindow::forgetHistory()
 {
-    HistoryKeeper *history = m_context.history.get();
-    if (!history)
+    if (!m_context.history)
         return;
-    const Platform::Answer answer = m_context.platform.showMessage(
+    m_context.platform.showMessage(
+        this,
         tr("Forget every guess in your history? They are deleted from the history file and from its log, so that "
            "they cannot be read back, and the verdict starts over with no evidence. This cannot be undone. The "
            "score of this run stays as it is."),
-        Platform::Buttons::YesNo, Platform::Icon::Warning, tr("Forget History"));
-    if (answer != Platform::Answer::Yes)
+        Platform::Buttons::YesNo, Platform::Icon::Warning, tr("Forget History"), [this](Platform::Answer answer) {
+            if (answer == Platform::Answer::Yes)
+                forgetHistoryNow();
+        });
+}
+
+void StatisticsWindow::forgetHistoryNow()
+{
+    // The history may have gone while the user answered.
+    HistoryKeeper *history = m_context.history.get();
+    if (!history)
         return;
     connect(
         history, &HistoryKeeper::forgetFinished, this,
@@ -320,13 +340,14 @@ void StatisticsWindow::forgetHistory()
                 break;
             case GuessHistory::ForgetResult::LogNotEmptied:
                 m_context.platform.showMessage(
+                    this,
                     tr("Your guesses were deleted from the history file, but its log %1 could not be emptied (%2): "
                        "copies of them may remain there until the program next writes to the history.")
                         .arg(QDir::toNativeSeparators(history->filePath() + QStringLiteral("-wal")), error),
                     Platform::Buttons::Ok, Platform::Icon::Warning, windowTitle());
                 break;
             case GuessHistory::ForgetResult::Failed:
-                m_context.platform.showMessage(tr("The history could not be deleted: %1").arg(error),
+                m_context.platform.showMessage(this, tr("The history could not be deleted: %1").arg(error),
                                                Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
                 break;
             }

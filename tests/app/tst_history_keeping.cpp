@@ -133,6 +133,7 @@ void tst_HistoryKeeping::damagedHistoryIsMovedAsideAndToldOnce()
     const HistoryKeeper &history = *m_run->context.history;
     QCOMPARE(history.state(), GuessHistory::State::StartedAfresh);
     QVERIFY(m_run->platform.messages.first().text.contains(QDir::toNativeSeparators(history.setAsidePath())));
+    QVERIFY(m_run->platform.messages.first().owner == m_run->main->findChild<StatisticsWindow *>());
     QCOMPARE(QFileInfo(history.setAsidePath()).size(), 8192);
     QVERIFY(GuessHistory(path).allGuesses().empty());
     QVERIFY(history.isAvailable());
@@ -275,14 +276,21 @@ void tst_HistoryKeeping::guessesStillUnsavedAreToldBeforeTheExitScreen()
     QTRY_COMPARE(m_run->context.history->notYetSaved(), 1);
     QVERIFY(m_run->platform.messages.isEmpty());
 
-    bool exitScreenShownFirst = false;
-    connect(m_run->main, &MainWindow::exitScreenOpened, this,
-            [this, &exitScreenShownFirst] { exitScreenShownFirst = m_run->platform.messages.isEmpty(); });
+    QPointer<ExitScreen> exitScreen;
+    connect(m_run->main, &MainWindow::exitScreenOpened, this, [&exitScreen](ExitScreen *screen) { exitScreen = screen; });
+    m_run->platform.holdReplies = true;
     m_run->main->close();
+    QVERIFY(exitScreen);
     QCOMPARE(m_run->platform.messages.size(), 1);
     QVERIFY2(m_run->platform.messages.first().text.contains(QLatin1String("not yet saved: 1 ")),
              qPrintable(m_run->platform.messages.first().text));
-    QVERIFY(!exitScreenShownFirst);
+    // The message stands in the exit screen's place, which comes once the
+    // message is answered.
+    QVERIFY(m_run->platform.messages.first().owner == exitScreen);
+    QCoreApplication::processEvents();
+    QVERIFY(!exitScreen->isVisible());
+    QCOMPARE(m_run->platform.answerHeld(), 1);
+    QVERIFY(exitScreen->isVisible());
 }
 
 QTEST_MAIN(tst_HistoryKeeping)

@@ -30,13 +30,6 @@ public:
         bool beforeAnyWindow = false;
     };
 
-    Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) override
-    {
-        messages.append({text, buttons, icon, caption, nullptr, false});
-        if (onMessage)
-            onMessage(text);
-        return nextAnswer(buttons);
-    }
     // Answered from the event loop, as a real box is, or when the test
     // answers the held ones with answerMessages().
     void showMessage(QObject *owner, const QString &text, Buttons buttons, Icon icon, const QString &caption,
@@ -61,11 +54,6 @@ public:
         if (onOpen)
             onOpen(address);
         return browserStarts;
-    }
-    QString askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter) override
-    {
-        saveQuestions.append({caption, suggestedName, filter});
-        return saveFileName;
     }
     void askSaveFileName(QObject *owner, const QString &caption, const QString &suggestedName, const QString &filter,
                          FileChosen chosen) override

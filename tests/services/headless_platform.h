@@ -10,10 +10,6 @@
 class HeadlessPlatform final : public DesktopPlatform
 {
 public:
-    Answer showMessage(const QString &, Buttons buttons, Icon, const QString &) override
-    {
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
     void showMessage(QObject *owner, const QString &, Buttons buttons, Icon, const QString &,
                      Answered answered) override
     {
@@ -26,7 +22,6 @@ public:
     {
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
-    QString askSaveFileName(const QString &, const QString &, const QString &) override { return {}; }
     void askSaveFileName(QObject *owner, const QString &, const QString &, const QString &, FileChosen chosen) override
     {
         if (owner)

@@ -16,8 +16,8 @@ class tst_QtPlatform : public QObject
     Q_OBJECT
 
 private slots:
-    void messageBoxAnswersWithTheButtonPressed_data();
-    void messageBoxAnswersWithTheButtonPressed();
+    void questionBeforeAnyWindowAnswersWithTheButtonPressed_data();
+    void questionBeforeAnyWindowAnswersWithTheButtonPressed();
     void messageStandsOverItsWindowAndAnswersLater_data();
     void messageStandsOverItsWindowAndAnswersLater();
     void messageOfAWindowClosedMeanwhileIsNeverAnswered();
@@ -27,7 +27,7 @@ private slots:
     void cleanup();
 };
 
-void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed_data()
+void tst_QtPlatform::questionBeforeAnyWindowAnswersWithTheButtonPressed_data()
 {
     QTest::addColumn<int>("buttons");
     QTest::addColumn<int>("icon");
@@ -47,9 +47,10 @@ void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed_data()
                                     << int(QMessageBox::Ok) << int(QMessageBox::Critical);
 }
 
-// The box shows the text (a carriage return breaks the line), caption, icon
-// and buttons asked for, is modal, and answers with the button pressed.
-void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed()
+// Asked before any window exists, the box is a window of its own that shows
+// the text (a carriage return breaks the line), caption, icon and buttons
+// asked for, is modal, and answers with the button pressed.
+void tst_QtPlatform::questionBeforeAnyWindowAnswersWithTheButtonPressed()
 {
     QFETCH(int, buttons);
     QFETCH(int, icon);
@@ -62,11 +63,13 @@ void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed()
         QString text, caption;
         int buttons = -1, icon = -1;
         bool modal = false;
+        QWidget *parent = nullptr;
     } shown;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
-        shown = {box->text(), box->windowTitle(), int(box->standardButtons()), int(box->icon()), box->isModal()};
+        shown = {box->text(),       box->windowTitle(), int(box->standardButtons()), int(box->icon()),
+                 box->isModal(), box->parentWidget()};
         if (pressed == QMessageBox::Escape)
             QTest::keyClick(box, Qt::Key_Escape);
         else
@@ -74,19 +77,20 @@ void tst_QtPlatform::messageBoxAnswersWithTheButtonPressed()
     });
     QtPlatform platform;
     const Platform::Answer given =
-        platform.showMessage(QStringLiteral("There maybe an update\rDo you want to check?"), Platform::Buttons(buttons),
-                             Platform::Icon(icon), QStringLiteral("Corvella"));
+        platform.askBeforeAnyWindow(QStringLiteral("There maybe an update\rDo you want to check?"),
+                                    Platform::Buttons(buttons), Platform::Icon(icon), QStringLiteral("Corvella"));
     QCOMPARE(int(given), answer);
     QCOMPARE(shown.text, QStringLiteral("There maybe an update\nDo you want to check?"));
     QCOMPARE(shown.caption, QStringLiteral("Corvella"));
     QCOMPARE(shown.buttons, shownButtons);
     QCOMPARE(shown.icon, shownIcon);
     QVERIFY(shown.modal);
+    QCOMPARE(shown.parent, nullptr);
 }
 
 void tst_QtPlatform::messageStandsOverItsWindowAndAnswersLater_data()
 {
-    messageBoxAnswersWithTheButtonPressed_data();
+    questionBeforeAnyWindowAnswersWithTheButtonPressed_data();
 }
 
 // The box is a child of the window that asked, modal to it, and returns at

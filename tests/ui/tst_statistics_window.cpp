@@ -30,6 +30,8 @@ private slots:
     void exportWritesTheHistoryWhereTheUserChose();
     void forgetDeletesOnlyAfterYes_data();
     void forgetDeletesOnlyAfterYes();
+    void questionsOfAWindowGoneMeanwhileDoNothing_data();
+    void questionsOfAWindowGoneMeanwhileDoNothing();
     void oneWindowThatEscapeClosesAndTheMenuBringsBack();
 
 private:
@@ -133,6 +135,7 @@ void tst_StatisticsWindow::exportWritesTheHistoryWhereTheUserChose()
     QTest::mouseClick(open()->ui().exportButton, Qt::LeftButton);
 
     QCOMPARE(m_run->platform.saveQuestions.size(), 1);
+    QVERIFY(m_run->platform.saveQuestionOwners.first() == m_run->windows.openWindows().constFirst());
     // Written by the history's thread.
     QFile csv(path);
     QTRY_VERIFY(QFileInfo::exists(path) || !m_run->platform.messages.isEmpty());
@@ -142,6 +145,7 @@ void tst_StatisticsWindow::exportWritesTheHistoryWhereTheUserChose()
         QCOMPARE(m_run->platform.messages.size(), 1);
         QCOMPARE(m_run->platform.messages.first().icon, Platform::Icon::Critical);
         QVERIFY(m_run->platform.messages.first().text.contains(file));
+        QVERIFY(m_run->platform.messages.first().owner == m_run->windows.openWindows().constFirst());
         return;
     }
     const QStringList lines = QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
@@ -172,9 +176,41 @@ void tst_StatisticsWindow::forgetDeletesOnlyAfterYes()
 
     QCOMPARE(m_run->platform.messages.size(), 1);
     QCOMPARE(m_run->platform.messages.first().buttons, Platform::Buttons::YesNo);
+    QVERIFY(m_run->platform.messages.first().owner == window);
     QTRY_COMPARE(int(history.snapshot().outcomes[0].size()), left);
     QTRY_COMPARE(cell(window->ui().allTimeTable, Level::Beginner, Column::GuessesColumn), QString::number(left));
     QCOMPARE(window->ui().forgetButton->isEnabled(), left > 0);
+}
+
+void tst_StatisticsWindow::questionsOfAWindowGoneMeanwhileDoNothing_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Forget, answered Yes") << "forgetButton";
+    QTest::newRow("Export, a place chosen") << "exportButton";
+}
+
+// The window goes (the shutdown destroys it) while its question is open:
+// the answer that comes after does nothing, and the history stays whole.
+void tst_StatisticsWindow::questionsOfAWindowGoneMeanwhileDoNothing()
+{
+    QFETCH(QString, button);
+    HistoryKeeper &history = m_run->openHistory();
+    m_run->store(Level::Beginner, 1, 3);
+    m_run->platform.holdReplies = true;
+    m_run->platform.answers.push_back(Platform::Answer::Yes);
+    const QString path = m_run->folder.filePath(QStringLiteral("late.csv"));
+    m_run->platform.saveFileName = path;
+    QPointer<StatisticsWindow> window = open();
+    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+    QCOMPARE(m_run->platform.messages.size() + m_run->platform.saveQuestions.size(), 1);
+    const qsizetype messages = m_run->platform.messages.size();
+
+    delete window;
+    QCOMPARE(m_run->platform.answerHeld(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(int(history.snapshot().outcomes[0].size()), 4);
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(m_run->platform.messages.size(), messages);
 }
 
 void tst_StatisticsWindow::oneWindowThatEscapeClosesAndTheMenuBringsBack()

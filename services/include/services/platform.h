@@ -27,9 +27,6 @@ public:
     // The file the user chose to save to; empty when the user cancelled.
     using FileChosen = std::function<void(const QString &path)>;
 
-    // A modal message box; the caption defaults to the program's name.
-    virtual Answer showMessage(const QString &text, Buttons buttons, Icon icon,
-                               const QString &caption = AppInfo::name()) = 0;
     // A message box over the window of `owner`, its parent, modal to that
     // window. Returns at once: `answered`, if given, is called later from the
     // event loop with the button pressed, and never once `owner` has been
@@ -48,13 +45,10 @@ public:
     virtual bool openUrl(const QString &address) = 0;
     // Asks where to save a file, starting from `suggestedName` in the user's
     // documents; `filter` names the kinds of file offered, in the usual
-    // file-dialog form ("CSV files (*.csv)").
-    // Empty when the user cancelled.
-    virtual QString askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter) = 0;
-    // The same question over the window of `owner`, its parent, modal to
-    // that window. Returns at once: `chosen` is called later from the event
-    // loop with the path (empty when the user cancelled), and never once
-    // `owner` has been destroyed.
+    // file-dialog form ("CSV files (*.csv)"). The question stands over the
+    // window of `owner`, its parent, modal to that window. Returns at once:
+    // `chosen` is called later from the event loop with the path (empty when
+    // the user cancelled), and never once `owner` has been destroyed.
     virtual void askSaveFileName(QObject *owner, const QString &caption, const QString &suggestedName,
                                  const QString &filter, FileChosen chosen) = 0;
     // Calls `timeout` once, `milliseconds` from now, from the event loop;

@@ -33,6 +33,11 @@ public:
     // The values of the last submit and the request built from them.
     const Referral &referral() const { return m_referral; }
 
+    // A warning that comes before the screen: the screen, however it is
+    // shown, comes up once the user has answered it.
+    void showAfterMessage(const QString &text);
+    void setVisible(bool visible) override;
+
 signals:
     // Closing the screen in any way asks for the program to end.
     void shutdownRequested();
@@ -52,4 +57,6 @@ private:
     std::unique_ptr<Ui::ExitScreen> m_ui;
     Referral m_referral;
     bool m_closing = false;
+    bool m_waitingForMessage = false;
+    bool m_shownOnceAnswered = false;
 };

@@ -43,7 +43,7 @@ public slots:
     void setNotYetSaved(std::int64_t count);
     // Asks where to, then writes the history there as CSV.
     void exportHistory();
-    // Deletes the history once the user has confirmed it.
+    // Asks first, then deletes the history once the user has confirmed it.
     void forgetHistory();
 
 private:
@@ -57,6 +57,8 @@ private:
     // there are guesses.
     bool enableHistoryActions();
     void tellAboutTheHistoryOnce();
+    void exportHistoryTo(const QString &path);
+    void forgetHistoryNow();
 
     AppContext &m_context;
     Ui::StatisticsWindow m_ui;
