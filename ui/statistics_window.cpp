@@ -1,6 +1,5 @@
 #include "ui/statistics_window.h"
 
-#include "services/app_context.h"
 #include "services/history_keeper.h"
 #include "services/platform.h"
 #include "ui/statistics_texts.h"
@@ -16,6 +15,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -55,25 +55,50 @@ void fitToContents(std::initializer_list<QTableWidget *> tables)
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(AppContext &context, QWidget *parent)
+StatisticsWindow::StatisticsWindow(Platform &platform, WindowRegistry &windows, QWidget *parent)
     : QDialog(parent)
-    , m_context(context)
+    , m_platform(platform)
 {
     m_ui.setupUi(this);
     // Numbers as the user writes them, in the tables and the chart alike.
-    setLocale(context.platform.locale());
-    context.windows.add(this);
+    setLocale(platform.locale());
+    windows.add(this);
 
     connect(m_ui.buttons, &QDialogButtonBox::rejected, this, &StatisticsWindow::reject);
     connect(m_ui.exportButton, &QPushButton::clicked, this, &StatisticsWindow::exportHistory);
     connect(m_ui.forgetButton, &QPushButton::clicked, this, &StatisticsWindow::forgetHistory);
     connect(m_ui.chartLevel, &QComboBox::currentIndexChanged, this, &StatisticsWindow::showChart);
-    followHistory();
     refresh();
+}
 
+void StatisticsWindow::showUpToDate(HistoryKeeper *history)
+{
+    follow(history);
+    refresh();
+    show();
+    raise();
+    activateWindow();
+    tellAboutTheHistoryOnce();
+}
+
+void StatisticsWindow::showEvent(QShowEvent *event)
+{
+    // Sized for the figures it first shows, before it reaches the screen.
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        fitToScreen();
+    }
+    QDialog::showEvent(event);
+}
+
+void StatisticsWindow::fitToScreen()
+{
     // All of it where the screen has the room, else as much as fits, the
     // rest scrolling; not the two thirds of the screen that a window gets by
     // default, which would leave a normal window scrolling.
+    // The page asks for the whole of its contents, which it does not tell
+    // its window by itself when they change.
+    m_ui.page->updateGeometry();
     QSize size = sizeHint();
     if (const QScreen *place = screen()) {
         const int titleBar = 2 * fontMetrics().height();
@@ -82,34 +107,13 @@ StatisticsWindow::StatisticsWindow(AppContext &context, QWidget *parent)
     resize(size);
 }
 
-StatisticsWindow *StatisticsWindow::showFor(AppContext &context, QWidget *parent)
-{
-    StatisticsWindow *window = nullptr;
-    for (QWidget *open : context.windows.openWindows()) {
-        if ((window = qobject_cast<StatisticsWindow *>(open)))
-            break;
-    }
-    if (window) {
-        window->followHistory();
-        window->refresh();
-    } else {
-        window = new StatisticsWindow(context, parent);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    window->tellAboutTheHistoryOnce();
-    return window;
-}
-
-void StatisticsWindow::followHistory()
+void StatisticsWindow::follow(HistoryKeeper *history)
 {
     // The history opens once the main window is on screen, so a window made
     // before then starts following it when next shown.
-    HistoryKeeper *history = m_context.history.get();
-    if (!history || history == m_followed)
+    if (!history || history == m_history)
         return;
-    m_followed = history;
+    m_history = history;
     // Each guess costs O(1) here; only a change of the whole history (read
     // at last, or forgotten) is gathered anew.
     connect(history, &HistoryKeeper::guessAdded, this, &StatisticsWindow::addGuess);
@@ -120,7 +124,7 @@ void StatisticsWindow::followHistory()
 
 void StatisticsWindow::refresh()
 {
-    const HistoryKeeper *history = m_context.history.get();
+    const HistoryKeeper *history = m_history.data();
     showSnapshot(history ? history->snapshot() : HistorySnapshot{});
 }
 
@@ -190,7 +194,7 @@ bool StatisticsWindow::enableHistoryActions()
         anyGuesses = anyGuesses || level.allTime.guesses > 0;
     // Guesses not yet saved are counted, but only a readable file can be
     // exported or forgotten.
-    const HistoryKeeper *history = m_context.history.get();
+    const HistoryKeeper *history = m_history.data();
     const bool fileReadable = history && history->isAvailable();
     m_ui.exportButton->setEnabled(anyGuesses && fileReadable);
     m_ui.forgetButton->setEnabled(anyGuesses && fileReadable);
@@ -206,7 +210,7 @@ void StatisticsWindow::showNotes()
 {
     const StatisticsTexts texts(locale());
     QStringList notes;
-    const HistoryKeeper *history = m_context.history.get();
+    const HistoryKeeper *history = m_history.data();
     if (history && history->isLoaded() && !history->isAvailable())
         notes << tr("The history cannot be read just now, so only this run's guesses are shown: %1")
                      .arg(history->unavailableReason());
@@ -236,13 +240,13 @@ void StatisticsWindow::showChart(int level)
 
 void StatisticsWindow::tellAboutTheHistoryOnce()
 {
-    const HistoryKeeper *history = m_context.history.get();
+    const HistoryKeeper *history = m_history.data();
     if (m_toldAboutTheHistory || !history || !history->isLoaded())
         return;
     m_toldAboutTheHistory = true;
     switch (history->state()) {
     case GuessHistory::State::StartedAfresh:
-        m_context.platform.showMessage(this,
+        m_platform.showMessage(this,
                                        tr("The history of your guesses could not be read. It was moved aside to %1 "
                                           "and a new history has begun.")
                                            .arg(QDir::toNativeSeparators(history->setAsidePath())),
@@ -252,7 +256,7 @@ void StatisticsWindow::tellAboutTheHistoryOnce()
         QString reason = history->unavailableReason();
         if (reason.endsWith(QLatin1Char('.')))
             reason.chop(1);
-        m_context.platform.showMessage(
+        m_platform.showMessage(
             this,
             tr("Your history cannot be read or written: %1. The test goes on: the guesses of this run are kept "
                "in memory and saved as soon as the history can be written.")
@@ -267,9 +271,9 @@ void StatisticsWindow::tellAboutTheHistoryOnce()
 
 void StatisticsWindow::exportHistory()
 {
-    if (!m_context.history)
+    if (!m_history)
         return;
-    m_context.platform.askSaveFileName(this, tr("Export History"), tr("corvella-history.csv"),
+    m_platform.askSaveFileName(this, tr("Export History"), tr("corvella-history.csv"),
                                        tr("CSV files (*.csv);;All files (*)"), [this](const QString &path) {
                                            if (!path.isEmpty())
                                                exportHistoryTo(path);
@@ -279,7 +283,7 @@ void StatisticsWindow::exportHistory()
 void StatisticsWindow::exportHistoryTo(const QString &path)
 {
     // The history may have gone while the user chose the place.
-    HistoryKeeper *history = m_context.history.get();
+    HistoryKeeper *history = m_history.data();
     if (!history)
         return;
     // The history's thread writes the file row by row; the window stays
@@ -302,7 +306,7 @@ void StatisticsWindow::exportHistoryTo(const QString &path)
             [this, progress, path](bool exported, bool cancelled, const QString &error) {
                 progress->close();
                 if (!exported && !cancelled)
-                    m_context.platform.showMessage(
+                    m_platform.showMessage(
                         this,
                         tr("The history could not be exported to %1: %2").arg(QDir::toNativeSeparators(path), error),
                         Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
@@ -313,9 +317,9 @@ void StatisticsWindow::exportHistoryTo(const QString &path)
 
 void StatisticsWindow::forgetHistory()
 {
-    if (!m_context.history)
+    if (!m_history)
         return;
-    m_context.platform.showMessage(
+    m_platform.showMessage(
         this,
         tr("Forget every guess in your history? They are deleted from the history file and from its log, so that "
            "they cannot be read back, and the verdict starts over with no evidence. This cannot be undone. The "
@@ -329,7 +333,7 @@ void StatisticsWindow::forgetHistory()
 void StatisticsWindow::forgetHistoryNow()
 {
     // The history may have gone while the user answered.
-    HistoryKeeper *history = m_context.history.get();
+    HistoryKeeper *history = m_history.data();
     if (!history)
         return;
     connect(
@@ -339,7 +343,7 @@ void StatisticsWindow::forgetHistoryNow()
             case GuessHistory::ForgetResult::Forgotten:
                 break;
             case GuessHistory::ForgetResult::LogNotEmptied:
-                m_context.platform.showMessage(
+                m_platform.showMessage(
                     this,
                     tr("Your guesses were deleted from the history file, but its log %1 could not be emptied (%2): "
                        "copies of them may remain there until the program next writes to the history.")
@@ -347,7 +351,7 @@ void StatisticsWindow::forgetHistoryNow()
                     Platform::Buttons::Ok, Platform::Icon::Warning, windowTitle());
                 break;
             case GuessHistory::ForgetResult::Failed:
-                m_context.platform.showMessage(this, tr("The history could not be deleted: %1").arg(error),
+                m_platform.showMessage(this, tr("The history could not be deleted: %1").arg(error),
                                                Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
                 break;
             }

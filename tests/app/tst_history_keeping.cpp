@@ -1,4 +1,5 @@
 #include "ui/main_window_access.h"
+#include "ui/statistics_test_support.h"
 
 #include "app/startup.h"
 #include "services/guess_history.h"
@@ -30,6 +31,7 @@ private slots:
     void init();
     void cleanup();
     void guessIsKeptBeforeItsResultShows();
+    void statisticsWindowIsOnePerRun();
     void damagedHistoryIsMovedAsideAndToldOnce();
     void historyThatCannotBeKeptIsToldOnceAndTheTestRuns();
     void lockedHistoryDelaysNoResultAndIsToldAfterIt();
@@ -112,6 +114,29 @@ void tst_HistoryKeeping::guessIsKeptBeforeItsResultShows()
     QVERIFY2(statistics && statistics->isVisible(), "Ctrl+T did not open the Statistics window");
     // A history that opened as it was is not mentioned.
     QVERIFY(m_run->platform.messages.isEmpty());
+}
+
+// One Statistics window per run, over the main window: closing hides it, and
+// asking again brings the same window back, up to date.
+void tst_HistoryKeeping::statisticsWindowIsOnePerRun()
+{
+    QVERIFY(start());
+    openStatistics();
+    QPointer<StatisticsWindow> statistics = m_run->main->findChild<StatisticsWindow *>();
+    QVERIFY(statistics && statistics->isVisible());
+    QCOMPARE(statistics->parentWidget(), m_run->main);
+    statistics->close();
+    QVERIFY(statistics && !statistics->isVisible());
+
+    m_run->random.push(ScriptedRandom::forSymbol(1, symbolCount(Level::Beginner)));
+    m_run->main->guess(Level::Beginner, 0);
+    QVERIFY(m_run->answerResult());
+    openStatistics();
+    QCOMPARE(m_run->main->findChildren<StatisticsWindow *>().size(), 1);
+    QVERIFY(statistics && statistics->isVisible());
+    auto *thisRun = statistics->findChild<QTableWidget *>(QStringLiteral("thisRunTable"));
+    QCOMPARE(statistics_test::cell(thisRun, Level::Beginner, statistics_test::Column::GuessesColumn),
+             QStringLiteral("1"));
 }
 
 void tst_HistoryKeeping::damagedHistoryIsMovedAsideAndToldOnce()

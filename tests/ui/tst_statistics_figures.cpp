@@ -34,7 +34,17 @@ private slots:
     void tellsHowManyRowsWereIgnoredAndHowManyAreNotYetSaved();
 
 private:
-    StatisticsWindow *open() { return StatisticsWindow::showFor(m_run->context); }
+    // The run's one window, as the main window keeps it: made on first use,
+    // then shown up to date.
+    StatisticsWindow *open()
+    {
+        if (!m_window)
+            m_window = new StatisticsWindow(m_run->platform, m_run->windows);
+        m_window->showUpToDate(m_run->context.history.get());
+        return m_window;
+    }
+
+    QPointer<StatisticsWindow> m_window;
 
     std::unique_ptr<HistoryRun> m_run;
 };

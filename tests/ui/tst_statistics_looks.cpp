@@ -100,7 +100,8 @@ StatisticsWindow *tst_StatisticsLooks::openWithHistory()
     m_run->openHistory();
     m_run->store(Level::Beginner, 20, 30); // better than chance, the rate far above the chance line
     m_run->store(Level::Expert, 1, 3);
-    StatisticsWindow *window = StatisticsWindow::showFor(m_run->context);
+    auto *window = new StatisticsWindow(m_run->platform, m_run->windows);
+    window->showUpToDate(m_run->context.history.get());
     return QTest::qWaitForWindowExposed(window) ? window : nullptr;
 }
 

@@ -6,8 +6,10 @@
 
 #include <memory>
 
-struct AppContext;
+class Platform;
 class QCloseEvent;
+class RandomSource;
+class WindowRegistry;
 
 namespace Ui {
 class ExitScreen;
@@ -24,7 +26,9 @@ class ExitScreen : public QWidget
     Q_OBJECT
 
 public:
-    explicit ExitScreen(AppContext &context, QWidget *parent = nullptr);
+    // Asks and opens pages through `platform`, draws its message from
+    // `random`; adds itself to the open windows.
+    ExitScreen(Platform &platform, RandomSource &random, WindowRegistry &windows, QWidget *parent = nullptr);
     ~ExitScreen() override;
 
     // The four promotional messages, n = 0 to 3; the screen shows one of
@@ -53,7 +57,8 @@ private:
     // The visit button acts once, as a click, and springs back.
     void visitHomePage(bool ticked);
 
-    AppContext &m_context;
+    Platform &m_platform;
+    RandomSource &m_random;
     std::unique_ptr<Ui::ExitScreen> m_ui;
     Referral m_referral;
     bool m_closing = false;

@@ -13,6 +13,7 @@
 struct AppContext;
 class ExitScreen;
 class GuessFlow;
+class StatisticsWindow;
 
 // The main window: the three level panels on which the test is played, the
 // banner, the bottom bar and the menu. It asks for a level on every
@@ -94,6 +95,8 @@ private:
     AppContext &m_context;
     Ui::MainWindow m_ui;
     QPointer<LevelDialog> m_levelDialog;
+    // Made on first use; closing only hides it.
+    QPointer<StatisticsWindow> m_statisticsWindow;
     GuessFlow *m_guessFlow = nullptr;
     bool m_activating = false;
     bool m_firstShowSeen = false;

@@ -6,8 +6,9 @@
 #include <QDialog>
 #include <QPointer>
 
-struct AppContext;
 class HistoryKeeper;
+class Platform;
+class WindowRegistry;
 
 // The Statistics window: every level's guesses, hit rate with its interval,
 // difference from chance and verdict, for this run (without a verdict) and
@@ -15,19 +16,23 @@ class HistoryKeeper;
 // a chart with the band of no verdict; export of the history as CSV and
 // forgetting it.
 //
-// Modeless and one per run: closing only hides it, and showFor() brings the
-// same window back up to date. It goes with its parent, the main window.
+// Modeless and one per run, kept by the main window: closing only hides it,
+// and showUpToDate() brings the same window back. It goes with its parent,
+// the main window.
 class StatisticsWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit StatisticsWindow(AppContext &context, QWidget *parent = nullptr);
+    // Asks the user through `platform` and numbers figures as its locale
+    // does; adds itself to the open windows.
+    StatisticsWindow(Platform &platform, WindowRegistry &windows, QWidget *parent = nullptr);
 
-    // Shows the run's Statistics window, made on first use, up to date and in
-    // front. The first time in a run that the history is not as it was (a
-    // damaged file was moved aside) or cannot be kept, it says so once.
-    static StatisticsWindow *showFor(AppContext &context, QWidget *parent = nullptr);
+    // Shows the figures of `history` (null while none is kept), follows it
+    // from now on, and comes up in front. The first time in a run that the
+    // history is not as it was (a damaged file was moved aside) or cannot be
+    // kept, it says so once.
+    void showUpToDate(HistoryKeeper *history);
 
     const Ui::StatisticsWindow &ui() const { return m_ui; }
 
@@ -46,9 +51,14 @@ public slots:
     // Asks first, then deletes the history once the user has confirmed it.
     void forgetHistory();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     // Keeps the figures up to date with the run's history from now on.
-    void followHistory();
+    void follow(HistoryKeeper *history);
+    // All of the window where the screen has the room.
+    void fitToScreen();
     void showChart(int level);
     void fillRow(Level level);
     void showNotes();
@@ -60,10 +70,12 @@ private:
     void exportHistoryTo(const QString &path);
     void forgetHistoryNow();
 
-    AppContext &m_context;
+    Platform &m_platform;
     Ui::StatisticsWindow m_ui;
     HistoryStatistics m_statistics;
     bool m_chartLevelChosen = false;
     bool m_toldAboutTheHistory = false;
-    QPointer<HistoryKeeper> m_followed;
+    bool m_shownBefore = false;
+    // The run's history, once it is open; it may go before this window.
+    QPointer<HistoryKeeper> m_history;
 };
