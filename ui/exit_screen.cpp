@@ -130,11 +130,11 @@ void ExitScreen::showAfterMessage(const QString &text)
 {
     m_waitingForMessage = true;
     m_platform.showMessage(this, text, Platform::Buttons::Ok, Platform::Icon::Warning, AppInfo::name(),
-                                   [this](Platform::Answer) {
-                                       m_waitingForMessage = false;
-                                       if (m_shownOnceAnswered)
-                                           show();
-                                   });
+                           [this](Platform::Answer) {
+                               m_waitingForMessage = false;
+                               if (m_shownOnceAnswered)
+                                   show();
+                           });
 }
 
 void ExitScreen::setVisible(bool visible)
@@ -193,8 +193,8 @@ bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
             && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
             // The keys go on in the box once the message is answered.
             m_platform.showMessage(this, tr("Email Address Cannot Contain Space"), Platform::Buttons::Ok,
-                                           Platform::Icon::Critical, AppInfo::name(),
-                                           [box](Platform::Answer) { box->setFocus(); });
+                                   Platform::Icon::Critical, AppInfo::name(),
+                                   [box](Platform::Answer) { box->setFocus(); });
             return true;
         }
         break;

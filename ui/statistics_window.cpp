@@ -2,6 +2,7 @@
 
 #include "services/history_keeper.h"
 #include "services/platform.h"
+#include "ui/layouts/statistics_window_looks.h"
 #include "ui/statistics_texts.h"
 #include "ui/symbol_names.h"
 #include "ui/widgets/hit_rate_chart.h"
@@ -17,6 +18,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTableWidget>
+
+#include "ui_statistics_window.h"
 
 #include <algorithm>
 
@@ -58,18 +61,22 @@ void fitToContents(std::initializer_list<QTableWidget *> tables)
 StatisticsWindow::StatisticsWindow(Platform &platform, WindowRegistry &windows, QWidget *parent)
     : QDialog(parent)
     , m_platform(platform)
+    , m_ui(std::make_unique<Ui::StatisticsWindow>())
 {
-    m_ui.setupUi(this);
+    m_ui->setupUi(this);
+    Design::dressStatisticsWindow(this, *m_ui);
     // Numbers as the user writes them, in the tables and the chart alike.
     setLocale(platform.locale());
     windows.add(this);
 
-    connect(m_ui.buttons, &QDialogButtonBox::rejected, this, &StatisticsWindow::reject);
-    connect(m_ui.exportButton, &QPushButton::clicked, this, &StatisticsWindow::exportHistory);
-    connect(m_ui.forgetButton, &QPushButton::clicked, this, &StatisticsWindow::forgetHistory);
-    connect(m_ui.chartLevel, &QComboBox::currentIndexChanged, this, &StatisticsWindow::showChart);
+    connect(m_ui->buttons, &QDialogButtonBox::rejected, this, &StatisticsWindow::reject);
+    connect(m_ui->exportButton, &QPushButton::clicked, this, &StatisticsWindow::exportHistory);
+    connect(m_ui->forgetButton, &QPushButton::clicked, this, &StatisticsWindow::forgetHistory);
+    connect(m_ui->chartLevel, &QComboBox::currentIndexChanged, this, &StatisticsWindow::showChart);
     refresh();
 }
+
+StatisticsWindow::~StatisticsWindow() = default;
 
 void StatisticsWindow::showUpToDate(HistoryKeeper *history)
 {
@@ -98,7 +105,7 @@ void StatisticsWindow::fitToScreen()
     // default, which would leave a normal window scrolling.
     // The page asks for the whole of its contents, which it does not tell
     // its window by itself when they change.
-    m_ui.page->updateGeometry();
+    m_ui->page->updateGeometry();
     QSize size = sizeHint();
     if (const QScreen *place = screen()) {
         const int titleBar = 2 * fontMetrics().height();
@@ -144,10 +151,10 @@ void StatisticsWindow::showSnapshot(const HistorySnapshot &snapshot)
         const auto most = std::max_element(levels.begin(), levels.end(), [](const auto &a, const auto &b) {
             return a.allTime.guesses < b.allTime.guesses;
         });
-        const QSignalBlocker quiet(m_ui.chartLevel);
-        m_ui.chartLevel->setCurrentIndex(int(most - levels.begin()));
+        const QSignalBlocker quiet(m_ui->chartLevel);
+        m_ui->chartLevel->setCurrentIndex(int(most - levels.begin()));
     }
-    showChart(m_ui.chartLevel->currentIndex());
+    showChart(m_ui->chartLevel->currentIndex());
 }
 
 void StatisticsWindow::addGuess(Level level, bool right)
@@ -155,9 +162,9 @@ void StatisticsWindow::addGuess(Level level, bool right)
     m_statistics[level].addGuess(right);
     fillRow(level);
     fitTables();
-    m_ui.tailsNote->setText(StatisticsTexts(locale()).fixedSampleTails(m_statistics));
+    m_ui->tailsNote->setText(StatisticsTexts(locale()).fixedSampleTails(m_statistics));
     enableHistoryActions();
-    if (m_ui.chartLevel->currentIndex() == levelIndex(level))
+    if (m_ui->chartLevel->currentIndex() == levelIndex(level))
         showChart(levelIndex(level));
 }
 
@@ -172,18 +179,18 @@ void StatisticsWindow::fillRow(Level level)
     const StatisticsTexts texts(locale());
     const int row = levelIndex(level);
     const LevelHistory &history = m_statistics[level];
-    for (QTableWidget *table : {m_ui.thisRunTable, m_ui.allTimeTable}) {
-        const LevelStatistics &figures = table == m_ui.allTimeTable ? history.allTime : history.thisRun;
+    for (QTableWidget *table : {m_ui->thisRunTable, m_ui->allTimeTable}) {
+        const LevelStatistics &figures = table == m_ui->allTimeTable ? history.allTime : history.thisRun;
         const auto set = [&](int column, const QString &text) { table->item(row, column)->setText(text); };
-        set(Ui::StatisticsWindow::GuessesColumn, texts.count(figures.guesses));
-        set(Ui::StatisticsWindow::RightColumn, texts.count(figures.rights));
-        set(Ui::StatisticsWindow::HitRateColumn, texts.hitRate(figures));
-        set(Ui::StatisticsWindow::IntervalColumn, texts.interval(figures));
-        set(Ui::StatisticsWindow::ChanceColumn, texts.chanceAlone(level));
-        set(Ui::StatisticsWindow::DifferenceColumn, texts.differenceFromChance(figures));
+        set(GuessesColumn, texts.count(figures.guesses));
+        set(RightColumn, texts.count(figures.rights));
+        set(HitRateColumn, texts.hitRate(figures));
+        set(IntervalColumn, texts.interval(figures));
+        set(ChanceColumn, texts.chanceAlone(level));
+        set(DifferenceColumn, texts.differenceFromChance(figures));
         // This run is told as it is; only the whole history has a verdict.
-        set(Ui::StatisticsWindow::VerdictColumn,
-            table == m_ui.allTimeTable ? texts.verdict(figures.verdict) : QString());
+        set(VerdictColumn,
+            table == m_ui->allTimeTable ? texts.verdict(figures.verdict) : QString());
     }
 }
 
@@ -196,14 +203,14 @@ bool StatisticsWindow::enableHistoryActions()
     // exported or forgotten.
     const HistoryKeeper *history = m_history.data();
     const bool fileReadable = history && history->isAvailable();
-    m_ui.exportButton->setEnabled(anyGuesses && fileReadable);
-    m_ui.forgetButton->setEnabled(anyGuesses && fileReadable);
+    m_ui->exportButton->setEnabled(anyGuesses && fileReadable);
+    m_ui->forgetButton->setEnabled(anyGuesses && fileReadable);
     return anyGuesses;
 }
 
 void StatisticsWindow::fitTables()
 {
-    fitToContents({m_ui.thisRunTable, m_ui.allTimeTable});
+    fitToContents({m_ui->thisRunTable, m_ui->allTimeTable});
 }
 
 void StatisticsWindow::showNotes()
@@ -221,21 +228,21 @@ void StatisticsWindow::showNotes()
         notes << tr("Guesses not yet saved: %1. They count here, and are saved as soon as the history can be "
                     "written again.")
                      .arg(texts.count(m_statistics.notYetSaved));
-    m_ui.historyNote->setText(notes.join(QLatin1Char('\n')));
-    m_ui.historyNote->setVisible(!notes.isEmpty());
-    m_ui.tailsNote->setText(texts.fixedSampleTails(m_statistics));
-    m_ui.powerNote->setText(texts.powerLine());
+    m_ui->historyNote->setText(notes.join(QLatin1Char('\n')));
+    m_ui->historyNote->setVisible(!notes.isEmpty());
+    m_ui->tailsNote->setText(texts.fixedSampleTails(m_statistics));
+    m_ui->powerNote->setText(texts.powerLine());
 }
 
 void StatisticsWindow::showChart(int level)
 {
     if (level < 0 || level >= int(m_statistics.levels.size()))
         return;
-    m_chartLevelChosen = m_chartLevelChosen || sender() == m_ui.chartLevel;
+    m_chartLevelChosen = m_chartLevelChosen || sender() == m_ui->chartLevel;
     const LevelHistory &history = m_statistics.levels[std::size_t(level)];
     const Level shown = AllLevels[std::size_t(level)];
-    m_ui.chart->setSeries(history.runningHitRate.points(), 1.0 / symbolCount(shown));
-    m_ui.chart->setAccessibleDescription(StatisticsTexts(locale()).chartSummary(history));
+    m_ui->chart->setSeries(history.runningHitRate.points(), 1.0 / symbolCount(shown));
+    m_ui->chart->setAccessibleDescription(StatisticsTexts(locale()).chartSummary(history));
 }
 
 void StatisticsWindow::tellAboutTheHistoryOnce()
@@ -247,10 +254,10 @@ void StatisticsWindow::tellAboutTheHistoryOnce()
     switch (history->state()) {
     case GuessHistory::State::StartedAfresh:
         m_platform.showMessage(this,
-                                       tr("The history of your guesses could not be read. It was moved aside to %1 "
-                                          "and a new history has begun.")
-                                           .arg(QDir::toNativeSeparators(history->setAsidePath())),
-                                       Platform::Buttons::Ok, Platform::Icon::Information, windowTitle());
+                               tr("The history of your guesses could not be read. It was moved aside to %1 and a "
+                                  "new history has begun.")
+                                   .arg(QDir::toNativeSeparators(history->setAsidePath())),
+                               Platform::Buttons::Ok, Platform::Icon::Information, windowTitle());
         break;
     case GuessHistory::State::Unavailable: {
         QString reason = history->unavailableReason();
@@ -274,10 +281,10 @@ void StatisticsWindow::exportHistory()
     if (!m_history)
         return;
     m_platform.askSaveFileName(this, tr("Export History"), tr("corvella-history.csv"),
-                                       tr("CSV files (*.csv);;All files (*)"), [this](const QString &path) {
-                                           if (!path.isEmpty())
-                                               exportHistoryTo(path);
-                                       });
+                               tr("CSV files (*.csv);;All files (*)"), [this](const QString &path) {
+                                   if (!path.isEmpty())
+                                       exportHistoryTo(path);
+                               });
 }
 
 void StatisticsWindow::exportHistoryTo(const QString &path)
@@ -352,7 +359,7 @@ void StatisticsWindow::forgetHistoryNow()
                 break;
             case GuessHistory::ForgetResult::Failed:
                 m_platform.showMessage(this, tr("The history could not be deleted: %1").arg(error),
-                                               Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
+                                       Platform::Buttons::Ok, Platform::Icon::Critical, windowTitle());
                 break;
             }
             refresh();

@@ -134,8 +134,8 @@ void tst_HistoryKeeping::statisticsWindowIsOnePerRun()
     openStatistics();
     QCOMPARE(m_run->main->findChildren<StatisticsWindow *>().size(), 1);
     QVERIFY(statistics && statistics->isVisible());
-    auto *thisRun = statistics->findChild<QTableWidget *>(QStringLiteral("thisRunTable"));
-    QCOMPARE(statistics_test::cell(thisRun, Level::Beginner, statistics_test::Column::GuessesColumn),
+    QCOMPARE(statistics_test::cell(statistics_test::thisRunTable(statistics), Level::Beginner,
+                                   statistics_test::Column::GuessesColumn),
              QStringLiteral("1"));
 }
 
@@ -186,8 +186,8 @@ void tst_HistoryKeeping::historyThatCannotBeKeptIsToldOnceAndTheTestRuns()
     openStatistics();
     QCOMPARE(m_run->platform.messages.size(), 1);
     auto *statistics = m_run->main->findChild<StatisticsWindow *>();
-    QVERIFY(statistics && statistics->ui().historyNote->isVisible());
-    QVERIFY(!statistics->ui().exportButton->isEnabled());
+    QVERIFY(statistics && control<QLabel>(statistics, "historyNote")->isVisible());
+    QVERIFY(!control<QPushButton>(statistics, "exportButton")->isEnabled());
 }
 
 namespace {
@@ -302,7 +302,8 @@ void tst_HistoryKeeping::guessesStillUnsavedAreToldBeforeTheExitScreen()
     QVERIFY(m_run->platform.messages.isEmpty());
 
     QPointer<ExitScreen> exitScreen;
-    connect(m_run->main, &MainWindow::exitScreenOpened, this, [&exitScreen](ExitScreen *screen) { exitScreen = screen; });
+    connect(m_run->main, &MainWindow::exitScreenOpened, this,
+            [&exitScreen](ExitScreen *screen) { exitScreen = screen; });
     m_run->platform.holdReplies = true;
     m_run->main->close();
     QVERIFY(exitScreen);

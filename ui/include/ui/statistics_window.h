@@ -1,14 +1,19 @@
 #pragma once
 
 #include "services/history_statistics.h"
-#include "ui/layouts/statistics_window_layout.h"
 
 #include <QDialog>
 #include <QPointer>
 
+#include <memory>
+
 class HistoryKeeper;
 class Platform;
 class WindowRegistry;
+
+namespace Ui {
+class StatisticsWindow;
+}
 
 // The Statistics window: every level's guesses, hit rate with its interval,
 // difference from chance and verdict, for this run (without a verdict) and
@@ -24,17 +29,20 @@ class StatisticsWindow : public QDialog
     Q_OBJECT
 
 public:
+    // The tables' columns, in order; the table of this run has no verdict.
+    enum Column { LevelColumn, GuessesColumn, RightColumn, HitRateColumn, IntervalColumn, ChanceColumn,
+                  DifferenceColumn, VerdictColumn, ColumnCount };
+
     // Asks the user through `platform` and numbers figures as its locale
     // does; adds itself to the open windows.
     StatisticsWindow(Platform &platform, WindowRegistry &windows, QWidget *parent = nullptr);
+    ~StatisticsWindow() override;
 
     // Shows the figures of `history` (null while none is kept), follows it
     // from now on, and comes up in front. The first time in a run that the
     // history is not as it was (a damaged file was moved aside) or cannot be
     // kept, it says so once.
     void showUpToDate(HistoryKeeper *history);
-
-    const Ui::StatisticsWindow &ui() const { return m_ui; }
 
 public slots:
     // Reads the history again and shows what it holds now.
@@ -71,7 +79,7 @@ private:
     void forgetHistoryNow();
 
     Platform &m_platform;
-    Ui::StatisticsWindow m_ui;
+    std::unique_ptr<Ui::StatisticsWindow> m_ui;
     HistoryStatistics m_statistics;
     bool m_chartLevelChosen = false;
     bool m_toldAboutTheHistory = false;
