@@ -66,7 +66,7 @@ void QtPlatform::showMessage(QObject *owner, const QString &text, Buttons button
     // box is open hears nothing.
     if (answered) {
         QObject::connect(box, &QMessageBox::finished, owner ? owner : box,
-                [buttons, answered](int result) { answered(answerOf(buttons, result)); });
+                         [buttons, answered](int result) { answered(answerOf(buttons, result)); });
     }
     QObject::connect(box, &QMessageBox::finished, box, &QObject::deleteLater);
     box->open();
