@@ -17,8 +17,8 @@ void startApplication(AppContext &context)
 {
     // A second instance is refused and ends; the first one is left alone.
     if (context.platform.otherInstanceRunning()) {
-        context.platform.showMessage(QCoreApplication::translate("Startup", "Application is already running"),
-                                     Platform::Buttons::Ok, Platform::Icon::Information);
+        context.platform.askBeforeAnyWindow(QCoreApplication::translate("Startup", "Application is already running"),
+                                            Platform::Buttons::Ok, Platform::Icon::Information);
         shutdownApplication(context);
         return;
     }
@@ -29,9 +29,10 @@ void startApplication(AppContext &context)
     auto *main = new MainWindow(context);
     // Closing the exit screen, the last window, ends the program.
     QObject::connect(main, &MainWindow::exitScreenOpened, main, [&context](ExitScreen *screen) {
-        // Guesses that could not be written are said before the goodbye.
-        tellUnsavedGuessesOnLeaving(context);
         QObject::connect(screen, &ExitScreen::shutdownRequested, screen, [&context] { shutdownApplication(context); });
+        // Guesses that could not be written are said before the goodbye.
+        if (const QString unsaved = unsavedGuessesNotice(context.history.get()); !unsaved.isEmpty())
+            screen->showAfterMessage(unsaved);
     });
     // The history opens once the main window is on screen, and on a thread
     // of its own: the file's integrity check reads every page, and neither

@@ -185,7 +185,8 @@ int main(int argc, char *argv[])
         load.wall.push_back(double(loading.nsecsElapsed()) / 1e6);
         load.cpu.push_back(0);
         const Samples once = time(1, [&] {
-            auto *statistics = StatisticsWindow::showFor(context);
+            auto *statistics = new StatisticsWindow(platform, windows);
+            statistics->showUpToDate(context.history.get());
             showAndWaitUntilExposed(statistics);
         });
         firstWindow.wall.push_back(once.wall.front());
@@ -199,20 +200,21 @@ int main(int argc, char *argv[])
     const Samples gather = time(repetitions, [&] { statistics = gatherHistoryStatistics(snapshot); });
     const Samples handOver = time(1000, [&] { keeper.record(maker.next()); });
     // Warm: the window exists, hidden, and Ctrl+T brings it back up to date.
-    auto *window = StatisticsWindow::showFor(context);
+    auto *window = new StatisticsWindow(platform, windows);
+    window->showUpToDate(context.history.get());
     showAndWaitUntilExposed(window);
     const Samples againWindow = time(repetitions, [&] {
         window->hide();
         QCoreApplication::processEvents();
-        StatisticsWindow::showFor(context);
+        window->showUpToDate(context.history.get());
         showAndWaitUntilExposed(window);
     });
 
     // A guess of this run into an open window over the full store.
     Samples addGuess;
     {
-        auto *open = new StatisticsWindow(context);
-        open->show();
+        auto *open = new StatisticsWindow(platform, windows);
+        open->showUpToDate(context.history.get());
         QCoreApplication::processEvents();
         std::mt19937 coin(7);
         addGuess = time(std::max(repetitions, 201), [&] {

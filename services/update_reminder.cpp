@@ -139,7 +139,9 @@ void runUpdateReminder(Platform &platform)
     if (days >= -quietDays && days <= quietDays)
         return;
 
-    const Platform::Answer answer = platform.showMessage(
+    // Asked before the main window exists: nothing can be deleted under
+    // the answer.
+    const Platform::Answer answer = platform.askBeforeAnyWindow(
         QCoreApplication::translate("UpdateReminder", "There maybe an update to this software available")
             + QLatin1Char('\r') + QCoreApplication::translate("UpdateReminder", "Do you want to check for an update?"),
         Platform::Buttons::YesNo, Platform::Icon::Information);

@@ -1,6 +1,5 @@
 #include "ui/exit_screen.h"
 
-#include "services/app_context.h"
 #include "services/platform.h"
 #include "services/web_links.h"
 #include "symboltest/random_source.h"
@@ -53,16 +52,17 @@ bool movesWithinForm(const QFocusEvent *event)
 
 } // namespace
 
-ExitScreen::ExitScreen(AppContext &context, QWidget *parent)
+ExitScreen::ExitScreen(Platform &platform, RandomSource &random, WindowRegistry &windows, QWidget *parent)
     : QWidget(parent)
-    , m_context(context)
+    , m_platform(platform)
+    , m_random(random)
     , m_ui(std::make_unique<Ui::ExitScreen>())
 {
     m_ui->setupUi(this);
     Design::dressExitScreen(this, *m_ui);
     // Closing destroys the screen; by then the program is ending.
     setAttribute(Qt::WA_DeleteOnClose);
-    context.windows.add(this);
+    windows.add(this);
 
     for (QWidget *box : {static_cast<QWidget *>(m_ui->yourNameBox), static_cast<QWidget *>(m_ui->yourEmailBox),
                          static_cast<QWidget *>(m_ui->yourMessageBox), static_cast<QWidget *>(m_ui->friendNameBox),
@@ -72,7 +72,7 @@ ExitScreen::ExitScreen(AppContext &context, QWidget *parent)
     connect(m_ui->referButton, &QPushButton::clicked, this, &ExitScreen::submitReferral);
     connect(m_ui->visitSiteButton, &QPushButton::toggled, this, &ExitScreen::visitHomePage);
     connect(m_ui->catalogueLink, &LinkButton::clicked, this,
-            [this] { WebLinks(m_context.platform).open(PageRole::SoftwareCataloguePage); });
+            [this] { WebLinks(m_platform).open(PageRole::SoftwareCataloguePage); });
     connect(m_ui->exitButton, &QPushButton::clicked, this, &ExitScreen::shutdownRequested);
 
     showPromotionalMessage();
@@ -126,10 +126,31 @@ QString ExitScreen::promotionalMessage(int n)
     }
 }
 
+void ExitScreen::showAfterMessage(const QString &text)
+{
+    m_waitingForMessage = true;
+    m_platform.showMessage(this, text, Platform::Buttons::Ok, Platform::Icon::Warning, AppInfo::name(),
+                           [this](Platform::Answer) {
+                               m_waitingForMessage = false;
+                               if (m_shownOnceAnswered)
+                                   show();
+                           });
+}
+
+void ExitScreen::setVisible(bool visible)
+{
+    if (visible && m_waitingForMessage) {
+        m_shownOnceAnswered = true;
+        return;
+    }
+    m_shownOnceAnswered = false;
+    QWidget::setVisible(visible);
+}
+
 void ExitScreen::showPromotionalMessage()
 {
-    m_context.random.seedFromClock();
-    const float r = m_context.random.next();
+    m_random.seedFromClock();
+    const float r = m_random.next();
     // Int(r * 4) in single precision; a value of 1 from a faulty source
     // still names the last message.
     const int n = std::clamp(static_cast<int>(std::floor(r * 4.0f)), 0, 3);
@@ -170,9 +191,10 @@ bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if ((box == m_ui->yourEmailBox || box == m_ui->friendEmailBox)
             && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
-            m_context.platform.showMessage(tr("Email Address Cannot Contain Space"),
-                                           Platform::Buttons::Ok, Platform::Icon::Critical);
-            box->setFocus();
+            // The keys go on in the box once the message is answered.
+            m_platform.showMessage(this, tr("Email Address Cannot Contain Space"), Platform::Buttons::Ok,
+                                   Platform::Icon::Critical, AppInfo::name(),
+                                   [box](Platform::Answer) { box->setFocus(); });
             return true;
         }
         break;
@@ -194,10 +216,10 @@ void ExitScreen::submitReferral()
 
     const QString failure = ReferAFriend::emailCheckFailure(fields.yourEmail, fields.friendEmail);
     if (!failure.isEmpty()) {
-        m_context.platform.showMessage(failure, Platform::Buttons::Ok, Platform::Icon::Critical);
+        m_platform.showMessage(this, failure, Platform::Buttons::Ok, Platform::Icon::Critical);
         return;
     }
-    m_referral.send(m_context.platform);
+    m_referral.send(m_platform, this);
 }
 
 void ExitScreen::visitHomePage(bool ticked)
@@ -206,7 +228,7 @@ void ExitScreen::visitHomePage(bool ticked)
     if (!ticked)
         return;
     m_ui->visitSiteButton->setChecked(false);
-    WebLinks(m_context.platform).open(PageRole::HomePage);
+    WebLinks(m_platform).open(PageRole::HomePage);
 }
 
 void ExitScreen::closeEvent(QCloseEvent *event)

@@ -88,8 +88,13 @@ void LevelDialog::confirmLevel()
     } else if (m_ui.expertOption->isChecked()) {
         emit levelChosen(Level::Expert);
     } else {
-        m_context.platform.showMessage(tr("Please Select An option"), Platform::Buttons::Ok,
-                                       Platform::Icon::Critical);
+        // The dialog goes once the message has been answered, not under it.
+        m_context.platform.showMessage(this, tr("Please Select An option"), Platform::Buttons::Ok,
+                                       Platform::Icon::Critical, AppInfo::name(), [this](Platform::Answer) {
+                                           dismiss();
+                                           m_context.test.setLevelChosen(true);
+                                       });
+        return;
     }
     dismiss();
     m_context.test.setLevelChosen(true);

@@ -100,7 +100,11 @@ void MainWindow::prepareLevelPanel(Level level)
 void MainWindow::connectControls()
 {
     connect(m_ui.scoreAction, &QAction::triggered, this, &MainWindow::showScore);
-    connect(m_ui.statisticsAction, &QAction::triggered, this, [this] { StatisticsWindow::showFor(m_context, this); });
+    connect(m_ui.statisticsAction, &QAction::triggered, this, [this] {
+        if (!m_statisticsWindow)
+            m_statisticsWindow = new StatisticsWindow(m_context.platform, m_context.windows, this);
+        m_statisticsWindow->showUpToDate(m_context.history.get());
+    });
     connect(m_ui.backButton, &QPushButton::clicked, this, &MainWindow::chooseLevel);
     connect(m_ui.levelAction, &QAction::triggered, this, &MainWindow::chooseLevel);
     connect(m_ui.exitButton, &QPushButton::clicked, this, &MainWindow::close);
@@ -315,7 +319,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::showExitScreen()
 {
-    auto *exitScreen = new ExitScreen(m_context);
+    auto *exitScreen = new ExitScreen(m_context.platform, m_context.random, m_context.windows);
     emit exitScreenOpened(exitScreen);
     exitScreen->show();
 }

@@ -109,11 +109,11 @@ QString referUrl(const Fields &fields)
 
 } // namespace ReferAFriend
 
-void Referral::send(Platform &platform)
+void Referral::send(Platform &platform, QObject *form)
 {
     const QString failure = ReferAFriend::fieldCheckFailure(fields);
     if (!failure.isEmpty()) {
-        platform.showMessage(failure, Platform::Buttons::Ok, Platform::Icon::Critical);
+        platform.showMessage(form, failure, Platform::Buttons::Ok, Platform::Icon::Critical);
         return;
     }
     requestAddress = ReferAFriend::referUrl(fields);

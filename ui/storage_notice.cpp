@@ -1,8 +1,6 @@
 #include "ui/storage_notice.h"
 
-#include "services/app_context.h"
 #include "services/history_keeper.h"
-#include "services/platform.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -90,15 +88,13 @@ void StorageNotice::show()
     box->show();
 }
 
-void tellUnsavedGuessesOnLeaving(AppContext &context)
+QString unsavedGuessesNotice(const HistoryKeeper *history)
 {
-    if (!context.history || !context.history->inOutage() || context.history->notYetSaved() == 0)
-        return;
-    context.platform.showMessage(
-        QCoreApplication::translate("StorageNotice",
-                                    "Guesses of this run not yet saved: %1 (%2). The program tries once more as it "
-                                    "ends; what cannot be saved then is lost.")
-            .arg(context.history->notYetSaved())
-            .arg(context.history->outageReason()),
-        Platform::Buttons::Ok, Platform::Icon::Warning);
+    if (!history || !history->inOutage() || history->notYetSaved() == 0)
+        return {};
+    return QCoreApplication::translate("StorageNotice",
+                                       "Guesses of this run not yet saved: %1 (%2). The program tries once more as "
+                                       "it ends; what cannot be saved then is lost.")
+        .arg(history->notYetSaved())
+        .arg(history->outageReason());
 }

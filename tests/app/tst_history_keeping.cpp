@@ -1,4 +1,5 @@
 #include "ui/main_window_access.h"
+#include "ui/statistics_test_support.h"
 
 #include "app/startup.h"
 #include "services/guess_history.h"
@@ -30,6 +31,7 @@ private slots:
     void init();
     void cleanup();
     void guessIsKeptBeforeItsResultShows();
+    void statisticsWindowIsOnePerRun();
     void damagedHistoryIsMovedAsideAndToldOnce();
     void historyThatCannotBeKeptIsToldOnceAndTheTestRuns();
     void lockedHistoryDelaysNoResultAndIsToldAfterIt();
@@ -114,6 +116,29 @@ void tst_HistoryKeeping::guessIsKeptBeforeItsResultShows()
     QVERIFY(m_run->platform.messages.isEmpty());
 }
 
+// One Statistics window per run, over the main window: closing hides it, and
+// asking again brings the same window back, up to date.
+void tst_HistoryKeeping::statisticsWindowIsOnePerRun()
+{
+    QVERIFY(start());
+    openStatistics();
+    QPointer<StatisticsWindow> statistics = m_run->main->findChild<StatisticsWindow *>();
+    QVERIFY(statistics && statistics->isVisible());
+    QCOMPARE(statistics->parentWidget(), m_run->main);
+    statistics->close();
+    QVERIFY(statistics && !statistics->isVisible());
+
+    m_run->random.push(ScriptedRandom::forSymbol(1, symbolCount(Level::Beginner)));
+    m_run->main->guess(Level::Beginner, 0);
+    QVERIFY(m_run->answerResult());
+    openStatistics();
+    QCOMPARE(m_run->main->findChildren<StatisticsWindow *>().size(), 1);
+    QVERIFY(statistics && statistics->isVisible());
+    QCOMPARE(statistics_test::cell(statistics_test::thisRunTable(statistics), Level::Beginner,
+                                   statistics_test::Column::GuessesColumn),
+             QStringLiteral("1"));
+}
+
 void tst_HistoryKeeping::damagedHistoryIsMovedAsideAndToldOnce()
 {
     const QString path = GuessHistory::defaultFilePath();
@@ -133,6 +158,7 @@ void tst_HistoryKeeping::damagedHistoryIsMovedAsideAndToldOnce()
     const HistoryKeeper &history = *m_run->context.history;
     QCOMPARE(history.state(), GuessHistory::State::StartedAfresh);
     QVERIFY(m_run->platform.messages.first().text.contains(QDir::toNativeSeparators(history.setAsidePath())));
+    QVERIFY(m_run->platform.messages.first().owner == m_run->main->findChild<StatisticsWindow *>());
     QCOMPARE(QFileInfo(history.setAsidePath()).size(), 8192);
     QVERIFY(GuessHistory(path).allGuesses().empty());
     QVERIFY(history.isAvailable());
@@ -160,8 +186,8 @@ void tst_HistoryKeeping::historyThatCannotBeKeptIsToldOnceAndTheTestRuns()
     openStatistics();
     QCOMPARE(m_run->platform.messages.size(), 1);
     auto *statistics = m_run->main->findChild<StatisticsWindow *>();
-    QVERIFY(statistics && statistics->ui().historyNote->isVisible());
-    QVERIFY(!statistics->ui().exportButton->isEnabled());
+    QVERIFY(statistics && control<QLabel>(statistics, "historyNote")->isVisible());
+    QVERIFY(!control<QPushButton>(statistics, "exportButton")->isEnabled());
 }
 
 namespace {
@@ -275,14 +301,22 @@ void tst_HistoryKeeping::guessesStillUnsavedAreToldBeforeTheExitScreen()
     QTRY_COMPARE(m_run->context.history->notYetSaved(), 1);
     QVERIFY(m_run->platform.messages.isEmpty());
 
-    bool exitScreenShownFirst = false;
+    QPointer<ExitScreen> exitScreen;
     connect(m_run->main, &MainWindow::exitScreenOpened, this,
-            [this, &exitScreenShownFirst] { exitScreenShownFirst = m_run->platform.messages.isEmpty(); });
+            [&exitScreen](ExitScreen *screen) { exitScreen = screen; });
+    m_run->platform.holdReplies = true;
     m_run->main->close();
+    QVERIFY(exitScreen);
     QCOMPARE(m_run->platform.messages.size(), 1);
     QVERIFY2(m_run->platform.messages.first().text.contains(QLatin1String("not yet saved: 1 ")),
              qPrintable(m_run->platform.messages.first().text));
-    QVERIFY(!exitScreenShownFirst);
+    // The message stands in the exit screen's place, which comes once the
+    // message is answered.
+    QVERIFY(m_run->platform.messages.first().owner == exitScreen);
+    QCoreApplication::processEvents();
+    QVERIFY(!exitScreen->isVisible());
+    QCOMPARE(m_run->platform.answerHeld(), 1);
+    QVERIFY(exitScreen->isVisible());
 }
 
 QTEST_MAIN(tst_HistoryKeeping)

@@ -65,6 +65,8 @@ void tst_Startup::secondInstanceIsRefusedAndEnds()
     QCOMPARE(message.buttons, Platform::Buttons::Ok);
     QCOMPARE(message.icon, Platform::Icon::Information);
     QCOMPARE(message.caption, QStringLiteral("Corvella"));
+    // There is no window to stand over: the box waits for its answer.
+    QVERIFY(message.beforeAnyWindow);
     QCOMPARE(run.platform.quitCodes, QList<int>{0});
     // None of the later steps ran: no seeding, no reminder, no window, no pick.
     QCOMPARE(run.random.seeds, 0);
@@ -90,6 +92,7 @@ void tst_Startup::startShowsTheMainWindowAfterTheReminder()
 
     // Seeded first, then the reminder's question, with no window yet.
     QCOMPARE(run.platform.messages.size(), 1);
+    QVERIFY(run.platform.messages.first().beforeAnyWindow);
     QCOMPARE(seedsWhenAsked, 1);
     QVERIFY(!windowWhenAsked);
     QCOMPARE(run.random.seeds, 1);

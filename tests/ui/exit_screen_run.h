@@ -44,7 +44,7 @@ struct ExitScreenRun : TestRun
     explicit ExitScreenRun(float r = 0.5f)
     {
         random.push(r);
-        screen = new ExitScreen(context);
+        screen = new ExitScreen(platform, random, windows);
         QObject::connect(screen, &ExitScreen::shutdownRequested, screen,
                          [this] { shutdownApplication(context); });
         screen->show();

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "find_control.h"
 #include "services/history_snapshot.h"
 #include "symboltest/binomial_tail.h"
-#include "ui/layouts/statistics_window_layout.h"
 #include "symboltest/level.h"
+#include "ui/statistics_window.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -15,7 +16,18 @@
 
 namespace statistics_test {
 
-using Column = Ui::StatisticsWindow::Column;
+using Column = StatisticsWindow::Column;
+
+// The two tables, found by the names the window's form gives them.
+inline QTableWidget *thisRunTable(const QWidget *window)
+{
+    return control<QTableWidget>(window, "thisRunTable");
+}
+
+inline QTableWidget *allTimeTable(const QWidget *window)
+{
+    return control<QTableWidget>(window, "allTimeTable");
+}
 
 inline QString cell(QTableWidget *table, Level level, Column column)
 {

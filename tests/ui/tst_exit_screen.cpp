@@ -124,13 +124,15 @@ void tst_ExitScreen::blankTypedIntoBox()
     QTRY_VERIFY(edit->hasFocus());
     QTest::keyClicks(edit, QStringLiteral("ab"));
     QTest::keyClick(edit, Qt::Key_Space);
-    QVERIFY(edit->hasFocus());
+    // Back in the box once the message is answered.
+    QTRY_VERIFY(edit->hasFocus());
     QTest::keyClicks(edit, QStringLiteral("c"));
 
     if (refused) {
         QCOMPARE(edit->text(), QStringLiteral("abc"));
         QCOMPARE(run.platform.messages.size(), 1);
         QCOMPARE(run.platform.messages.constFirst().icon, Platform::Icon::Critical);
+        QVERIFY(run.platform.messages.constFirst().owner == run.screen);
     } else {
         QCOMPARE(edit->text(), QStringLiteral("ab c"));
         QVERIFY(run.platform.messages.isEmpty());

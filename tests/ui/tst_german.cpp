@@ -89,9 +89,9 @@ std::unique_ptr<QWidget> makeWindow(Window kind, TestRun &run)
     case Window::About:
         return std::make_unique<AboutBox>(run.context);
     case Window::Exit:
-        return std::make_unique<ExitScreen>(run.context);
+        return std::make_unique<ExitScreen>(run.platform, run.random, run.windows);
     case Window::Statistics:
-        return std::make_unique<StatisticsWindow>(run.context);
+        return std::make_unique<StatisticsWindow>(run.platform, run.windows);
     }
     return nullptr;
 }
@@ -303,7 +303,7 @@ void tst_German::germanPlaceholderCountsAsEmpty()
 {
     const InLanguage shownIn(Language::German);
     TestRun run;
-    ExitScreen screen(run.context);
+    ExitScreen screen(run.platform, run.random, run.windows);
     screen.show();
     QVERIFY(QTest::qWaitForWindowActive(&screen));
     QLineEdit *name = control<QLineEdit>(&screen, "yourNameBox");

@@ -141,6 +141,10 @@ void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
         dialog->ui().beginnerOption->setAutoExclusive(false);
         dialog->ui().beginnerOption->setChecked(false);
         dialog->confirmLevel();
+        // The message stands over the dialog, which stays until it is answered.
+        QCOMPARE(m_run->platform.messages.size(), 1);
+        QVERIFY(m_run->platform.messages[0].owner == dialog);
+        QVERIFY(dialog->isVisible());
     });
     m_main->chooseLevel();
     QCOMPARE(m_run->platform.messages.size(), 1);

@@ -175,6 +175,7 @@ void tst_ReferAFriend::submitChecks()
         QCOMPARE(run.platform.messages.size(), 1);
         QCOMPARE(run.platform.messages.constFirst().text, refusal);
         QCOMPARE(run.platform.messages.constFirst().icon, Platform::Icon::Critical);
+        QVERIFY(run.platform.messages.constFirst().owner == run.screen);
         QVERIFY(run.platform.openedAddresses.isEmpty());
     }
 }
@@ -209,8 +210,9 @@ void tst_ReferAFriend::valuesArriveExactlyAsTyped()
     QFETCH(ReferAFriend::Fields, fields);
     FakePlatform platform;
     Referral referral{fields, {}};
+    QObject form;
 
-    referral.send(platform);
+    referral.send(platform, &form);
 
     QVERIFY(platform.messages.isEmpty());
     QCOMPARE(platform.openedAddresses, QStringList{referral.requestAddress});
@@ -231,6 +233,7 @@ void tst_ReferAFriend::refusedSubmitKeepsTheFormAndTheLastValues()
     QTest::mouseClick(ui.referButton, Qt::LeftButton);
     QCOMPARE(run.platform.messages.size(), 1);
     QCOMPARE(run.platform.messages.constFirst().text, QStringLiteral("Please Enter Your Name"));
+    QVERIFY(run.platform.messages.constFirst().owner == run.screen);
     QCOMPARE(ui.yourNameBox->text(), QStringLiteral("Your Name"));
     QCOMPARE(ui.yourEmailBox->text(), QStringLiteral("ann@example.org"));
     QCOMPARE(ReferAFriend::textBoxText(ui.yourMessageBox), QStringLiteral("Your Message\r\n"));

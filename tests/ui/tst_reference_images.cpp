@@ -255,7 +255,7 @@ void tst_ReferenceImages::windowLooksAsDesigned()
     if (state == State::Exit || state == State::ExitFilled) {
         TestRun run;
         run.random.push(0.6f); // the third promotional message
-        const auto screen = std::make_unique<ExitScreen>(run.context);
+        const auto screen = std::make_unique<ExitScreen>(run.platform, run.random, run.windows);
         if (state == State::ExitFilled) {
             control<QLineEdit>(screen.get(), "yourNameBox")->setText(QStringLiteral("Ann Lee"));
             control<QLineEdit>(screen.get(), "yourEmailBox")->setText(QStringLiteral("ann@example.org"));

@@ -108,7 +108,7 @@ int listCutOff()
     listState(out, QStringLiteral("result"), &result);
     AboutBox about(run.context);
     listState(out, QStringLiteral("about"), &about);
-    ExitScreen exit(run.context);
+    ExitScreen exit(run.platform, run.random, run.windows);
     listState(out, QStringLiteral("exit"), &exit);
     return 0;
 }

@@ -137,7 +137,7 @@ void tst_ScaledPictures::aboutBoxAndExitScreenIconsComeFromTheTwiceFile()
 {
     AboutBox about(m_run->context);
     verifyTwice(control<PictureBox>(&about, "iconBox")->pixmap(), QSize(32, 32), "the about box's icon");
-    ExitScreen exit(m_run->context);
+    ExitScreen exit(m_run->platform, m_run->random, m_run->windows);
     verifyTwice(control<PictureBox>(&exit, "iconBox")->pixmap(), QSize(32, 32), "the exit screen's icon");
 }
 

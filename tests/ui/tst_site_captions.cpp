@@ -40,7 +40,7 @@ void tst_SiteCaptions::captionsNameTheConfiguredHost_data()
     TestRun run;
     AboutBox aboutBox(run.context);
     run.random.push(0.5f);
-    ExitScreen exitScreen(run.context);
+    ExitScreen exitScreen(run.platform, run.random, run.windows);
     MainWindow main(run.context);
     Ui::LevelDialog level;
     level.setupUi(&levelDialog);

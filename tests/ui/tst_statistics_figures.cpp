@@ -1,3 +1,4 @@
+#include "find_control.h"
 #include "history_test_support.h"
 #include "statistics_test_support.h"
 #include "window_test_support.h"
@@ -34,7 +35,17 @@ private slots:
     void tellsHowManyRowsWereIgnoredAndHowManyAreNotYetSaved();
 
 private:
-    StatisticsWindow *open() { return StatisticsWindow::showFor(m_run->context); }
+    // The run's one window, as the main window keeps it: made on first use,
+    // then shown up to date.
+    StatisticsWindow *open()
+    {
+        if (!m_window)
+            m_window = new StatisticsWindow(m_run->platform, m_run->windows);
+        m_window->showUpToDate(m_run->context.history.get());
+        return m_window;
+    }
+
+    QPointer<StatisticsWindow> m_window;
 
     std::unique_ptr<HistoryRun> m_run;
 };
@@ -89,8 +100,8 @@ void tst_StatisticsFigures::showsEveryLevelsFiguresForThisRunAndAllTime()
         int right;
     };
     const int allGuesses = earlierRights + earlierWrongs + rights + wrongs;
-    for (const Expected &expected : {Expected{window->ui().thisRunTable, rights + wrongs, rights},
-                                     Expected{window->ui().allTimeTable, allGuesses, earlierRights + rights}}) {
+    for (const Expected &expected : {Expected{thisRunTable(window), rights + wrongs, rights},
+                                     Expected{allTimeTable(window), allGuesses, earlierRights + rights}}) {
         const QString period = expected.table->accessibleName() + QLatin1String(": ");
         const auto at = [&](Column column) { return cell(expected.table, level, column); };
         QCOMPARE(at(Column::GuessesColumn), QString::number(expected.guesses));
@@ -121,13 +132,13 @@ void tst_StatisticsFigures::showsEveryLevelsFiguresForThisRunAndAllTime()
         QVERIFY2(difference.contains(QLatin1String("points")), qPrintable(difference));
     }
     // This run is descriptive only: it shows no verdict.
-    QVERIFY(window->ui().thisRunTable->isColumnHidden(Column::VerdictColumn));
-    QVERIFY(cell(window->ui().thisRunTable, level, Column::VerdictColumn).isEmpty());
-    QVERIFY(!cell(window->ui().allTimeTable, level, Column::VerdictColumn).isEmpty());
+    QVERIFY(thisRunTable(window)->isColumnHidden(Column::VerdictColumn));
+    QVERIFY(cell(thisRunTable(window), level, Column::VerdictColumn).isEmpty());
+    QVERIFY(!cell(allTimeTable(window), level, Column::VerdictColumn).isEmpty());
     // The other levels stay empty.
     for (Level other : AllLevels) {
         if (other != level)
-            QCOMPARE(cell(window->ui().allTimeTable, other, Column::GuessesColumn), QStringLiteral("0"));
+            QCOMPARE(cell(allTimeTable(window), other, Column::GuessesColumn), QStringLiteral("0"));
     }
 }
 void tst_StatisticsFigures::verdictAndTailAreWordedTheRightWayRound_data()
@@ -152,12 +163,12 @@ void tst_StatisticsFigures::verdictAndTailAreWordedTheRightWayRound()
     m_run->openHistory();
     StatisticsWindow *window = open();
     window->showSnapshot(snapshotOf(Level::Beginner, rights, wrongs));
-    QCOMPARE(cell(window->ui().allTimeTable, Level::Beginner, Column::VerdictColumn), verdict);
+    QCOMPARE(cell(allTimeTable(window), Level::Beginner, Column::VerdictColumn), verdict);
 
     // "a pure guesser does at least this well in about 1 of N such series",
     // N the odds of the tail on the side of the score, under a heading that
     // says it is not the verdict.
-    const QString tails = window->ui().tailsNote->text();
+    const QString tails = control<QLabel>(window, "tailsNote")->text();
     QVERIFY2(tails.contains(QLatin1String("not the verdict")), qPrintable(tails));
     const QString line = tails.section(QLatin1Char('\n'), 1, 1);
     const QString start = QStringLiteral("Beginner: a pure guesser does %1 this well in ").arg(tail);
@@ -186,14 +197,14 @@ void tst_StatisticsFigures::guaranteeIsVisibleInTheWindow()
     m_run->openHistory();
     StatisticsWindow *window = open();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    const QLabel *note = window->ui().guaranteeNote;
+    const QLabel *note = control<QLabel>(window, "guaranteeNote");
     QVERIFY(note->isVisible());
     for (const char *point : {"5%", "since the history was last cleared", "Forget History", "starts the evidence over",
                               "1e-7"})
         QVERIFY2(note->text().contains(QLatin1String(point)), point);
-    const QString power = window->ui().powerNote->text();
-    QVERIFY2(window->ui().powerNote->isVisible() && power.contains(QLatin1String("5 points above chance")),
-             qPrintable(power));
+    const QLabel *powerNote = control<QLabel>(window, "powerNote");
+    const QString power = powerNote->text();
+    QVERIFY2(powerNote->isVisible() && power.contains(QLatin1String("5 points above chance")), qPrintable(power));
     QCOMPARE(numbers(power).size(), 4); // 5 points, then one median per level
 }
 // A guess kept in the history reaches the open window, whose figures change
@@ -210,21 +221,21 @@ void tst_StatisticsFigures::eachNewGuessShowsWhatAFreshLookWouldShow()
         m_run->store(Level::Expert, right ? 1 : 0, right ? 0 : 1);
     }
     QStringList told;
-    for (QTableWidget *table : {window->ui().thisRunTable, window->ui().allTimeTable})
+    for (QTableWidget *table : {thisRunTable(window), allTimeTable(window)})
         for (int column = 0; column < Column::ColumnCount; ++column)
             told << cell(table, Level::Expert, Column(column));
-    const QString toldTails = window->ui().tailsNote->text();
-    const QString toldChart = window->ui().chart->accessibleDescription();
+    const QString toldTails = control<QLabel>(window, "tailsNote")->text();
+    const QString toldChart = control<HitRateChart>(window, "chart")->accessibleDescription();
 
     window->refresh();
     QStringList read;
-    for (QTableWidget *table : {window->ui().thisRunTable, window->ui().allTimeTable})
+    for (QTableWidget *table : {thisRunTable(window), allTimeTable(window)})
         for (int column = 0; column < Column::ColumnCount; ++column)
             read << cell(table, Level::Expert, Column(column));
     QCOMPARE(told, read);
-    QCOMPARE(toldTails, window->ui().tailsNote->text());
-    QCOMPARE(toldChart, window->ui().chart->accessibleDescription());
-    QCOMPARE(cell(window->ui().thisRunTable, Level::Expert, Column::GuessesColumn), QStringLiteral("16"));
+    QCOMPARE(toldTails, control<QLabel>(window, "tailsNote")->text());
+    QCOMPARE(toldChart, control<HitRateChart>(window, "chart")->accessibleDescription());
+    QCOMPARE(cell(thisRunTable(window), Level::Expert, Column::GuessesColumn), QStringLiteral("16"));
 }
 void tst_StatisticsFigures::tellsHowManyRowsWereIgnoredAndHowManyAreNotYetSaved()
 {
@@ -234,11 +245,11 @@ void tst_StatisticsFigures::tellsHowManyRowsWereIgnoredAndHowManyAreNotYetSaved(
     HistorySnapshot snapshot = snapshotOf(Level::Beginner, 3, 9);
     snapshot.ignoredRows = 7;
     window->showSnapshot(snapshot);
-    const QLabel *note = window->ui().historyNote;
+    const QLabel *note = control<QLabel>(window, "historyNote");
     QVERIFY(note->isVisible());
     QVERIFY2(note->text().contains(QLatin1String("ignored: 7")), qPrintable(note->text()));
     // The ignored rows are not counted.
-    QCOMPARE(cell(window->ui().allTimeTable, Level::Beginner, Column::GuessesColumn), QStringLiteral("12"));
+    QCOMPARE(cell(allTimeTable(window), Level::Beginner, Column::GuessesColumn), QStringLiteral("12"));
 
     window->setNotYetSaved(4);
     QVERIFY2(note->text().contains(QLatin1String("not yet saved: 4")), qPrintable(note->text()));

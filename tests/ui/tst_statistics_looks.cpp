@@ -1,3 +1,4 @@
+#include "find_control.h"
 #include "history_test_support.h"
 
 #include "ui/statistics_window.h"
@@ -100,7 +101,8 @@ StatisticsWindow *tst_StatisticsLooks::openWithHistory()
     m_run->openHistory();
     m_run->store(Level::Beginner, 20, 30); // better than chance, the rate far above the chance line
     m_run->store(Level::Expert, 1, 3);
-    StatisticsWindow *window = StatisticsWindow::showFor(m_run->context);
+    auto *window = new StatisticsWindow(m_run->platform, m_run->windows);
+    window->showUpToDate(m_run->context.history.get());
     return QTest::qWaitForWindowExposed(window) ? window : nullptr;
 }
 
@@ -123,7 +125,7 @@ void tst_StatisticsLooks::textIsReadableInTheDesktopsPalette()
     QVERIFY(window);
     // Everything above the buttons, whole: at twice the scale the offscreen
     // screen is too small for the window, whose figures then scroll.
-    QWidget *content = window->ui().page->widget();
+    QWidget *content = control<QScrollArea>(window, "page")->widget();
     const QImage shot = content->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const auto region = [&](QWidget *widget, const QRect &rect) {
         const QRectF onWindow(widget->mapTo(content, rect.topLeft()), rect.size());
@@ -135,7 +137,8 @@ void tst_StatisticsLooks::textIsReadableInTheDesktopsPalette()
         QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: contrast %2").arg(what).arg(ratio, 0, 'f', 2)));
     };
 
-    for (QTableWidget *table : {window->ui().thisRunTable, window->ui().allTimeTable}) {
+    for (const char *name : {"thisRunTable", "allTimeTable"}) {
+        QTableWidget *table = control<QTableWidget>(window, name);
         QHeaderView *header = table->horizontalHeader();
         for (int column = 0; column < table->columnCount(); ++column) {
             if (table->isColumnHidden(column))
@@ -154,7 +157,7 @@ void tst_StatisticsLooks::textIsReadableInTheDesktopsPalette()
 
     // The chart's lines stand out from its background (3:1 for graphics);
     // its rate labels, left of where the chance line starts, read as text.
-    HitRateChart *chart = window->ui().chart;
+    HitRateChart *chart = control<HitRateChart>(window, "chart");
     const QImage plot = region(chart, chart->rect());
     for (const QColor &line : {chart->chanceLineColour(), chart->rateLineColour()}) {
         bool drawn = false;
@@ -176,7 +179,7 @@ void tst_StatisticsLooks::chartLinesAreSharpAtTwiceTheScale()
 {
     StatisticsWindow *window = openWithHistory();
     QVERIFY(window);
-    HitRateChart *chart = window->ui().chart;
+    HitRateChart *chart = control<HitRateChart>(window, "chart");
     const QImage image = chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(image.devicePixelRatio(), 2.0);
     QCOMPARE(image.size(), chart->size() * 2);

@@ -1,3 +1,4 @@
+#include "find_control.h"
 #include "history_test_support.h"
 #include "statistics_test_support.h"
 #include "window_test_support.h"
@@ -30,10 +31,22 @@ private slots:
     void exportWritesTheHistoryWhereTheUserChose();
     void forgetDeletesOnlyAfterYes_data();
     void forgetDeletesOnlyAfterYes();
+    void questionsOfAWindowGoneMeanwhileDoNothing_data();
+    void questionsOfAWindowGoneMeanwhileDoNothing();
     void oneWindowThatEscapeClosesAndTheMenuBringsBack();
 
 private:
-    StatisticsWindow *open() { return StatisticsWindow::showFor(m_run->context); }
+    // The run's one window, as the main window keeps it: made on first use,
+    // then shown up to date.
+    StatisticsWindow *open()
+    {
+        if (!m_window)
+            m_window = new StatisticsWindow(m_run->platform, m_run->windows);
+        m_window->showUpToDate(m_run->context.history.get());
+        return m_window;
+    }
+
+    QPointer<StatisticsWindow> m_window;
 
     std::unique_ptr<HistoryRun> m_run;
 };
@@ -66,23 +79,23 @@ void tst_StatisticsWindow::thisRunStartsAgainAfterForgetInAHistoryWithEarlierRun
     m_run->store(Level::Beginner, 2, 3);
     m_run->platform.answers.push_back(Platform::Answer::Yes);
     StatisticsWindow *window = open();
-    QCOMPARE(cell(window->ui().thisRunTable, Level::Beginner, Column::GuessesColumn), QStringLiteral("5"));
-    QCOMPARE(cell(window->ui().allTimeTable, Level::Beginner, Column::GuessesColumn), QStringLiteral("25"));
+    QCOMPARE(cell(thisRunTable(window), Level::Beginner, Column::GuessesColumn), QStringLiteral("5"));
+    QCOMPARE(cell(allTimeTable(window), Level::Beginner, Column::GuessesColumn), QStringLiteral("25"));
 
-    QTest::mouseClick(window->ui().forgetButton, Qt::LeftButton);
-    for (QTableWidget *table : {window->ui().thisRunTable, window->ui().allTimeTable})
+    QTest::mouseClick(control<QPushButton>(window, "forgetButton"), Qt::LeftButton);
+    for (QTableWidget *table : {thisRunTable(window), allTimeTable(window)})
         QTRY_COMPARE(cell(table, Level::Beginner, Column::GuessesColumn), QStringLiteral("0"));
 
     // Three more guesses of this run, as the window hears them one by one
     // and as reading the history again tells them.
     m_run->store(Level::Beginner, 1, 2);
     window->refresh();
-    for (QTableWidget *table : {window->ui().thisRunTable, window->ui().allTimeTable}) {
+    for (QTableWidget *table : {thisRunTable(window), allTimeTable(window)}) {
         QCOMPARE(cell(table, Level::Beginner, Column::GuessesColumn), QStringLiteral("3"));
         QCOMPARE(cell(table, Level::Beginner, Column::RightColumn), QStringLiteral("1"));
     }
     m_run->store(Level::Beginner, 1, 0);
-    for (QTableWidget *table : {window->ui().thisRunTable, window->ui().allTimeTable}) {
+    for (QTableWidget *table : {thisRunTable(window), allTimeTable(window)}) {
         QCOMPARE(cell(table, Level::Beginner, Column::GuessesColumn), QStringLiteral("4"));
         QCOMPARE(cell(table, Level::Beginner, Column::HitRateColumn), QStringLiteral("50.0%"));
     }
@@ -95,20 +108,20 @@ void tst_StatisticsWindow::chartOpensOnTheLevelWithTheMostGuessesThenStaysWithTh
     m_run->store(Level::Intermediate, 3, 7);
     m_run->store(Level::Expert, 1, 3);
     StatisticsWindow *window = open();
-    QCOMPARE(window->ui().chartLevel->currentIndex(), levelIndex(Level::Intermediate));
+    QCOMPARE(control<QComboBox>(window, "chartLevel")->currentIndex(), levelIndex(Level::Intermediate));
     // The chart itself shows that level: its 10 guesses, 30%, against 12.5%.
-    const QString described = window->ui().chart->accessibleDescription();
+    const QString described = control<HitRateChart>(window, "chart")->accessibleDescription();
     QVERIFY2(described.startsWith(QLatin1String("Intermediate:")) && described.contains(QLatin1String(" 10 "))
                  && described.contains(QLatin1String("30.0%")) && described.contains(QLatin1String("12.5%")),
              qPrintable(described));
 
     // The user picks Expert; more Beginner guesses do not take the chart away.
-    window->ui().chartLevel->setCurrentIndex(levelIndex(Level::Expert));
+    control<QComboBox>(window, "chartLevel")->setCurrentIndex(levelIndex(Level::Expert));
     m_run->store(Level::Beginner, 10, 10);
     window->refresh();
-    QCOMPARE(window->ui().chartLevel->currentIndex(), levelIndex(Level::Expert));
-    QVERIFY2(window->ui().chart->accessibleDescription().startsWith(QLatin1String("Expert:")),
-             qPrintable(window->ui().chart->accessibleDescription()));
+    QCOMPARE(control<QComboBox>(window, "chartLevel")->currentIndex(), levelIndex(Level::Expert));
+    QVERIFY2(control<HitRateChart>(window, "chart")->accessibleDescription().startsWith(QLatin1String("Expert:")),
+             qPrintable(control<HitRateChart>(window, "chart")->accessibleDescription()));
 }
 
 
@@ -130,9 +143,10 @@ void tst_StatisticsWindow::exportWritesTheHistoryWhereTheUserChose()
     m_run->store(Level::Expert, 1, 2);
     const QString path = m_run->folder.filePath(file);
     m_run->platform.saveFileName = path;
-    QTest::mouseClick(open()->ui().exportButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(open(), "exportButton"), Qt::LeftButton);
 
     QCOMPARE(m_run->platform.saveQuestions.size(), 1);
+    QVERIFY(m_run->platform.saveQuestionOwners.first() == m_run->windows.openWindows().constFirst());
     // Written by the history's thread.
     QFile csv(path);
     QTRY_VERIFY(QFileInfo::exists(path) || !m_run->platform.messages.isEmpty());
@@ -142,6 +156,7 @@ void tst_StatisticsWindow::exportWritesTheHistoryWhereTheUserChose()
         QCOMPARE(m_run->platform.messages.size(), 1);
         QCOMPARE(m_run->platform.messages.first().icon, Platform::Icon::Critical);
         QVERIFY(m_run->platform.messages.first().text.contains(file));
+        QVERIFY(m_run->platform.messages.first().owner == m_run->windows.openWindows().constFirst());
         return;
     }
     const QStringList lines = QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
@@ -168,13 +183,45 @@ void tst_StatisticsWindow::forgetDeletesOnlyAfterYes()
     m_run->store(Level::Beginner, 1, 3);
     m_run->platform.answers.push_back(answer);
     StatisticsWindow *window = open();
-    QTest::mouseClick(window->ui().forgetButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "forgetButton"), Qt::LeftButton);
 
     QCOMPARE(m_run->platform.messages.size(), 1);
     QCOMPARE(m_run->platform.messages.first().buttons, Platform::Buttons::YesNo);
+    QVERIFY(m_run->platform.messages.first().owner == window);
     QTRY_COMPARE(int(history.snapshot().outcomes[0].size()), left);
-    QTRY_COMPARE(cell(window->ui().allTimeTable, Level::Beginner, Column::GuessesColumn), QString::number(left));
-    QCOMPARE(window->ui().forgetButton->isEnabled(), left > 0);
+    QTRY_COMPARE(cell(allTimeTable(window), Level::Beginner, Column::GuessesColumn), QString::number(left));
+    QCOMPARE(control<QPushButton>(window, "forgetButton")->isEnabled(), left > 0);
+}
+
+void tst_StatisticsWindow::questionsOfAWindowGoneMeanwhileDoNothing_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Forget, answered Yes") << "forgetButton";
+    QTest::newRow("Export, a place chosen") << "exportButton";
+}
+
+// The window goes (the shutdown destroys it) while its question is open:
+// the answer that comes after does nothing, and the history stays whole.
+void tst_StatisticsWindow::questionsOfAWindowGoneMeanwhileDoNothing()
+{
+    QFETCH(QString, button);
+    HistoryKeeper &history = m_run->openHistory();
+    m_run->store(Level::Beginner, 1, 3);
+    m_run->platform.holdReplies = true;
+    m_run->platform.answers.push_back(Platform::Answer::Yes);
+    const QString path = m_run->folder.filePath(QStringLiteral("late.csv"));
+    m_run->platform.saveFileName = path;
+    QPointer<StatisticsWindow> window = open();
+    QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+    QCOMPARE(m_run->platform.messages.size() + m_run->platform.saveQuestions.size(), 1);
+    const qsizetype messages = m_run->platform.messages.size();
+
+    delete window;
+    QCOMPARE(m_run->platform.answerHeld(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(int(history.snapshot().outcomes[0].size()), 4);
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(m_run->platform.messages.size(), messages);
 }
 
 void tst_StatisticsWindow::oneWindowThatEscapeClosesAndTheMenuBringsBack()
@@ -183,7 +230,7 @@ void tst_StatisticsWindow::oneWindowThatEscapeClosesAndTheMenuBringsBack()
     StatisticsWindow *window = open();
     QVERIFY(QTest::qWaitForWindowActive(window));
     QVERIFY(!window->isModal());
-    QVERIFY(window->ui().closeButton->isDefault());
+    QVERIFY(control<QPushButton>(window, "closeButton")->isDefault());
     QTest::keyClick(window, Qt::Key_Escape);
     QTRY_VERIFY2(!window->isVisible(), "Escape did not close the Statistics window");
 
@@ -191,10 +238,10 @@ void tst_StatisticsWindow::oneWindowThatEscapeClosesAndTheMenuBringsBack()
     QCOMPARE(open(), window);
     QVERIFY(window->isVisible());
     // Brought up to date on showing again, the chart on the level with guesses.
-    QCOMPARE(cell(window->ui().allTimeTable, Level::Expert, Column::GuessesColumn), QStringLiteral("4"));
-    QCOMPARE(window->ui().chartLevel->currentText(), QStringLiteral("Expert"));
+    QCOMPARE(cell(allTimeTable(window), Level::Expert, Column::GuessesColumn), QStringLiteral("4"));
+    QCOMPARE(control<QComboBox>(window, "chartLevel")->currentText(), QStringLiteral("Expert"));
     // A screen reader hears what the chart shows: level, rate and chance.
-    const QString description = window->ui().chart->accessibleDescription();
+    const QString description = control<HitRateChart>(window, "chart")->accessibleDescription();
     QVERIFY2(description.contains(QLatin1String("Expert")) && description.contains(QLatin1String("25.0%"))
                  && description.contains(QLatin1String("10%")),
              qPrintable(description));

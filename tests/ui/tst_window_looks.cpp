@@ -45,7 +45,7 @@ std::unique_ptr<QWidget> showWindow(Window kind, TestRun &run)
         window = std::make_unique<AboutBox>(run.context);
         break;
     case Window::Exit:
-        window = std::make_unique<ExitScreen>(run.context);
+        window = std::make_unique<ExitScreen>(run.platform, run.random, run.windows);
         break;
     }
     window->show();

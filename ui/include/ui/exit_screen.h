@@ -6,8 +6,10 @@
 
 #include <memory>
 
-struct AppContext;
+class Platform;
 class QCloseEvent;
+class RandomSource;
+class WindowRegistry;
 
 namespace Ui {
 class ExitScreen;
@@ -24,7 +26,9 @@ class ExitScreen : public QWidget
     Q_OBJECT
 
 public:
-    explicit ExitScreen(AppContext &context, QWidget *parent = nullptr);
+    // Asks and opens pages through `platform`, draws its message from
+    // `random`; adds itself to the open windows.
+    ExitScreen(Platform &platform, RandomSource &random, WindowRegistry &windows, QWidget *parent = nullptr);
     ~ExitScreen() override;
 
     // The four promotional messages, n = 0 to 3; the screen shows one of
@@ -32,6 +36,11 @@ public:
     static QString promotionalMessage(int n);
     // The values of the last submit and the request built from them.
     const Referral &referral() const { return m_referral; }
+
+    // A warning that comes before the screen: the screen, however it is
+    // shown, comes up once the user has answered it.
+    void showAfterMessage(const QString &text);
+    void setVisible(bool visible) override;
 
 signals:
     // Closing the screen in any way asks for the program to end.
@@ -48,8 +57,11 @@ private:
     // The visit button acts once, as a click, and springs back.
     void visitHomePage(bool ticked);
 
-    AppContext &m_context;
+    Platform &m_platform;
+    RandomSource &m_random;
     std::unique_ptr<Ui::ExitScreen> m_ui;
     Referral m_referral;
     bool m_closing = false;
+    bool m_waitingForMessage = false;
+    bool m_shownOnceAnswered = false;
 };

@@ -16,6 +16,7 @@ struct AppContext;
 class ExitScreen;
 class GuessFlow;
 class LevelPanel;
+class StatisticsWindow;
 
 namespace Ui {
 class MainWindow;
@@ -110,6 +111,8 @@ private:
     SymbolPictures m_pictures;
     std::array<LevelPanel *, AllLevels.size()> m_levelPanels{};
     QPointer<LevelDialog> m_levelDialog;
+    // Made on first use; closing only hides it.
+    QPointer<StatisticsWindow> m_statisticsWindow;
     GuessFlow *m_guessFlow = nullptr;
     bool m_activating = false;
     bool m_firstShowSeen = false;

@@ -7,6 +7,9 @@
 class QtPlatform final : public DesktopPlatform
 {
 public:
-    Answer showMessage(const QString &text, Buttons buttons, Icon icon, const QString &caption) override;
-    QString askSaveFileName(const QString &caption, const QString &suggestedName, const QString &filter) override;
+    void showMessage(QObject *owner, const QString &text, Buttons buttons, Icon icon, const QString &caption,
+                     Answered answered) override;
+    Answer askBeforeAnyWindow(const QString &text, Buttons buttons, Icon icon, const QString &caption) override;
+    void askSaveFileName(QObject *owner, const QString &caption, const QString &suggestedName, const QString &filter,
+                         FileChosen chosen) override;
 };

@@ -3,6 +3,7 @@
 #include <QString>
 
 class Platform;
+class QObject;
 class QPlainTextEdit;
 
 // The refer-a-friend form's rules: its placeholders, the checks a submit runs
@@ -60,7 +61,8 @@ struct Referral
     ReferAFriend::Fields fields;
     QString requestAddress;
 
-    // Checks the fields; on the first failure shows its message, else
-    // builds requestAddress and opens it in the browser.
-    void send(Platform &platform);
+    // Checks the fields; on the first failure shows its message over the
+    // window of `form`, else builds requestAddress and opens it in the
+    // browser.
+    void send(Platform &platform, QObject *form);
 };

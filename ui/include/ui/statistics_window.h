@@ -1,13 +1,19 @@
 #pragma once
 
 #include "services/history_statistics.h"
-#include "ui/layouts/statistics_window_layout.h"
 
 #include <QDialog>
 #include <QPointer>
 
-struct AppContext;
+#include <memory>
+
 class HistoryKeeper;
+class Platform;
+class WindowRegistry;
+
+namespace Ui {
+class StatisticsWindow;
+}
 
 // The Statistics window: every level's guesses, hit rate with its interval,
 // difference from chance and verdict, for this run (without a verdict) and
@@ -15,21 +21,28 @@ class HistoryKeeper;
 // a chart with the band of no verdict; export of the history as CSV and
 // forgetting it.
 //
-// Modeless and one per run: closing only hides it, and showFor() brings the
-// same window back up to date. It goes with its parent, the main window.
+// Modeless and one per run, kept by the main window: closing only hides it,
+// and showUpToDate() brings the same window back. It goes with its parent,
+// the main window.
 class StatisticsWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit StatisticsWindow(AppContext &context, QWidget *parent = nullptr);
+    // The tables' columns, in order; the table of this run has no verdict.
+    enum Column { LevelColumn, GuessesColumn, RightColumn, HitRateColumn, IntervalColumn, ChanceColumn,
+                  DifferenceColumn, VerdictColumn, ColumnCount };
 
-    // Shows the run's Statistics window, made on first use, up to date and in
-    // front. The first time in a run that the history is not as it was (a
-    // damaged file was moved aside) or cannot be kept, it says so once.
-    static StatisticsWindow *showFor(AppContext &context, QWidget *parent = nullptr);
+    // Asks the user through `platform` and numbers figures as its locale
+    // does; adds itself to the open windows.
+    StatisticsWindow(Platform &platform, WindowRegistry &windows, QWidget *parent = nullptr);
+    ~StatisticsWindow() override;
 
-    const Ui::StatisticsWindow &ui() const { return m_ui; }
+    // Shows the figures of `history` (null while none is kept), follows it
+    // from now on, and comes up in front. The first time in a run that the
+    // history is not as it was (a damaged file was moved aside) or cannot be
+    // kept, it says so once.
+    void showUpToDate(HistoryKeeper *history);
 
 public slots:
     // Reads the history again and shows what it holds now.
@@ -43,12 +56,17 @@ public slots:
     void setNotYetSaved(std::int64_t count);
     // Asks where to, then writes the history there as CSV.
     void exportHistory();
-    // Deletes the history once the user has confirmed it.
+    // Asks first, then deletes the history once the user has confirmed it.
     void forgetHistory();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     // Keeps the figures up to date with the run's history from now on.
-    void followHistory();
+    void follow(HistoryKeeper *history);
+    // All of the window where the screen has the room.
+    void fitToScreen();
     void showChart(int level);
     void fillRow(Level level);
     void showNotes();
@@ -57,11 +75,15 @@ private:
     // there are guesses.
     bool enableHistoryActions();
     void tellAboutTheHistoryOnce();
+    void exportHistoryTo(const QString &path);
+    void forgetHistoryNow();
 
-    AppContext &m_context;
-    Ui::StatisticsWindow m_ui;
+    Platform &m_platform;
+    std::unique_ptr<Ui::StatisticsWindow> m_ui;
     HistoryStatistics m_statistics;
     bool m_chartLevelChosen = false;
     bool m_toldAboutTheHistory = false;
-    QPointer<HistoryKeeper> m_followed;
+    bool m_shownBefore = false;
+    // The run's history, once it is open; it may go before this window.
+    QPointer<HistoryKeeper> m_history;
 };

@@ -8,7 +8,6 @@
 
 class HistoryKeeper;
 class QWidget;
-struct AppContext;
 
 // Tells the user, without stopping the test, that guesses cannot be saved
 // now: one notice per outage, non-modal over the main window, shown once the
@@ -42,6 +41,6 @@ private:
     QPointer<QMessageBox> m_notice;
 };
 
-// Before the exit screen: says how many guesses could still not be written,
-// and are lost when the program ends. Says nothing when none wait.
-void tellUnsavedGuessesOnLeaving(AppContext &context);
+// Before the exit screen: how many guesses could still not be written, and
+// are lost when the program ends. Empty when none wait.
+QString unsavedGuessesNotice(const HistoryKeeper *history);
