@@ -7,7 +7,6 @@
 #include "ui/widgets/link_button.h"
 #include "ui/window_registry.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -20,7 +19,6 @@ LevelDialog::LevelDialog(AppContext &context, QWidget *parent)
     , m_context(context)
 {
     m_ui.setupUi(this);
-    setModal(true);
     context.windows.add(this);
 
     connect(m_ui.okButton, &QPushButton::clicked, this, &LevelDialog::confirmLevel);
@@ -91,28 +89,19 @@ void LevelDialog::confirmLevel()
         m_context.platform.showMessage(tr("Please Select An option"), Platform::Buttons::Ok,
                                        Platform::Icon::Critical);
     }
-    dismiss();
     m_context.test.setLevelChosen(true);
+    m_dismissed = true;
+    accept();
 }
 
 void LevelDialog::hideScore()
 {
-    hide();
+    accept();
 }
 
 void LevelDialog::reject()
 {
-    close();
-}
-
-void LevelDialog::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    dismiss();
-}
-
-void LevelDialog::dismiss()
-{
+    // The close box comes here too (QDialog's closeEvent()).
     m_dismissed = true;
-    hide();
+    QDialog::reject();
 }

@@ -1,4 +1,4 @@
-#include "window_test_support.h"
+#include "find_control.h"
 #include "main_window_access.h"
 
 #include "ui/level_dialog.h"
@@ -7,12 +7,14 @@
 #include "ui/widgets/picture_box.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -27,9 +29,22 @@ QWidget *panelInFront(const Ui::MainWindow &ui)
     return hit;
 }
 
+// What the user sees of the dialog: the level choice, not the score view.
 bool showsLevelChoice(LevelDialog *dialog)
 {
-    return dialog->ui().levelPanel->isVisible() && !dialog->ui().scorePanel->isVisible();
+    auto *scorePage = dialog->findChild<QWidget *>(QStringLiteral("scorePage"));
+    return control<QWidget>(dialog, "levelPanel")->isVisible() && !(scorePage && scorePage->isVisible());
+}
+
+LevelDialog *openLevelDialog(MainWindow *main)
+{
+    return MainWindowRun::openLevelDialogOver(main);
+}
+
+QRadioButton *option(LevelDialog *dialog, Level level)
+{
+    const char *names[] = {"beginnerOption", "intermediateOption", "expertOption"};
+    return control<QRadioButton>(dialog, names[levelIndex(level)]);
 }
 
 } // namespace
@@ -70,33 +85,35 @@ void tst_LevelDialog::cleanup()
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-// The main window asks when it shows, with Beginner selected; closed
-// without OK, the dialog asks again on the next activation.
+// The main window asks when it shows, with Beginner selected, in one dialog
+// over it that keeps the main window from the user; closed without OK, the
+// dialog asks again on the next activation.
 void tst_LevelDialog::startAsksForALevelWithBeginnerSelected()
 {
-    int asked = 0;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        ++asked;
-        dialog->close();
-    });
     m_main->show();
-    QTRY_COMPARE(asked, 1);
-    QVERIFY(!m_run->test.isLevelChosen());
-
-    bool beginner = false;
-    bool choiceInFront = false;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        beginner = dialog->ui().beginnerOption->isChecked();
-        choiceInFront = showsLevelChoice(dialog);
-        QTest::mouseClick(dialog->ui().okButton, Qt::LeftButton);
-    });
+    QPointer<LevelDialog> dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QCOMPARE(QApplication::activeModalWidget(), dialog.data());
+    QVERIFY(dialog->windowHandle());
+    QCOMPARE(dialog->windowHandle()->transientParent(), m_main->windowHandle());
+    // Asked again while it is open, the same dialog stays the question.
     m_main->askForLevelIfNoneChosen();
+    QCOMPARE(m_main->findChildren<LevelDialog *>().size(), 1);
+    dialog->close();
+    QVERIFY(!m_run->test.isLevelChosen());
+    QTRY_VERIFY(dialog.isNull());
+
+    m_main->askForLevelIfNoneChosen();
+    dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QVERIFY(option(dialog, Level::Beginner)->isChecked());
+    QVERIFY(showsLevelChoice(dialog));
+    QTest::mouseClick(control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     QVERIFY(m_run->test.isLevelChosen());
-    QVERIFY(beginner);
-    QVERIFY(choiceInFront);
     QCOMPARE(panelInFront(m_main->ui()), m_main->ui().beginnerPanel);
     // The dialog is destroyed by OK.
-    QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);
+    QVERIFY(m_main->existingLevelDialog() == nullptr);
+    QTRY_VERIFY(dialog.isNull());
 }
 
 void tst_LevelDialog::okBringsTheChosenPanelForward_data()
@@ -112,33 +129,31 @@ void tst_LevelDialog::okBringsTheChosenPanelForward()
     QFETCH(Level, level);
     const Ui::MainWindow &ui = m_main->ui();
     QFrame *panels[] = {ui.beginnerPanel, ui.intermediatePanel, ui.expertPanel};
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        QRadioButton *options[] = {dialog->ui().beginnerOption, dialog->ui().intermediateOption, dialog->ui().expertOption};
-        options[levelIndex(level)]->setChecked(true);
-        dialog->confirmLevel();
-    });
     m_main->chooseLevel();
+    LevelDialog *dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    option(dialog, level)->setChecked(true);
+    QTest::mouseClick(control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     QCOMPARE(panelInFront(ui), panels[levelIndex(level)]);
     QVERIFY(m_run->test.isLevelChosen());
 
     // Every fresh dialog starts at Beginner again.
-    bool beginner = false;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        beginner = dialog->ui().beginnerOption->isChecked();
-        dialog->close();
-    });
     m_main->chooseLevel();
-    QVERIFY(beginner);
+    dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QVERIFY(option(dialog, Level::Beginner)->isChecked());
+    dialog->close();
 }
 
 void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
 {
-    whenModal<LevelDialog>("OK with no level chosen", [&](LevelDialog *dialog) {
-        dialog->ui().beginnerOption->setAutoExclusive(false);
-        dialog->ui().beginnerOption->setChecked(false);
-        dialog->confirmLevel();
-    });
     m_main->chooseLevel();
+    LevelDialog *dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    option(dialog, Level::Beginner)->setAutoExclusive(false);
+    option(dialog, Level::Beginner)->setChecked(false);
+    QTest::mouseClick(control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
     QCOMPARE(m_run->platform.messages.size(), 1);
     QCOMPARE(m_run->platform.messages[0].text, QStringLiteral("Please Select An option"));
     QVERIFY(m_run->platform.messages[0].icon == Platform::Icon::Critical);
@@ -159,15 +174,13 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
     const QPixmap resting = ui.pictures.restingPicture();
     QVERIFY(!samePicture(ui.intermediateResult->pixmap(), resting));
 
-    bool restingWhileAsked = false;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        restingWhileAsked = samePicture(ui.beginnerResult->pixmap(), resting)
-            && samePicture(ui.intermediateResult->pixmap(), resting)
-            && samePicture(ui.expertResult->pixmap(), resting);
-        dialog->close(); // without OK
-    });
     QTest::mouseClick(ui.backButton, Qt::LeftButton);
-    QVERIFY(restingWhileAsked);
+    LevelDialog *dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QVERIFY(samePicture(ui.beginnerResult->pixmap(), resting));
+    QVERIFY(samePicture(ui.intermediateResult->pixmap(), resting));
+    QVERIFY(samePicture(ui.expertResult->pixmap(), resting));
+    dialog->close(); // without OK
     QCOMPARE(ui.intermediateResult->size(), resting.size());
     // Without OK nothing else changed: the Intermediate panel is still in front.
     QCOMPARE(panelInFront(ui), ui.intermediatePanel);
@@ -179,21 +192,20 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
 void tst_LevelDialog::keyboardReachesOnlyThePanelInFront()
 {
     m_run->test.setLevelChosen(true);
-    QStringList reached; // names only: the dialog is gone afterwards
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        if (!QTest::qWaitForWindowActive(dialog))
-            reached << QStringLiteral("dialog never active");
-        for (int i = 0; i < 12; ++i) {
-            QWidget *focus = QApplication::focusWidget();
-            QTest::keyClick(focus ? focus : dialog, Qt::Key_Tab);
-            focus = QApplication::focusWidget();
-            reached << (focus ? focus->objectName() : QStringLiteral("no focus"));
-        }
-        dialog->confirmLevel();
-    });
     m_main->chooseLevel();
+    LevelDialog *dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QTRY_VERIFY(QApplication::activeWindow() == dialog);
+    QStringList reached;
+    for (int i = 0; i < 12; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : dialog, Qt::Key_Tab);
+        focus = QApplication::focusWidget();
+        reached << (focus ? focus->objectName() : QStringLiteral("no focus"));
+    }
+    dialog->confirmLevel();
     QVERIFY2(reached.contains(QStringLiteral("okButton")), qPrintable(reached.join(u' ')));
-    for (const char *behind : {"scoreOkButton", "scoreBox", "no focus", "dialog never active"})
+    for (const char *behind : {"scoreOkButton", "scoreBox", "no focus"})
         QVERIFY2(!reached.contains(QLatin1String(behind)), qPrintable(reached.join(u' ')));
 }
 
@@ -216,36 +228,36 @@ void tst_LevelDialog::enterAfterTheScoreViewConfirmsTheShownLevel()
     m_main->show();
     QVERIFY(QTest::qWaitForWindowActive(m_main));
     m_main->showLevel(Level::Intermediate);
-    whenModal<LevelDialog>([](LevelDialog *dialog) { QTest::mouseClick(dialog->ui().scoreOkButton, Qt::LeftButton); });
     QTest::keyClick(m_main, Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(m_main->existingLevelDialog() != nullptr);
+    LevelDialog *score = openLevelDialog(m_main);
+    QVERIFY(score);
+    QTest::mouseClick(control<QPushButton>(score, "scoreOkButton"), Qt::LeftButton);
+    QVERIFY(!score->isVisible());
+    QCOMPARE(m_main->existingLevelDialog(), score);
     m_main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_main));
 
-    QString shownLevel;
-    bool closedByEnter = false;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        if (QTest::qWaitForWindowActive(dialog) && showsLevelChoice(dialog)) {
-            for (QRadioButton *option : dialog->ui().levelGroup->findChildren<QRadioButton *>()) {
-                if (option->isChecked())
-                    shownLevel = option->text();
-            }
-        }
-        QWidget *focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
-        closedByEnter = !dialog->isVisible();
-        if (!closedByEnter)
-            dialog->close();
-    });
     if (entry == QLatin1String("Back"))
         QTest::mouseClick(ui.backButton, Qt::LeftButton);
     else if (entry == QLatin1String("Ctrl+D"))
         QTest::keyClick(m_main, Qt::Key_D, Qt::ControlModifier);
     else
         ui.levelAction->trigger();
+    LevelDialog *dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QCOMPARE(dialog, score);
+    QTRY_VERIFY(QApplication::activeWindow() == dialog);
+    QVERIFY(showsLevelChoice(dialog));
+    QString shownLevel;
+    for (QRadioButton *shown : control<QGroupBox>(dialog, "levelGroup")->findChildren<QRadioButton *>()) {
+        if (shown->isChecked())
+            shownLevel = shown->text();
+    }
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
 
     QCOMPARE(shownLevel, QStringLiteral("Beginner"));
-    QVERIFY(closedByEnter);
+    QVERIFY(!dialog->isVisible());
     QCOMPARE(panelInFront(ui), ui.beginnerPanel);
     // Confirmed, and so dismissed: the score's OK would only have hidden it.
     QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);

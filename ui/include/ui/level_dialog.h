@@ -9,8 +9,10 @@ struct AppContext;
 class QPushButton;
 
 // The level selection dialog, which also hosts the score view. At most one
-// exists; the main window creates it on first use. OK on the level choice,
-// and closing the window, dismiss it; OK on the score view only hides it.
+// exists; the main window creates it on first use and opens it with open().
+// OK on the level choice, Escape and the close box dismiss it; OK on the
+// score view only hides it. Either way it finishes (finished()), and its
+// owner destroys a dismissed one.
 class LevelDialog : public QDialog
 {
     Q_OBJECT
@@ -39,16 +41,12 @@ public slots:
     void confirmLevel();
     // OK on the score view.
     void hideScore();
-    // Escape closes the window, as its close box does.
+    // Escape dismisses the dialog, as its close box does.
     void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildScorePage();
     void showPage(QWidget *page, QPushButton *ok);
-    void dismiss();
 
     AppContext &m_context;
     Ui::LevelDialog m_ui;

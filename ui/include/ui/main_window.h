@@ -76,8 +76,10 @@ private:
     void connectControls();
     // Builds the level's panel if it is not yet, and connects its controls.
     void buildLevelPanel(Level level);
-    // Shows the level dialog modally; destroys it afterwards if it was dismissed.
-    void execLevelDialog();
+    // Opens the level dialog, unless it is open already.
+    void openLevelDialog();
+    // Destroys the dialog if it was dismissed, and hands the keys on.
+    void levelDialogFinished(LevelDialog *dialog);
     // Where the keyboard goes once the level choice has closed, however it
     // closed: the first choice picture of the panel in front. Never a
     // control of a panel that lies behind.
@@ -95,7 +97,6 @@ private:
     Ui::MainWindow m_ui;
     QPointer<LevelDialog> m_levelDialog;
     GuessFlow *m_guessFlow = nullptr;
-    bool m_activating = false;
     bool m_firstShowSeen = false;
     bool m_shownOnScreen = false;
 };
