@@ -6,7 +6,6 @@
 #include "ui/widgets/link_button.h"
 #include "ui/window_registry.h"
 
-#include <QPointer>
 #include <QPushButton>
 
 #include "ui_about_box.h"
@@ -33,21 +32,6 @@ AboutBox::AboutBox(AppContext &context, QWidget *parent)
 }
 
 AboutBox::~AboutBox() = default;
-
-void AboutBox::showModal(AppContext &context, QWidget *parent)
-{
-    for (QWidget *window : context.windows.openWindows()) {
-        if (auto *open = qobject_cast<AboutBox *>(window)) {
-            open->raise();
-            open->activateWindow();
-            return;
-        }
-    }
-    QPointer<AboutBox> about = new AboutBox(context, parent);
-    // exec() deletes a dialog that is to be deleted on closing, before it
-    // returns; the pointer is empty by then.
-    about->exec();
-}
 
 void AboutBox::reject()
 {

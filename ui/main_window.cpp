@@ -242,7 +242,16 @@ void MainWindow::chooseLevel()
 
 void MainWindow::showAbout()
 {
-    AboutBox::showModal(m_context);
+    // One about box: asked for again, the open one comes forward.
+    if (m_aboutBox && m_aboutBox->isVisible()) {
+        m_aboutBox->raise();
+        m_aboutBox->activateWindow();
+        return;
+    }
+    // It destroys itself on closing (the pointer empties then), a moment
+    // after it has gone from the screen.
+    m_aboutBox = new AboutBox(m_context, this);
+    m_aboutBox->open();
 }
 
 bool MainWindow::event(QEvent *event)

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 struct AppContext;
+class AboutBox;
 class ExitScreen;
 class GuessFlow;
 
@@ -96,6 +97,7 @@ private:
     AppContext &m_context;
     Ui::MainWindow m_ui;
     QPointer<LevelDialog> m_levelDialog;
+    QPointer<AboutBox> m_aboutBox;
     GuessFlow *m_guessFlow = nullptr;
     bool m_firstShowSeen = false;
     bool m_shownOnScreen = false;
