@@ -1,11 +1,10 @@
 #include "ui/level_dialog.h"
 
-#include "services/app_context.h"
 #include "services/platform.h"
 #include "services/web_links.h"
 #include "symboltest/symbol_test.h"
+#include "ui/core_texts.h"
 #include "ui/widgets/link_button.h"
-#include "ui/window_registry.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -14,15 +13,15 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 
-LevelDialog::LevelDialog(AppContext &context, QWidget *parent)
+LevelDialog::LevelDialog(Platform &platform, SymbolTest &test, QWidget *parent)
     : QDialog(parent)
-    , m_context(context)
+    , m_platform(platform)
+    , m_test(test)
 {
     m_ui.setupUi(this);
-    context.windows.add(this);
 
     connect(m_ui.okButton, &QPushButton::clicked, this, &LevelDialog::confirmLevel);
-    const auto opens = [this](PageRole page) { return [this, page] { WebLinks(m_context.platform).open(page); }; };
+    const auto opens = [this](PageRole page) { return [this, page] { WebLinks(m_platform).open(page); }; };
     connect(m_ui.forumLink, &LinkButton::clicked, this, opens(PageRole::HomePage));
     connect(m_ui.coBrandLink, &LinkButton::clicked, this, opens(PageRole::CoBrandInfoPage));
     connect(m_ui.fullBrandLink, &LinkButton::clicked, this, opens(PageRole::FullBrandInfoPage));
@@ -60,6 +59,13 @@ void LevelDialog::showLevelChoice()
 void LevelDialog::showScoreView()
 {
     buildScorePage();
+    const QString report = shownScoreReport(m_test);
+    // The box shows CR LF line breaks as plain line breaks; setting the same
+    // report again is no change.
+    QString shown = report;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (m_ui.scoreBox->toPlainText() != shown)
+        m_ui.scoreBox->setPlainText(report);
     showPage(m_ui.scorePage, m_ui.scoreOkButton);
 }
 
@@ -86,10 +92,10 @@ void LevelDialog::confirmLevel()
     } else if (m_ui.expertOption->isChecked()) {
         emit levelChosen(Level::Expert);
     } else {
-        m_context.platform.showMessage(tr("Please Select An option"), Platform::Buttons::Ok,
-                                       Platform::Icon::Critical);
+        m_platform.showMessage(tr("Please Select An option"), Platform::Buttons::Ok,
+                               Platform::Icon::Critical);
     }
-    m_context.test.setLevelChosen(true);
+    m_test.setLevelChosen(true);
     m_dismissed = true;
     accept();
 }

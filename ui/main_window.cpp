@@ -85,7 +85,7 @@ void MainWindow::connectControls()
 LevelDialog *MainWindow::levelDialog()
 {
     if (!m_levelDialog) {
-        auto *dialog = new LevelDialog(m_context, this);
+        auto *dialog = new LevelDialog(m_context.platform, m_context.test, this);
         connect(dialog, &LevelDialog::levelChosen, this, &MainWindow::showLevel);
         connect(dialog, &QDialog::finished, this, [this, dialog] { levelDialogFinished(dialog); });
         m_levelDialog = dialog;
@@ -216,16 +216,7 @@ void MainWindow::guess(Level level, int position)
 
 void MainWindow::showScore()
 {
-    const QString report = shownScoreReport(m_context.test);
-    LevelDialog *dialog = levelDialog();
-    QPlainTextEdit *box = dialog->ui().scoreBox;
-    // The box shows CR LF line breaks as plain line breaks; setting the same
-    // report again is no change.
-    QString shown = report;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (box->toPlainText() != shown)
-        box->setPlainText(report);
-    dialog->showScoreView();
+    levelDialog()->showScoreView();
     openLevelDialog();
 }
 
@@ -250,7 +241,7 @@ void MainWindow::showAbout()
     }
     // It destroys itself on closing (the pointer empties then), a moment
     // after it has gone from the screen.
-    m_aboutBox = new AboutBox(m_context, this);
+    m_aboutBox = new AboutBox(m_context.platform, this);
     m_aboutBox->open();
 }
 

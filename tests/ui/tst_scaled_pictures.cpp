@@ -137,7 +137,7 @@ void tst_ScaledPictures::programIconComesFromTheTwiceFiles()
 
 void tst_ScaledPictures::aboutBoxAndExitScreenIconsComeFromTheTwiceFile()
 {
-    AboutBox about(m_run->context);
+    AboutBox about(m_run->platform);
     verifyTwice(control<PictureBox>(&about, "iconBox")->pixmap(), QSize(32, 32), "the about box's icon");
     ExitScreen exit(m_run->context);
     verifyTwice(control<PictureBox>(&exit, "iconBox")->pixmap(), QSize(32, 32), "the exit screen's icon");

@@ -39,7 +39,7 @@ void tst_SiteCaptions::captionsNameTheConfiguredHost_data()
     QMainWindow mainWindow;
     QDialog levelDialog;
     TestRun run;
-    AboutBox aboutBox(run.context);
+    AboutBox aboutBox(run.platform);
     run.random.push(0.5f);
     ExitScreen exitScreen(run.context);
     Ui::MainWindow main;

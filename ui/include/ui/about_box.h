@@ -4,7 +4,7 @@
 
 #include <memory>
 
-struct AppContext;
+class Platform;
 
 namespace Ui {
 class AboutBox;
@@ -19,7 +19,8 @@ class AboutBox : public QDialog
     Q_OBJECT
 
 public:
-    explicit AboutBox(AppContext &context, QWidget *parent = nullptr);
+    // The links open through `platform`.
+    explicit AboutBox(Platform &platform, QWidget *parent = nullptr);
     ~AboutBox() override;
 
 public slots:
@@ -27,6 +28,6 @@ public slots:
     void reject() override;
 
 private:
-    AppContext &m_context;
+    Platform &m_platform;
     std::unique_ptr<Ui::AboutBox> m_ui;
 };

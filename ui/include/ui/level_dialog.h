@@ -5,10 +5,12 @@
 
 #include <QDialog>
 
-struct AppContext;
+class Platform;
 class QPushButton;
+class SymbolTest;
 
-// The level selection dialog, which also hosts the score view. At most one
+// The level selection dialog, which also hosts the score view of a test's
+// tallies, and marks the test's level as chosen once confirmed. At most one
 // exists; the main window creates it on first use and opens it with open().
 // OK on the level choice, Escape and the close box dismiss it; OK on the
 // score view only hides it. Either way it finishes (finished()), and its
@@ -18,7 +20,8 @@ class LevelDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit LevelDialog(AppContext &context, QWidget *parent = nullptr);
+    // Links open and messages show through `platform`.
+    LevelDialog(Platform &platform, SymbolTest &test, QWidget *parent = nullptr);
 
     // Every control of the design: the score view's page is built on the
     // call if it is not yet.
@@ -34,7 +37,8 @@ signals:
 
 public slots:
     // Brings the level choice or the score view forward; its OK becomes
-    // the button that Enter presses and takes the focus.
+    // the button that Enter presses and takes the focus. The score view
+    // shows the test's report as it is now.
     void showLevelChoice();
     void showScoreView();
     // OK on the level choice: the selected level counts as chosen.
@@ -48,7 +52,8 @@ private:
     void buildScorePage();
     void showPage(QWidget *page, QPushButton *ok);
 
-    AppContext &m_context;
+    Platform &m_platform;
+    SymbolTest &m_test;
     Ui::LevelDialog m_ui;
     bool m_dismissed = false;
 };
