@@ -4,6 +4,8 @@
 #include "services/web_links.h"
 #include "symboltest/symbol_test.h"
 #include "ui/core_texts.h"
+#include "ui/layouts/level_dialog_looks.h"
+#include "ui/layouts/placement.h"
 #include "ui/widgets/link_button.h"
 
 #include <QFrame>
@@ -13,38 +15,47 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 
+#include "ui_level_dialog.h"
+#include "ui_score_page.h"
+
 LevelDialog::LevelDialog(Platform &platform, SymbolTest &test, QWidget *parent)
     : QDialog(parent)
     , m_platform(platform)
     , m_test(test)
+    , m_ui(std::make_unique<Ui::LevelDialog>())
 {
-    m_ui.setupUi(this);
+    m_ui->setupUi(this);
+    Design::dressLevelDialog(this, *m_ui);
 
-    connect(m_ui.okButton, &QPushButton::clicked, this, &LevelDialog::confirmLevel);
+    connect(m_ui->okButton, &QPushButton::clicked, this, &LevelDialog::confirmLevel);
     const auto opens = [this](PageRole page) { return [this, page] { WebLinks(m_platform).open(page); }; };
-    connect(m_ui.forumLink, &LinkButton::clicked, this, opens(PageRole::HomePage));
-    connect(m_ui.coBrandLink, &LinkButton::clicked, this, opens(PageRole::CoBrandInfoPage));
-    connect(m_ui.fullBrandLink, &LinkButton::clicked, this, opens(PageRole::FullBrandInfoPage));
+    connect(m_ui->forumLink, &LinkButton::clicked, this, opens(PageRole::HomePage));
+    connect(m_ui->coBrandLink, &LinkButton::clicked, this, opens(PageRole::CoBrandInfoPage));
+    connect(m_ui->fullBrandLink, &LinkButton::clicked, this, opens(PageRole::FullBrandInfoPage));
 
     showLevelChoice();
 }
 
-const Ui::LevelDialog &LevelDialog::ui()
-{
-    buildScorePage();
-    return m_ui;
-}
+LevelDialog::~LevelDialog() = default;
 
 void LevelDialog::buildScorePage()
 {
-    if (!m_ui.buildScorePage())
+    if (m_scorePage)
         return;
-    connect(m_ui.scoreOkButton, &QPushButton::clicked, this, &LevelDialog::hideScore);
+    // A page of the stack behind the level choice; its controls come after
+    // the level choice's in the tab order.
+    m_scorePage = new QFrame(m_ui->pageStack);
+    m_score = std::make_unique<Ui::ScorePage>();
+    m_score->setupUi(m_scorePage);
+    Design::dressScorePage(m_scorePage, *m_score);
+    Design::addPage(m_ui->pageStack, m_scorePage);
+
+    connect(m_score->scoreOkButton, &QPushButton::clicked, this, &LevelDialog::hideScore);
     // The report is there to be read, not copied, and it is never edited:
     // no text can be selected, by mouse or keys, and it has no context menu.
     // It stays in the tab order, so that a screen reader's user reaches it;
     // the keys it ignores, Enter and Escape among them, go on to the dialog.
-    QPlainTextEdit *box = m_ui.scoreBox;
+    QPlainTextEdit *box = m_score->scoreBox;
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::NoTextInteraction);
     box->setContextMenuPolicy(Qt::NoContextMenu);
@@ -53,7 +64,7 @@ void LevelDialog::buildScorePage()
 
 void LevelDialog::showLevelChoice()
 {
-    showPage(m_ui.levelPanel, m_ui.okButton);
+    showPage(m_ui->levelPanel, m_ui->okButton);
 }
 
 void LevelDialog::showScoreView()
@@ -64,19 +75,19 @@ void LevelDialog::showScoreView()
     // report again is no change.
     QString shown = report;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (m_ui.scoreBox->toPlainText() != shown)
-        m_ui.scoreBox->setPlainText(report);
-    showPage(m_ui.scorePage, m_ui.scoreOkButton);
+    if (m_score->scoreBox->toPlainText() != shown)
+        m_score->scoreBox->setPlainText(report);
+    showPage(m_scorePage, m_score->scoreOkButton);
 }
 
 bool LevelDialog::isShowingScore() const
 {
-    return m_ui.scorePage && m_ui.pageStack->currentWidget() == m_ui.scorePage;
+    return m_scorePage && m_ui->pageStack->currentWidget() == m_scorePage;
 }
 
 void LevelDialog::showPage(QWidget *page, QPushButton *ok)
 {
-    m_ui.pageStack->setCurrentWidget(page);
+    m_ui->pageStack->setCurrentWidget(page);
     // The page's OK is the button that Enter presses, and the keys start on
     // it: whatever is typed at once goes nowhere unseen.
     ok->setDefault(true);
@@ -85,11 +96,11 @@ void LevelDialog::showPage(QWidget *page, QPushButton *ok)
 
 void LevelDialog::confirmLevel()
 {
-    if (m_ui.beginnerOption->isChecked()) {
+    if (m_ui->beginnerOption->isChecked()) {
         emit levelChosen(Level::Beginner);
-    } else if (m_ui.intermediateOption->isChecked()) {
+    } else if (m_ui->intermediateOption->isChecked()) {
         emit levelChosen(Level::Intermediate);
-    } else if (m_ui.expertOption->isChecked()) {
+    } else if (m_ui->expertOption->isChecked()) {
         emit levelChosen(Level::Expert);
     } else {
         m_platform.showMessage(tr("Please Select An option"), Platform::Buttons::Ok,

@@ -1,13 +1,20 @@
 #pragma once
 
 #include "symboltest/level.h"
-#include "ui/layouts/level_dialog_layout.h"
 
 #include <QDialog>
 
+#include <memory>
+
 class Platform;
+class QFrame;
 class QPushButton;
 class SymbolTest;
+
+namespace Ui {
+class LevelDialog;
+class ScorePage;
+} // namespace Ui
 
 // The level selection dialog, which also hosts the score view of a test's
 // tallies, and marks the test's level as chosen once confirmed. At most one
@@ -22,10 +29,8 @@ class LevelDialog : public QDialog
 public:
     // Links open and messages show through `platform`.
     LevelDialog(Platform &platform, SymbolTest &test, QWidget *parent = nullptr);
+    ~LevelDialog() override;
 
-    // Every control of the design: the score view's page is built on the
-    // call if it is not yet.
-    const Ui::LevelDialog &ui();
     // Dismissed dialogs are hidden and wait to be destroyed by their owner.
     bool isDismissed() const { return m_dismissed; }
     // The score view lies in front, rather than the level choice.
@@ -54,6 +59,10 @@ private:
 
     Platform &m_platform;
     SymbolTest &m_test;
-    Ui::LevelDialog m_ui;
+    std::unique_ptr<Ui::LevelDialog> m_ui;
+    // The score view's page is built when first shown: most runs open the
+    // dialog only to choose a level.
+    QFrame *m_scorePage = nullptr;
+    std::unique_ptr<Ui::ScorePage> m_score;
     bool m_dismissed = false;
 };
