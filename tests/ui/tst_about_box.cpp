@@ -56,6 +56,7 @@ private slots:
     void linksOpenTheirPagesAndLeaveTheBoxOpen_data();
     void linksOpenTheirPagesAndLeaveTheBoxOpen();
     void onlyOneAboutBoxAtATime();
+    void mainWindowGoneUnderTheBoxTakesItAlong();
 
 private:
     std::unique_ptr<MainWindowRun> m_run;
@@ -160,6 +161,18 @@ void tst_AboutBox::onlyOneAboutBoxAtATime()
     QVERIFY(about->isVisible());
     QTest::mouseClick(control<QPushButton>(about, "okButton"), Qt::LeftButton);
     QTRY_COMPARE(aboutBoxCount(), 0);
+}
+
+// The shutdown may destroy the main window while the box is open: the box
+// goes with it, and the program takes input again.
+void tst_AboutBox::mainWindowGoneUnderTheBoxTakesItAlong()
+{
+    m_run->main->showAbout();
+    QPointer<AboutBox> about = openAboutBox(m_run->main);
+    QVERIFY(about);
+    delete m_run->main;
+    QVERIFY(about.isNull());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 QTEST_MAIN(tst_AboutBox)

@@ -66,6 +66,8 @@ private slots:
     void keyboardReachesOnlyThePanelInFront();
     void enterAfterTheScoreViewConfirmsTheShownLevel_data();
     void enterAfterTheScoreViewConfirmsTheShownLevel();
+    void mainWindowGoneUnderTheDialogTakesItAlong_data();
+    void mainWindowGoneUnderTheDialogTakesItAlong();
 
 private:
     std::unique_ptr<TestRun> m_run;
@@ -261,6 +263,35 @@ void tst_LevelDialog::enterAfterTheScoreViewConfirmsTheShownLevel()
     QCOMPARE(panelInFront(ui), ui.beginnerPanel);
     // Confirmed, and so dismissed: the score's OK would only have hidden it.
     QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);
+}
+
+void tst_LevelDialog::mainWindowGoneUnderTheDialogTakesItAlong_data()
+{
+    QTest::addColumn<bool>("score"); // or the level choice
+    QTest::newRow("level choice") << false;
+    QTest::newRow("score view") << true;
+}
+
+// The shutdown may destroy the main window while the dialog is open: the
+// dialog goes with it, and the program takes input again.
+void tst_LevelDialog::mainWindowGoneUnderTheDialogTakesItAlong()
+{
+    QFETCH(bool, score);
+    m_run->test.setLevelChosen(true);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    if (score)
+        m_main->showScore();
+    else
+        m_main->chooseLevel();
+    QPointer<LevelDialog> dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QCOMPARE(QApplication::activeModalWidget(), dialog.data());
+
+    delete m_main;
+    m_main = nullptr;
+    QVERIFY(dialog.isNull());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 QTEST_MAIN(tst_LevelDialog)
