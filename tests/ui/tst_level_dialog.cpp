@@ -47,6 +47,24 @@ QRadioButton *option(LevelDialog *dialog, Level level)
     return control<QRadioButton>(dialog, names[levelIndex(level)]);
 }
 
+// Whether a window is blocked by a modal one, as Qt tells the window.
+class BlockWatcher final : public QObject
+{
+public:
+    explicit BlockWatcher(QWidget *window) { window->installEventFilter(this); }
+    bool blocked = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowBlocked)
+            blocked = true;
+        else if (event->type() == QEvent::WindowUnblocked)
+            blocked = false;
+        return false;
+    }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Level)
@@ -66,6 +84,7 @@ private slots:
     void keyboardReachesOnlyThePanelInFront();
     void enterAfterTheScoreViewConfirmsTheShownLevel_data();
     void enterAfterTheScoreViewConfirmsTheShownLevel();
+    void otherWindowsWaitForTheDialog();
     void mainWindowGoneUnderTheDialogTakesItAlong_data();
     void mainWindowGoneUnderTheDialogTakesItAlong();
 
@@ -263,6 +282,27 @@ void tst_LevelDialog::enterAfterTheScoreViewConfirmsTheShownLevel()
     QCOMPARE(panelInFront(ui), ui.beginnerPanel);
     // Confirmed, and so dismissed: the score's OK would only have hidden it.
     QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);
+}
+
+// Modal to the main window is modal to the whole program: its other windows,
+// the Statistics window among them, belong to the main window and take no
+// input until the dialog has closed.
+void tst_LevelDialog::otherWindowsWaitForTheDialog()
+{
+    m_run->test.setLevelChosen(true);
+    m_main->show();
+    QWidget other(m_main, Qt::Window);
+    const BlockWatcher watcher(&other);
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QVERIFY(!watcher.blocked);
+
+    m_main->chooseLevel();
+    LevelDialog *dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QTRY_VERIFY(watcher.blocked);
+    dialog->close();
+    QTRY_VERIFY(!watcher.blocked);
 }
 
 void tst_LevelDialog::mainWindowGoneUnderTheDialogTakesItAlong_data()
