@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(AppInfo::name());
     QApplication::setApplicationVersion(AppInfo::version());
     // Ties the windows to the desktop entry, also on Wayland.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.quendrel.Corvella"));
+    QGuiApplication::setDesktopFileName(AppInfo::desktopId());
     // The program ends only through its shutdown, never because its last
     // window closed.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -116,6 +116,10 @@ bool GuessHistory::openConnection(bool readOnly, bool immutable)
         QSqlQuery query(m_db);
         run(query, QStringLiteral("PRAGMA max_page_count = %1").arg(m_options.maxPageCount));
     }
+    if (m_options.checkpointWhenIdle && !readOnly) {
+        QSqlQuery query(m_db);
+        run(query, QStringLiteral("PRAGMA wal_autocheckpoint = 0"));
+    }
     return true;
 }
 
@@ -309,6 +313,14 @@ bool GuessHistory::migrateFromVersion1()
     if (migrated)
         m_version = SchemaVersion;
     return migrated;
+}
+
+bool GuessHistory::checkpoint()
+{
+    if (!isAvailable() || m_readOnly)
+        return false;
+    QSqlQuery query(m_db);
+    return run(query, QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
 }
 
 bool GuessHistory::record(const std::vector<StoredGuess> &guesses)

@@ -13,6 +13,10 @@ HistoryWorker::HistoryWorker(HistoryKeeper *keeper, const QString &path, const Q
     , m_options(options)
     , m_retryMilliseconds(retryMilliseconds)
 {
+    // SQLite would copy the log into the file inside the write that finds
+    // it long, making that one guess take several times as long as the
+    // others; here it is copied once the writes have paused.
+    m_options.checkpointWhenIdle = true;
 }
 
 HistoryWorker::~HistoryWorker() = default;
@@ -36,6 +40,17 @@ void HistoryWorker::open()
     m_retry->setSingleShot(true);
     m_retry->setInterval(m_retryMilliseconds);
     connect(m_retry, &QTimer::timeout, this, &HistoryWorker::flush);
+    // Copied only once a few hundred guesses have gathered (less than the
+    // thousand pages at which SQLite would copy it itself), so that the
+    // next write need not start the log afresh after every guess; and only
+    // once the writes pause, so that no guess waits for the copy.
+    m_checkpoint = new QTimer(this);
+    m_checkpoint->setSingleShot(true);
+    m_checkpoint->setInterval(500);
+    connect(m_checkpoint, &QTimer::timeout, this, [this] {
+        if (m_history && m_history->checkpoint())
+            m_writtenSinceCheckpoint = 0;
+    });
 
     m_history = std::make_unique<GuessHistory>(m_path, m_options);
     const HistoryLoad loaded = load();
@@ -90,6 +105,9 @@ void HistoryWorker::flush()
         m_pending.clear();
         m_failing = false;
         m_retry->stop();
+        m_writtenSinceCheckpoint += count;
+        if (m_writtenSinceCheckpoint >= GuessesPerCheckpoint)
+            m_checkpoint->start();
         QMetaObject::invokeMethod(m_keeper, [keeper = m_keeper, count] { keeper->applyWritten(count); },
                                   Qt::QueuedConnection);
         return;
@@ -131,6 +149,8 @@ void HistoryWorker::finish()
 {
     if (m_retry)
         m_retry->stop();
+    if (m_checkpoint)
+        m_checkpoint->stop();
     if (!m_pending.empty() && reopenForWriting() && m_history->record(m_pending))
         m_pending.clear();
     m_history.reset();

@@ -55,6 +55,9 @@ private:
     bool m_readable = false;
     std::vector<StoredGuess> m_pending;
     QTimer *m_retry = nullptr;
+    QTimer *m_checkpoint = nullptr;
+    static constexpr std::int64_t GuessesPerCheckpoint = 200;
+    std::int64_t m_writtenSinceCheckpoint = 0;
     bool m_failing = false;
     std::int64_t m_lastSerial = 0;
 };

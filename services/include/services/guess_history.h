@@ -62,6 +62,10 @@ public:
         // Only reads: never creates, migrates or moves the file (a second
         // connection beside the one that keeps the history).
         bool readOnly = false;
+        // The log is copied into the file only by checkpoint(), never by
+        // SQLite inside record(): a writer that calls checkpoint() when it is
+        // idle keeps every record() short.
+        bool checkpointWhenIdle = false;
     };
 
     // The number at offset 68 of every history file ("Crvl"), that tells it
@@ -96,6 +100,10 @@ public:
     // them or, on failure, none. An invalid time is taken as now.
     bool record(const std::vector<StoredGuess> &guesses);
     bool record(const StoredGuess &guess) { return record(std::vector<StoredGuess>{guess}); }
+    // Copies what the log holds into the file, as far as no reader is in
+    // the way, without waiting for one. Needed only with checkpointWhenIdle;
+    // a guess in the log is kept whether or not it has been copied.
+    bool checkpoint();
 
     // Every possible guess, with this run's counted by `runId`; impossible
     // rows are counted apart. False (and contents empty) when it cannot be read.
