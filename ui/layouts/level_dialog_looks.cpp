@@ -51,7 +51,6 @@ void dressLevelDialog(QDialog *dialog, const Ui::LevelDialog &ui)
     // Fixed single border: a close box, but neither minimise nor maximise.
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint);
-    dialog->setFont(font(8.25));
     setBackground(dialog, dialogPink);
 
     // The promotional band at the bottom; the dialog shows the full-branding
@@ -76,6 +75,11 @@ void dressLevelDialog(QDialog *dialog, const Ui::LevelDialog &ui)
     ui.invitationLabel->setText(ui.invitationLabel->text().arg(AppInfo::name()));
     ui.invitationLabel->setFont(font(8.25, true));
     makeTransparent(ui.invitationLabel);
+
+    // Last, once every control that shows text has its own font: the group
+    // box measures its title in the font it has, and the dialog's plain one,
+    // which no control shows, would load a font engine for nothing.
+    dialog->setFont(font(8.25));
 
     centreOnScreen(dialog);
 }
