@@ -42,13 +42,16 @@ void LevelDialog::buildScorePage()
 {
     if (m_scorePage)
         return;
-    // A page of the stack behind the level choice; its controls come after
-    // the level choice's in the tab order.
-    m_scorePage = new QFrame(m_ui->pageStack);
+    // Set up and dressed on its own, then put behind the level choice as a
+    // page of the stack, its controls after the level choice's in the tab
+    // order: dressed inside the dialog, its group box would first measure
+    // its title in the dialog's plain font and load that for nothing.
     m_score = std::make_unique<Ui::ScorePage>();
-    m_score->setupUi(m_scorePage);
-    Design::dressScorePage(m_scorePage, *m_score);
-    Design::addPage(m_ui->pageStack, m_scorePage);
+    auto *page = new QFrame;
+    m_score->setupUi(page);
+    Design::dressScorePage(page, *m_score);
+    Design::addPage(m_ui->pageStack, page);
+    m_scorePage = page;
 
     connect(m_score->scoreOkButton, &QPushButton::clicked, this, &LevelDialog::hideScore);
     // The report is there to be read, not copied, and it is never edited:
