@@ -349,10 +349,6 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
         <translation>Stärken Sie Ihre Intuition mit %1</translation>
     </message>
     <message>
-        <source>Score</source>
-        <translation>Punktestand</translation>
-    </message>
-    <message>
         <source>Please Select An option</source>
         <translation>Bitte wählen Sie eine Stufe.</translation>
     </message>
@@ -448,6 +444,17 @@ Laden Sie noch heute unsere anderen Programme herunter und probieren Sie sie aus
     <message>
         <source>TRY AGAIN</source>
         <translation>NEUER VERSUCH</translation>
+    </message>
+</context>
+<context>
+    <name>ScorePage</name>
+    <message>
+        <source>Score</source>
+        <translation>Punktestand</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>

@@ -1,53 +1,34 @@
 #include "ui/about_box.h"
 
-#include "services/app_context.h"
 #include "services/web_links.h"
 #include "ui/layouts/about_box_looks.h"
 #include "ui/widgets/link_button.h"
-#include "ui/window_registry.h"
 
-#include <QPointer>
 #include <QPushButton>
 
 #include "ui_about_box.h"
 
-AboutBox::AboutBox(AppContext &context, QWidget *parent)
+AboutBox::AboutBox(Platform &platform, QWidget *parent)
     : QDialog(parent)
-    , m_context(context)
+    , m_platform(platform)
     , m_ui(std::make_unique<Ui::AboutBox>())
 {
     m_ui->setupUi(this);
     Design::dressAboutBox(this, *m_ui);
     // Closing destroys the box, so the next opening starts from the design.
     setAttribute(Qt::WA_DeleteOnClose);
-    context.windows.add(this);
 
     // OK is the default button; Escape reaches it through reject().
     m_ui->okButton->setDefault(true);
     connect(m_ui->okButton, &QPushButton::clicked, this, &AboutBox::accept);
     connect(m_ui->homePageLink, &LinkButton::clicked, this,
-            [this] { WebLinks(m_context.platform).open(PageRole::HomePage); });
+            [this] { WebLinks(m_platform).open(PageRole::HomePage); });
     // The about box offers the fully branded edition, not co-branding.
     connect(m_ui->fullBrandLink, &LinkButton::clicked, this,
-            [this] { WebLinks(m_context.platform).open(PageRole::FullBrandInfoPage); });
+            [this] { WebLinks(m_platform).open(PageRole::FullBrandInfoPage); });
 }
 
 AboutBox::~AboutBox() = default;
-
-void AboutBox::showModal(AppContext &context, QWidget *parent)
-{
-    for (QWidget *window : context.windows.openWindows()) {
-        if (auto *open = qobject_cast<AboutBox *>(window)) {
-            open->raise();
-            open->activateWindow();
-            return;
-        }
-    }
-    QPointer<AboutBox> about = new AboutBox(context, parent);
-    // exec() deletes a dialog that is to be deleted on closing, before it
-    // returns; the pointer is empty by then.
-    about->exec();
-}
 
 void AboutBox::reject()
 {

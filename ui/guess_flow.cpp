@@ -51,7 +51,7 @@ void GuessFlow::showResult(Outcome outcome)
     m_state = State::ShowingResult;
     // The result dialog is modal from here on and takes the input over.
     m_inputBlocker.reset();
-    auto *result = new ResultDialog(m_context, m_window);
+    auto *result = new ResultDialog(m_window);
     result->setMessage(outcome);
     // Made fresh for every guess, and gone once it has been answered.
     connect(result, &QDialog::finished, result, &QObject::deleteLater);

@@ -49,10 +49,7 @@ MainWindow::MainWindow(AppContext &context, QWidget *parent)
     m_ui.exitButton->setFocus(Qt::OtherFocusReason);
 }
 
-MainWindow::~MainWindow()
-{
-    delete m_levelDialog;
-}
+MainWindow::~MainWindow() = default;
 
 LevelPanel *MainWindow::levelPanel(Level level) const
 {
@@ -124,13 +121,28 @@ void MainWindow::connectControls()
 
 LevelDialog *MainWindow::levelDialog()
 {
-    if (m_levelDialog && m_levelDialog->isDismissed())
-        delete m_levelDialog;
     if (!m_levelDialog) {
-        m_levelDialog = new LevelDialog(m_context);
-        connect(m_levelDialog, &LevelDialog::levelChosen, this, &MainWindow::showLevel);
+        auto *dialog = new LevelDialog(m_context.platform, m_context.test, this);
+        connect(dialog, &LevelDialog::levelChosen, this, &MainWindow::showLevel);
+        connect(dialog, &QDialog::finished, this, [this, dialog] { levelDialogFinished(dialog); });
+        m_levelDialog = dialog;
     }
     return m_levelDialog;
+}
+
+void MainWindow::levelDialogFinished(LevelDialog *dialog)
+{
+    // The score view's OK only hides the dialog, which is kept for the next
+    // time; a dismissed one goes, and the next request makes a fresh one in
+    // its design state.
+    if (dialog->isDismissed()) {
+        if (m_levelDialog == dialog)
+            m_levelDialog = nullptr;
+        dialog->deleteLater();
+    }
+    // However the level choice ended, the keys go on where the user plays.
+    if (!dialog->isShowingScore())
+        focusPanelInFront();
 }
 
 void MainWindow::showLevel(Level level)
@@ -203,30 +215,27 @@ void MainWindow::showBanner(std::int16_t number)
     }
 }
 
-void MainWindow::execLevelDialog()
+void MainWindow::openLevelDialog()
 {
-    QPointer<LevelDialog> dialog = levelDialog();
-    const bool askedForLevel = !dialog->isShowingScore();
-    dialog->exec();
-    // Dismissing hides the dialog; it is destroyed once its modal showing is over.
-    if (dialog && dialog->isDismissed())
-        delete dialog;
-    // However the level choice ended, the keys go on where the user plays.
-    if (askedForLevel)
-        focusPanelInFront();
+    LevelDialog *dialog = levelDialog();
+    // Modal to the main window, and so to every window of the program: they
+    // all belong to it. Its answer comes through finished().
+    if (!dialog->isVisible())
+        dialog->open();
 }
 
 void MainWindow::askForLevelIfNoneChosen()
 {
-    if (m_context.test.isLevelChosen() || m_activating)
+    if (m_context.test.isLevelChosen())
         return;
-    m_activating = true;
+    // Asked already: the open dialog is the question.
+    if (m_levelDialog && m_levelDialog->isVisible())
+        return;
     // A dialog kept hidden after a score view would otherwise come back
     // with the score in front and ask for nothing.
-    if (m_levelDialog && !m_levelDialog->isDismissed())
+    if (m_levelDialog)
         m_levelDialog->showLevelChoice();
-    execLevelDialog();
-    m_activating = false;
+    openLevelDialog();
 }
 
 void MainWindow::guess(Level level, int position)
@@ -240,17 +249,8 @@ void MainWindow::guess(Level level, int position)
 
 void MainWindow::showScore()
 {
-    const QString report = shownScoreReport(m_context.test);
-    LevelDialog *dialog = levelDialog();
-    QPlainTextEdit *box = dialog->ui().scoreBox;
-    // The box shows CR LF line breaks as plain line breaks; setting the same
-    // report again is no change.
-    QString shown = report;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (box->toPlainText() != shown)
-        box->setPlainText(report);
-    dialog->showScoreView();
-    execLevelDialog();
+    levelDialog()->showScoreView();
+    openLevelDialog();
 }
 
 void MainWindow::chooseLevel()
@@ -261,12 +261,21 @@ void MainWindow::chooseLevel()
         if (panel)
             panel->rest();
     }
-    execLevelDialog();
+    openLevelDialog();
 }
 
 void MainWindow::showAbout()
 {
-    AboutBox::showModal(m_context);
+    // One about box: asked for again, the open one comes forward.
+    if (m_aboutBox && m_aboutBox->isVisible()) {
+        m_aboutBox->raise();
+        m_aboutBox->activateWindow();
+        return;
+    }
+    // It destroys itself on closing (the pointer empties then), a moment
+    // after it has gone from the screen.
+    m_aboutBox = new AboutBox(m_context.platform, this);
+    m_aboutBox->open();
 }
 
 bool MainWindow::event(QEvent *event)

@@ -1,24 +1,21 @@
 #include "ui/result_dialog.h"
 
-#include "services/app_context.h"
 #include "ui/core_texts.h"
 #include "ui/layouts/design.h"
 #include "ui/layouts/result_dialog_looks.h"
-#include "ui/window_registry.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 #include "ui_result_dialog.h"
 
-ResultDialog::ResultDialog(AppContext &context, QWidget *parent)
+ResultDialog::ResultDialog(QWidget *parent)
     : QDialog(parent)
     , m_ui(std::make_unique<Ui::ResultDialog>())
 {
     m_ui->setupUi(this);
     Design::dressResultDialog(this, *m_ui);
     setModal(true);
-    context.windows.add(this);
     connect(m_ui->tryAgainButton, &QPushButton::clicked, this, &ResultDialog::accept);
 }
 

@@ -44,14 +44,27 @@ struct MainWindowRun : TestRun
     // Chooses the level in the level dialog, as the user does.
     bool chooseLevel(Level level)
     {
-        whenModal<LevelDialog>("OK with a level chosen", [level](LevelDialog *dialog) {
-            QRadioButton *options[] = {dialog->ui().beginnerOption, dialog->ui().intermediateOption,
-                                       dialog->ui().expertOption};
-            options[levelIndex(level)]->setChecked(true);
-            dialog->confirmLevel();
-        });
         main->chooseLevel();
-        return reactivate();
+        LevelDialog *dialog = openLevelDialogOver(main);
+        if (!dialog)
+            return false;
+        const char *options[] = {"beginnerOption", "intermediateOption", "expertOption"};
+        control<QRadioButton>(dialog, options[levelIndex(level)])->setChecked(true);
+        QTest::mouseClick(control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        return !dialog->isVisible() && reactivate();
+    }
+
+    // The level dialog open over the main window, once it has opened; none
+    // within seconds fails the wait.
+    LevelDialog *openLevelDialog() const { return openLevelDialogOver(main); }
+    static LevelDialog *openLevelDialogOver(MainWindow *window)
+    {
+        LevelDialog *open = nullptr;
+        static_cast<void>(QTest::qWaitFor([window, &open] {
+            open = window ? window->existingLevelDialog() : nullptr;
+            return open && open->isVisible();
+        }, ModalGuard::deadlineMilliseconds));
+        return open && open->isVisible() ? open : nullptr;
     }
 
     // The result dialog open over the main window, once it has opened; none

@@ -1,14 +1,16 @@
 #include "find_control.h"
-#include "window_test_support.h"
+#include "main_window_access.h"
 
 #include "services/web_links.h"
 #include "ui/about_box.h"
+#include "ui/main_window.h"
 #include "ui/widgets/link_button.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -18,6 +20,21 @@ int aboutBoxCount()
     for (QWidget *widget : QApplication::topLevelWidgets())
         count += qobject_cast<AboutBox *>(widget) != nullptr ? 1 : 0;
     return count;
+}
+
+// The about box open over the main window, once it is shown and has the keys.
+AboutBox *openAboutBox(MainWindow *main)
+{
+    AboutBox *open = nullptr;
+    static_cast<void>(QTest::qWaitFor([main, &open] {
+        open = nullptr;
+        for (AboutBox *about : main->findChildren<AboutBox *>()) {
+            if (about->isVisible())
+                open = about;
+        }
+        return open && QApplication::activeWindow() == open;
+    }));
+    return open;
 }
 
 enum class Closing { OkButton, Enter, Escape, CloseBox };
@@ -32,16 +49,28 @@ class tst_AboutBox : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
     void everyWayOfClosingActsAsOk_data();
     void everyWayOfClosingActsAsOk();
     void linksOpenTheirPagesAndLeaveTheBoxOpen_data();
     void linksOpenTheirPagesAndLeaveTheBoxOpen();
     void onlyOneAboutBoxAtATime();
+    void mainWindowGoneUnderTheBoxTakesItAlong();
+
+private:
+    std::unique_ptr<MainWindowRun> m_run;
 };
+
+void tst_AboutBox::init()
+{
+    m_run = std::make_unique<MainWindowRun>();
+    QVERIFY(m_run->show());
+}
 
 void tst_AboutBox::cleanup()
 {
+    m_run.reset();
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
@@ -59,39 +88,41 @@ void tst_AboutBox::everyWayOfClosingActsAsOk_data()
 void tst_AboutBox::everyWayOfClosingActsAsOk()
 {
     QFETCH(Closing, closing);
-    TestRun run;
+    MainWindow *main = m_run->main;
 
+    main->showAbout();
+    QPointer<AboutBox> about = openAboutBox(main);
+    QVERIFY(about);
+    // It stands over the main window and keeps the keys from it.
+    QCOMPARE(about->windowHandle()->transientParent(), main->windowHandle());
+    QCOMPARE(QApplication::activeModalWidget(), about.data());
     QList<int> results;
-    QPointer<AboutBox> opened;
-    whenModal<AboutBox>([&](AboutBox *about) {
-        opened = about;
-        connect(about, &QDialog::finished, about, [&results](int result) { results.append(result); });
-        QVERIFY(QTest::qWaitForWindowExposed(about));
-        QCOMPARE(run.windows.openWindows(), QList<QWidget *>{about});
-        switch (closing) {
-        case Closing::OkButton:
-            QTest::mouseClick(control<QPushButton>(about, "okButton"), Qt::LeftButton);
-            break;
-        case Closing::Enter:
-            QTest::keyClick(about, Qt::Key_Return);
-            break;
-        case Closing::Escape:
-            QTest::keyClick(about, Qt::Key_Escape);
-            break;
-        case Closing::CloseBox:
-            about->close();
-            break;
-        }
-    });
+    connect(about, &QDialog::finished, about, [&results](int result) { results.append(result); });
+    switch (closing) {
+    case Closing::OkButton:
+        QTest::mouseClick(control<QPushButton>(about, "okButton"), Qt::LeftButton);
+        break;
+    case Closing::Enter:
+        QTest::keyClick(about, Qt::Key_Return);
+        break;
+    case Closing::Escape:
+        QTest::keyClick(about, Qt::Key_Escape);
+        break;
+    case Closing::CloseBox:
+        about->close();
+        break;
+    }
 
-    AboutBox::showModal(run.context);
-
-    QVERIFY(opened.isNull());
     QCOMPARE(results, QList<int>{QDialog::Accepted});
+    QTRY_VERIFY(about.isNull());
     QCOMPARE(aboutBoxCount(), 0);
-    QVERIFY(run.windows.openWindows().isEmpty());
-    QVERIFY(run.platform.openedAddresses.isEmpty());
-    QVERIFY(run.platform.messages.isEmpty());
+    QVERIFY(m_run->platform.openedAddresses.isEmpty());
+    QVERIFY(m_run->platform.messages.isEmpty());
+    // Closed, it can be opened again.
+    main->showAbout();
+    about = openAboutBox(main);
+    QVERIFY(about);
+    about->accept();
 }
 
 // The about box's "details" link leads to the fully branded edition, not to
@@ -108,40 +139,40 @@ void tst_AboutBox::linksOpenTheirPagesAndLeaveTheBoxOpen()
 {
     QFETCH(bool, homePageLink);
     QFETCH(PageRole, page);
-    TestRun run;
 
-    bool stayedOpen = false;
-    whenModal<AboutBox>([&](AboutBox *about) {
-        QVERIFY(QTest::qWaitForWindowExposed(about));
-        LinkButton *link = control<LinkButton>(about, homePageLink ? "homePageLink" : "fullBrandLink");
-        QTest::mouseClick(link, Qt::LeftButton);
-        stayedOpen = about->isVisible() && QApplication::activeModalWidget() == about;
-        QTest::mouseClick(control<QPushButton>(about, "okButton"), Qt::LeftButton);
-    });
-
-    AboutBox::showModal(run.context);
-
-    QVERIFY(stayedOpen);
-    QCOMPARE(run.platform.openedAddresses, QStringList{pageAddress(page)});
+    m_run->main->showAbout();
+    AboutBox *about = openAboutBox(m_run->main);
+    QVERIFY(about);
+    QTest::mouseClick(control<LinkButton>(about, homePageLink ? "homePageLink" : "fullBrandLink"), Qt::LeftButton);
+    QVERIFY(about->isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), about);
+    QCOMPARE(m_run->platform.openedAddresses, QStringList{pageAddress(page)});
+    QTest::mouseClick(control<QPushButton>(about, "okButton"), Qt::LeftButton);
 }
 
+// Asked for while open, the about box comes forward; no second one opens.
 void tst_AboutBox::onlyOneAboutBoxAtATime()
 {
-    TestRun run;
+    m_run->main->showAbout();
+    AboutBox *about = openAboutBox(m_run->main);
+    QVERIFY(about);
+    m_run->main->showAbout();
+    QCOMPARE(aboutBoxCount(), 1);
+    QVERIFY(about->isVisible());
+    QTest::mouseClick(control<QPushButton>(about, "okButton"), Qt::LeftButton);
+    QTRY_COMPARE(aboutBoxCount(), 0);
+}
 
-    int countDuringSecondCall = -1;
-    bool secondCallReturned = false;
-    whenModal<AboutBox>([&](AboutBox *about) {
-        AboutBox::showModal(run.context);
-        secondCallReturned = true;
-        countDuringSecondCall = aboutBoxCount();
-        QTest::mouseClick(control<QPushButton>(about, "okButton"), Qt::LeftButton);
-    });
-    AboutBox::showModal(run.context);
-
-    QVERIFY(secondCallReturned);
-    QCOMPARE(countDuringSecondCall, 1);
-    QCOMPARE(aboutBoxCount(), 0);
+// The shutdown may destroy the main window while the box is open: the box
+// goes with it, and the program takes input again.
+void tst_AboutBox::mainWindowGoneUnderTheBoxTakesItAlong()
+{
+    m_run->main->showAbout();
+    QPointer<AboutBox> about = openAboutBox(m_run->main);
+    QVERIFY(about);
+    delete m_run->main;
+    QVERIFY(about.isNull());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 QTEST_MAIN(tst_AboutBox)

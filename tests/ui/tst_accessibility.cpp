@@ -232,11 +232,11 @@ void tst_Accessibility::pressBehindAModalDialogStartsNoGuess()
         pressed = pressAnsweringNewResults(behind, dialog);
         dialog->accept();
     } else {
-        whenModal<LevelDialog>([&](LevelDialog *dialog) {
-            pressed = pressAnsweringNewResults(behind, dialog);
-            dialog->close();
-        });
         m_main->chooseLevel();
+        LevelDialog *dialog = m_run->openLevelDialog();
+        QVERIFY(dialog);
+        pressed = pressAnsweringNewResults(behind, dialog);
+        dialog->close();
     }
     QVERIFY(pressed);
     const int guesses = resultDialog ? 1 : 0;
@@ -297,15 +297,14 @@ void tst_Accessibility::levelDialogIsReadAsItIsSeen()
 {
     QFETCH(bool, score);
     QFETCH(QString, unheard);
-    Heard read;
-    whenModal<LevelDialog>([&read](LevelDialog *dialog) {
-        read = whatAScreenReaderHears(dialog);
-        dialog->close();
-    });
     if (score)
         m_main->showScore();
     else
         m_main->chooseLevel();
+    LevelDialog *dialog = m_run->openLevelDialog();
+    QVERIFY(dialog);
+    const Heard read = whatAScreenReaderHears(dialog);
+    dialog->close();
     QVERIFY2(read.problems.isEmpty(), qPrintable(read.problems.join(QStringLiteral(", "))));
     QVERIFY(!read.names.isEmpty());
     QCOMPARE(read.names.count(QStringLiteral("OK")), 1);

@@ -111,9 +111,10 @@ bool isOpenedBy(Way way, QWidget *window)
     switch (way) {
     case Way::LevelChoice:
     case Way::ScoreView: {
+        // The level dialog's own, not the main window's that holds the dialog.
         auto *report = window->findChild<QPlainTextEdit *>(QStringLiteral("scoreBox"));
         const bool showsScore = report && report->isVisible();
-        return way == Way::ScoreView ? showsScore : window->inherits("LevelDialog") && !showsScore;
+        return window->inherits("LevelDialog") && showsScore == (way == Way::ScoreView);
     }
     case Way::Result:
         return window->inherits("ResultDialog");
@@ -238,11 +239,10 @@ void tst_DialogParents::everyDialogStandsOverItsWindow_data()
     // Whether the window the dialog is opened from has become the active one
     // first; a window that has only just opened is not yet.
     QTest::addColumn<bool>("ownerActive");
-    const QString noParent = QStringLiteral("made without a parent and shown with exec()");
-    QTest::newRow("level dialog, File menu") << Way::LevelChoice << Owner::MainWindow << noParent << true;
-    QTest::newRow("score view, File menu") << Way::ScoreView << Owner::MainWindow << noParent << true;
+    QTest::newRow("level dialog, File menu") << Way::LevelChoice << Owner::MainWindow << QString() << true;
+    QTest::newRow("score view, File menu") << Way::ScoreView << Owner::MainWindow << QString() << true;
     QTest::newRow("result dialog, a guess") << Way::Result << Owner::MainWindow << QString() << true;
-    QTest::newRow("about box, Help menu") << Way::About << Owner::MainWindow << noParent << true;
+    QTest::newRow("about box, Help menu") << Way::About << Owner::MainWindow << QString() << true;
     QTest::newRow("Statistics window, File menu") << Way::Statistics << Owner::MainWindow << QString() << true;
     QTest::newRow("storage notice, a guess not saved") << Way::StorageNotice << Owner::MainWindow << QString() << true;
     QTest::newRow("Statistics window's notice of a damaged history")

@@ -8,7 +8,6 @@
 #include "services/app_info.h"
 #include "services/web_links.h"
 #include "ui/about_box.h"
-#include "ui/core_texts.h"
 #include "ui/exit_screen.h"
 #include "ui/level_dialog.h"
 #include "ui/main_window.h"
@@ -70,24 +69,23 @@ std::unique_ptr<QWidget> makeWindow(Window kind, TestRun &run)
         return main;
     }
     case Window::LevelChoice:
-        return std::make_unique<LevelDialog>(run.context);
+        return std::make_unique<LevelDialog>(run.platform, run.test);
     case Window::Score: {
         // Counts of a long evening's test.
         for (Level level : AllLevels)
             recordTally(run.test, level, 120, 1000);
-        auto dialog = std::make_unique<LevelDialog>(run.context);
-        dialog->ui().scoreBox->setPlainText(shownScoreReport(run.test));
+        auto dialog = std::make_unique<LevelDialog>(run.platform, run.test);
         dialog->showScoreView();
         return dialog;
     }
     case Window::ResultRight:
     case Window::ResultWrong: {
-        auto result = std::make_unique<ResultDialog>(run.context);
+        auto result = std::make_unique<ResultDialog>();
         result->setMessage(kind == Window::ResultRight ? Outcome::Right : Outcome::Wrong);
         return result;
     }
     case Window::About:
-        return std::make_unique<AboutBox>(run.context);
+        return std::make_unique<AboutBox>(run.platform);
     case Window::Exit:
         return std::make_unique<ExitScreen>(run.platform, run.random, run.windows);
     case Window::Statistics:

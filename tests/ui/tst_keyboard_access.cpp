@@ -308,8 +308,11 @@ void tst_KeyboardAccess::closingTheLevelChoiceHandsTheKeysToThePanelInFront()
             QTRY_VERIFY(before->hasFocus());
         }
         if (answers.at(i) == QStringLiteral("dismiss")) {
-            whenModal<LevelDialog>("Escape", [](LevelDialog *dialog) { dialog->reject(); });
             m_main->chooseLevel();
+            LevelDialog *dialog = m_run->openLevelDialog();
+            QVERIFY(dialog);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            QVERIFY(!dialog->isVisible());
             QVERIFY(m_run->reactivate());
         } else {
             const Level level = answers.at(i) == QStringLiteral("beginner") ? Level::Beginner
@@ -345,20 +348,20 @@ void tst_KeyboardAccess::dismissingTheFirstLevelChoiceLeavesExitAlone()
 {
     control<QPushButton>(m_main, "exitButton")->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(control<QPushButton>(m_main, "exitButton")->hasFocus());
-    whenModal<LevelDialog>("Escape", [](LevelDialog *dialog) { dialog->reject(); });
     m_main->chooseLevel();
+    LevelDialog *dialog = m_run->openLevelDialog();
+    QVERIFY(dialog);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
     QVERIFY(m_run->reactivate());
     QWidget *focused = m_main->focusWidget();
     QVERIFY(focused);
     QTRY_VERIFY(focused->hasFocus());
     // Space there asks for a level again, and the test goes on.
-    bool askedAgain = false;
-    whenModal<LevelDialog>("Escape", [&askedAgain](LevelDialog *dialog) {
-        askedAgain = true;
-        dialog->reject();
-    });
     QTest::keyClick(focused, Qt::Key_Space);
-    QTRY_VERIFY(askedAgain);
+    LevelDialog *askedAgain = m_run->openLevelDialog();
+    QVERIFY(askedAgain);
+    QTest::keyClick(askedAgain, Qt::Key_Escape);
     QVERIFY(m_main->isVisible());
 }
 

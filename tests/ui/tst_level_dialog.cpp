@@ -1,4 +1,4 @@
-#include "window_test_support.h"
+#include "find_control.h"
 #include "main_window_access.h"
 
 #include "ui/level_dialog.h"
@@ -7,12 +7,14 @@
 #include "ui/widgets/picture_box.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -33,10 +35,41 @@ QWidget *panelInFront(const MainWindow *main)
     return hit;
 }
 
+// What the user sees of the dialog: the level choice, not the score view.
 bool showsLevelChoice(LevelDialog *dialog)
 {
-    return dialog->ui().levelPanel->isVisible() && !dialog->ui().scorePanel->isVisible();
+    auto *scorePage = dialog->findChild<QWidget *>(QStringLiteral("scorePage"));
+    return control<QWidget>(dialog, "levelPanel")->isVisible() && !(scorePage && scorePage->isVisible());
 }
+
+LevelDialog *openLevelDialog(MainWindow *main)
+{
+    return MainWindowRun::openLevelDialogOver(main);
+}
+
+QRadioButton *option(LevelDialog *dialog, Level level)
+{
+    const char *names[] = {"beginnerOption", "intermediateOption", "expertOption"};
+    return control<QRadioButton>(dialog, names[levelIndex(level)]);
+}
+
+// Whether a window is blocked by a modal one, as Qt tells the window.
+class BlockWatcher final : public QObject
+{
+public:
+    explicit BlockWatcher(QWidget *window) { window->installEventFilter(this); }
+    bool blocked = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowBlocked)
+            blocked = true;
+        else if (event->type() == QEvent::WindowUnblocked)
+            blocked = false;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -57,6 +90,9 @@ private slots:
     void keyboardReachesOnlyThePanelInFront();
     void enterAfterTheScoreViewConfirmsTheShownLevel_data();
     void enterAfterTheScoreViewConfirmsTheShownLevel();
+    void otherWindowsWaitForTheDialog();
+    void mainWindowGoneUnderTheDialogTakesItAlong_data();
+    void mainWindowGoneUnderTheDialogTakesItAlong();
 
 private:
     std::unique_ptr<TestRun> m_run;
@@ -76,33 +112,35 @@ void tst_LevelDialog::cleanup()
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-// The main window asks when it shows, with Beginner selected; closed
-// without OK, the dialog asks again on the next activation.
+// The main window asks when it shows, with Beginner selected, in one dialog
+// over it that keeps the main window from the user; closed without OK, the
+// dialog asks again on the next activation.
 void tst_LevelDialog::startAsksForALevelWithBeginnerSelected()
 {
-    int asked = 0;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        ++asked;
-        dialog->close();
-    });
     m_main->show();
-    QTRY_COMPARE(asked, 1);
-    QVERIFY(!m_run->test.isLevelChosen());
-
-    bool beginner = false;
-    bool choiceInFront = false;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        beginner = dialog->ui().beginnerOption->isChecked();
-        choiceInFront = showsLevelChoice(dialog);
-        QTest::mouseClick(dialog->ui().okButton, Qt::LeftButton);
-    });
+    QPointer<LevelDialog> dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QCOMPARE(QApplication::activeModalWidget(), dialog.data());
+    QVERIFY(dialog->windowHandle());
+    QCOMPARE(dialog->windowHandle()->transientParent(), m_main->windowHandle());
+    // Asked again while it is open, the same dialog stays the question.
     m_main->askForLevelIfNoneChosen();
+    QCOMPARE(m_main->findChildren<LevelDialog *>().size(), 1);
+    dialog->close();
+    QVERIFY(!m_run->test.isLevelChosen());
+    QTRY_VERIFY(dialog.isNull());
+
+    m_main->askForLevelIfNoneChosen();
+    dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QVERIFY(option(dialog, Level::Beginner)->isChecked());
+    QVERIFY(showsLevelChoice(dialog));
+    QTest::mouseClick(control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     QVERIFY(m_run->test.isLevelChosen());
-    QVERIFY(beginner);
-    QVERIFY(choiceInFront);
     QCOMPARE(panelInFront(m_main), m_main->levelPanel(Level::Beginner));
     // The dialog is destroyed by OK.
-    QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);
+    QVERIFY(m_main->existingLevelDialog() == nullptr);
+    QTRY_VERIFY(dialog.isNull());
 }
 
 void tst_LevelDialog::okBringsTheChosenPanelForward_data()
@@ -116,38 +154,35 @@ void tst_LevelDialog::okBringsTheChosenPanelForward_data()
 void tst_LevelDialog::okBringsTheChosenPanelForward()
 {
     QFETCH(Level, level);
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        QRadioButton *options[] = {dialog->ui().beginnerOption, dialog->ui().intermediateOption, dialog->ui().expertOption};
-        options[levelIndex(level)]->setChecked(true);
-        dialog->confirmLevel();
-    });
     m_main->chooseLevel();
+    LevelDialog *dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    option(dialog, level)->setChecked(true);
+    QTest::mouseClick(control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     QCOMPARE(panelInFront(m_main), m_main->levelPanel(level));
     QVERIFY(m_run->test.isLevelChosen());
 
     // Every fresh dialog starts at Beginner again.
-    bool beginner = false;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        beginner = dialog->ui().beginnerOption->isChecked();
-        dialog->close();
-    });
     m_main->chooseLevel();
-    QVERIFY(beginner);
+    dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QVERIFY(option(dialog, Level::Beginner)->isChecked());
+    dialog->close();
 }
 
 void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
 {
-    whenModal<LevelDialog>("OK with no level chosen", [&](LevelDialog *dialog) {
-        dialog->ui().beginnerOption->setAutoExclusive(false);
-        dialog->ui().beginnerOption->setChecked(false);
-        dialog->confirmLevel();
-        // The message stands over the dialog, which stays until it is answered.
-        QCOMPARE(m_run->platform.messages.size(), 1);
-        QVERIFY(m_run->platform.messages[0].owner == dialog);
-        QVERIFY(dialog->isVisible());
-    });
     m_main->chooseLevel();
+    LevelDialog *dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    option(dialog, Level::Beginner)->setAutoExclusive(false);
+    option(dialog, Level::Beginner)->setChecked(false);
+    QTest::mouseClick(control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    // The message stands over the dialog, which stays until it is answered.
     QCOMPARE(m_run->platform.messages.size(), 1);
+    QVERIFY(m_run->platform.messages[0].owner == dialog);
+    QVERIFY(dialog->isVisible());
+    QTRY_VERIFY(!dialog->isVisible());
     QCOMPARE(m_run->platform.messages[0].text, QStringLiteral("Please Select An option"));
     QVERIFY(m_run->platform.messages[0].icon == Platform::Icon::Critical);
     QVERIFY(m_run->test.isLevelChosen());
@@ -169,15 +204,13 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
     const QPixmap resting = m_main->pictures().restingPicture();
     QVERIFY(!samePicture(resultOf(m_main, Level::Intermediate)->pixmap(), resting));
 
-    bool restingWhileAsked = false;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        restingWhileAsked = samePicture(resultOf(m_main, Level::Beginner)->pixmap(), resting)
-            && samePicture(resultOf(m_main, Level::Intermediate)->pixmap(), resting)
-            && samePicture(resultOf(m_main, Level::Expert)->pixmap(), resting);
-        dialog->close(); // without OK
-    });
     QTest::mouseClick(control<QPushButton>(m_main, "backButton"), Qt::LeftButton);
-    QVERIFY(restingWhileAsked);
+    LevelDialog *dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QVERIFY(samePicture(resultOf(m_main, Level::Beginner)->pixmap(), resting));
+    QVERIFY(samePicture(resultOf(m_main, Level::Intermediate)->pixmap(), resting));
+    QVERIFY(samePicture(resultOf(m_main, Level::Expert)->pixmap(), resting));
+    dialog->close(); // without OK
     QCOMPARE(resultOf(m_main, Level::Intermediate)->size(), resting.size());
     // Without OK nothing else changed: the Intermediate panel is still in front.
     QCOMPARE(panelInFront(m_main), m_main->levelPanel(Level::Intermediate));
@@ -189,21 +222,20 @@ void tst_LevelDialog::backRestsAllResultPicturesAndAsks()
 void tst_LevelDialog::keyboardReachesOnlyThePanelInFront()
 {
     m_run->test.setLevelChosen(true);
-    QStringList reached; // names only: the dialog is gone afterwards
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        if (!QTest::qWaitForWindowActive(dialog))
-            reached << QStringLiteral("dialog never active");
-        for (int i = 0; i < 12; ++i) {
-            QWidget *focus = QApplication::focusWidget();
-            QTest::keyClick(focus ? focus : dialog, Qt::Key_Tab);
-            focus = QApplication::focusWidget();
-            reached << (focus ? focus->objectName() : QStringLiteral("no focus"));
-        }
-        dialog->confirmLevel();
-    });
     m_main->chooseLevel();
+    LevelDialog *dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QTRY_VERIFY(QApplication::activeWindow() == dialog);
+    QStringList reached;
+    for (int i = 0; i < 12; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : dialog, Qt::Key_Tab);
+        focus = QApplication::focusWidget();
+        reached << (focus ? focus->objectName() : QStringLiteral("no focus"));
+    }
+    dialog->confirmLevel();
     QVERIFY2(reached.contains(QStringLiteral("okButton")), qPrintable(reached.join(u' ')));
-    for (const char *behind : {"scoreOkButton", "scoreBox", "no focus", "dialog never active"})
+    for (const char *behind : {"scoreOkButton", "scoreBox", "no focus"})
         QVERIFY2(!reached.contains(QLatin1String(behind)), qPrintable(reached.join(u' ')));
 }
 
@@ -225,39 +257,89 @@ void tst_LevelDialog::enterAfterTheScoreViewConfirmsTheShownLevel()
     m_main->show();
     QVERIFY(QTest::qWaitForWindowActive(m_main));
     m_main->showLevel(Level::Intermediate);
-    whenModal<LevelDialog>([](LevelDialog *dialog) { QTest::mouseClick(dialog->ui().scoreOkButton, Qt::LeftButton); });
     QTest::keyClick(m_main, Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(m_main->existingLevelDialog() != nullptr);
+    LevelDialog *score = openLevelDialog(m_main);
+    QVERIFY(score);
+    QTest::mouseClick(control<QPushButton>(score, "scoreOkButton"), Qt::LeftButton);
+    QVERIFY(!score->isVisible());
+    QCOMPARE(m_main->existingLevelDialog(), score);
     m_main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_main));
 
-    QString shownLevel;
-    bool closedByEnter = false;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        if (QTest::qWaitForWindowActive(dialog) && showsLevelChoice(dialog)) {
-            for (QRadioButton *option : dialog->ui().levelGroup->findChildren<QRadioButton *>()) {
-                if (option->isChecked())
-                    shownLevel = option->text();
-            }
-        }
-        QWidget *focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
-        closedByEnter = !dialog->isVisible();
-        if (!closedByEnter)
-            dialog->close();
-    });
     if (entry == QLatin1String("Back"))
         QTest::mouseClick(control<QPushButton>(m_main, "backButton"), Qt::LeftButton);
     else if (entry == QLatin1String("Ctrl+D"))
         QTest::keyClick(m_main, Qt::Key_D, Qt::ControlModifier);
     else
         control<QAction>(m_main, "levelAction")->trigger();
+    LevelDialog *dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QCOMPARE(dialog, score);
+    QTRY_VERIFY(QApplication::activeWindow() == dialog);
+    QVERIFY(showsLevelChoice(dialog));
+    QString shownLevel;
+    for (QRadioButton *shown : control<QGroupBox>(dialog, "levelGroup")->findChildren<QRadioButton *>()) {
+        if (shown->isChecked())
+            shownLevel = shown->text();
+    }
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : dialog, Qt::Key_Return);
 
     QCOMPARE(shownLevel, QStringLiteral("Beginner"));
-    QVERIFY(closedByEnter);
+    QVERIFY(!dialog->isVisible());
     QCOMPARE(panelInFront(m_main), m_main->levelPanel(Level::Beginner));
     // Confirmed, and so dismissed: the score's OK would only have hidden it.
     QTRY_VERIFY(m_main->existingLevelDialog() == nullptr);
+}
+
+// Modal to the main window is modal to the whole program: its other windows,
+// the Statistics window among them, belong to the main window and take no
+// input until the dialog has closed.
+void tst_LevelDialog::otherWindowsWaitForTheDialog()
+{
+    m_run->test.setLevelChosen(true);
+    m_main->show();
+    QWidget other(m_main, Qt::Window);
+    const BlockWatcher watcher(&other);
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QVERIFY(!watcher.blocked);
+
+    m_main->chooseLevel();
+    LevelDialog *dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QTRY_VERIFY(watcher.blocked);
+    dialog->close();
+    QTRY_VERIFY(!watcher.blocked);
+}
+
+void tst_LevelDialog::mainWindowGoneUnderTheDialogTakesItAlong_data()
+{
+    QTest::addColumn<bool>("score"); // or the level choice
+    QTest::newRow("level choice") << false;
+    QTest::newRow("score view") << true;
+}
+
+// The shutdown may destroy the main window while the dialog is open: the
+// dialog goes with it, and the program takes input again.
+void tst_LevelDialog::mainWindowGoneUnderTheDialogTakesItAlong()
+{
+    QFETCH(bool, score);
+    m_run->test.setLevelChosen(true);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    if (score)
+        m_main->showScore();
+    else
+        m_main->chooseLevel();
+    QPointer<LevelDialog> dialog = openLevelDialog(m_main);
+    QVERIFY(dialog);
+    QCOMPARE(QApplication::activeModalWidget(), dialog.data());
+
+    delete m_main;
+    m_main = nullptr;
+    QVERIFY(dialog.isNull());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 QTEST_MAIN(tst_LevelDialog)

@@ -2,21 +2,18 @@
 #include "find_control.h"
 #include "main_window_access.h"
 
-#include "ui/about_box.h"
 #include "ui/exit_screen.h"
 #include "ui/main_window.h"
 #include "ui/widgets/picture_box.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -107,31 +104,20 @@ void verifyLooksLike(const QImage &shown, const QString &name)
                          .arg(name, problem, reference, actualPath, diff.isNull() ? QStringLiteral("-") : diffPath)));
 }
 
-// Runs `open`, pictures the modal dialog it shows once that is active, and
-// closes it with done(). Gives up after five seconds, so that no test hangs.
+// Runs `open`, pictures the modal dialog it opens once that has the keys,
+// and closes it with done(). A dialog that has not come within five seconds
+// leaves the picture empty.
 QImage pictureOfModal(const std::function<void()> &open)
 {
-    QImage picture;
-    QElapsedTimer waited;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        const bool ready = dialog && dialog->isVisible() && dialog->isActiveWindow();
-        if (!ready && waited.elapsed() < 5000)
-            return;
-        poll.stop();
-        if (ready)
-            picture = dialog->grab().toImage();
-        if (dialog)
-            dialog->done(QDialog::Accepted);
-    });
-    waited.start();
-    poll.start();
     open();
-    // A flow that shows its dialog later than open() returns is waited for;
-    // a dialog that never comes leaves the picture empty.
-    static_cast<void>(QTest::qWaitFor([&poll] { return !poll.isActive(); }, 6000));
+    QDialog *dialog = nullptr;
+    const bool ready = QTest::qWaitFor([&dialog] {
+        dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        return dialog && dialog->isVisible() && QApplication::activeWindow() == dialog;
+    }, 5000);
+    const QImage picture = ready ? dialog->grab().toImage() : QImage();
+    if (dialog)
+        dialog->done(QDialog::Accepted);
     return picture;
 }
 
@@ -302,7 +288,7 @@ void tst_ReferenceImages::windowLooksAsDesigned()
                                }),
                                name);
     case State::About:
-        return verifyLooksLike(pictureOfModal([&run] { AboutBox::showModal(run.context); }), name);
+        return verifyLooksLike(pictureOfModal([&main] { main.showAbout(); }), name);
     default:
         break;
     }

@@ -100,13 +100,13 @@ int listCutOff()
     control<QFrame>(&main, "waitPanel")->raise();
     listState(out, QStringLiteral("wait"), &main);
 
-    LevelDialog levels(run.context);
+    LevelDialog levels(run.platform, run.test);
     listState(out, QStringLiteral("level choice"), &levels);
     levels.showScoreView();
     listState(out, QStringLiteral("score"), &levels);
-    ResultDialog result(run.context);
+    ResultDialog result;
     listState(out, QStringLiteral("result"), &result);
-    AboutBox about(run.context);
+    AboutBox about(run.platform);
     listState(out, QStringLiteral("about"), &about);
     ExitScreen exit(run.platform, run.random, run.windows);
     listState(out, QStringLiteral("exit"), &exit);

@@ -135,7 +135,7 @@ void tst_ScaledPictures::programIconComesFromTheTwiceFiles()
 
 void tst_ScaledPictures::aboutBoxAndExitScreenIconsComeFromTheTwiceFile()
 {
-    AboutBox about(m_run->context);
+    AboutBox about(m_run->platform);
     verifyTwice(control<PictureBox>(&about, "iconBox")->pixmap(), QSize(32, 32), "the about box's icon");
     ExitScreen exit(m_run->platform, m_run->random, m_run->windows);
     verifyTwice(control<PictureBox>(&exit, "iconBox")->pixmap(), QSize(32, 32), "the exit screen's icon");

@@ -1,4 +1,5 @@
-#include "window_test_support.h"
+#include "find_control.h"
+#include "main_window_access.h"
 #include "fakes/tallies.h"
 
 #include "symboltest/score_report.h"
@@ -63,14 +64,16 @@ void tst_ScoreView::cleanup()
 
 QString tst_ScoreView::readScoreVia(const std::function<void()> &open)
 {
-    QString text;
-    bool scoreInFront = false;
-    whenModal<LevelDialog>([&](LevelDialog *dialog) {
-        text = dialog->ui().scoreBox->toPlainText();
-        scoreInFront = dialog->ui().scorePanel->isVisible() && !dialog->ui().levelPanel->isVisible();
-        QTest::mouseClick(dialog->ui().scoreOkButton, Qt::LeftButton);
-    });
     open();
+    LevelDialog *dialog = MainWindowRun::openLevelDialogOver(m_main);
+    if (!dialog)
+        return QStringLiteral("no level dialog open");
+    const QString text = control<QPlainTextEdit>(dialog, "scoreBox")->toPlainText();
+    const bool scoreInFront = control<QWidget>(dialog, "scorePanel")->isVisible()
+        && !control<QWidget>(dialog, "levelPanel")->isVisible();
+    QTest::mouseClick(control<QPushButton>(dialog, "scoreOkButton"), Qt::LeftButton);
+    if (dialog->isVisible())
+        return QStringLiteral("OK left the score view open");
     if (!scoreInFront)
         return QStringLiteral("score panel not in front");
     return text;
@@ -141,33 +144,29 @@ void tst_ScoreView::reportTakesNoKeys()
 {
     QFETCH(QKeySequence, keys);
     QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
-    QString before;
-    QString after;
-    bool selected = true;
-    bool menu = true;
-    whenModal<LevelDialog>("OK", [&](LevelDialog *dialog) {
-        QPlainTextEdit *box = dialog->ui().scoreBox;
-        before = box->toPlainText();
-        box->setFocus(Qt::TabFocusReason);
-        QTest::keySequence(box, keys);
-        QTest::keyClicks(box, QStringLiteral("typed"));
-        // The menu key, and a right click, ask for a context menu.
-        QContextMenuEvent byKey(QContextMenuEvent::Keyboard, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(box, &byKey);
-        QContextMenuEvent byMouse(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(box->viewport(), &byMouse);
-        menu = QApplication::activePopupWidget() != nullptr;
-        if (QWidget *popup = QApplication::activePopupWidget())
-            popup->close();
-        // A drag across the report selects nothing either.
-        QTest::mousePress(box->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-        QTest::mouseMove(box->viewport(), QPoint(200, 60));
-        QTest::mouseRelease(box->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 60));
-        after = box->toPlainText();
-        selected = box->textCursor().hasSelection();
-        dialog->hideScore();
-    });
     m_main->showScore();
+    LevelDialog *dialog = MainWindowRun::openLevelDialogOver(m_main);
+    QVERIFY(dialog);
+    QPlainTextEdit *box = control<QPlainTextEdit>(dialog, "scoreBox");
+    const QString before = box->toPlainText();
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keySequence(box, keys);
+    QTest::keyClicks(box, QStringLiteral("typed"));
+    // The menu key, and a right click, ask for a context menu.
+    QContextMenuEvent byKey(QContextMenuEvent::Keyboard, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box, &byKey);
+    QContextMenuEvent byMouse(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box->viewport(), &byMouse);
+    const bool menu = QApplication::activePopupWidget() != nullptr;
+    if (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+    // A drag across the report selects nothing either.
+    QTest::mousePress(box->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    QTest::mouseMove(box->viewport(), QPoint(200, 60));
+    QTest::mouseRelease(box->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 60));
+    const QString after = box->toPlainText();
+    const bool selected = box->textCursor().hasSelection();
+    dialog->hideScore();
     QVERIFY(!before.isEmpty());
     QCOMPARE(after, before);
     QVERIFY(!selected);
@@ -189,25 +188,20 @@ void tst_ScoreView::enterClosesTheViewFromWhereverTheFocusIs_data()
 void tst_ScoreView::enterClosesTheViewFromWhereverTheFocusIs()
 {
     QFETCH(bool, fromReport);
-    QWidget *startFocus = nullptr;
-    QWidget *afterTab = nullptr;
-    QString before;
-    QString after;
-    whenModal<LevelDialog>("Enter", [&](LevelDialog *dialog) {
-        startFocus = dialog->focusWidget();
-        QTest::keyClick(startFocus, Qt::Key_Tab);
-        afterTab = dialog->focusWidget();
-        if (!fromReport)
-            QTest::keyClick(afterTab, Qt::Key_Tab);
-        before = dialog->ui().scoreBox->toPlainText();
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
-        after = dialog->ui().scoreBox->toPlainText();
-    });
     m_main->showScore();
-    LevelDialog *dialog = m_main->existingLevelDialog();
+    LevelDialog *dialog = MainWindowRun::openLevelDialogOver(m_main);
     QVERIFY(dialog);
-    QCOMPARE(startFocus, dialog->ui().scoreOkButton);
-    QCOMPARE(afterTab, dialog->ui().scoreBox);
+    QWidget *startFocus = dialog->focusWidget();
+    QTest::keyClick(startFocus, Qt::Key_Tab);
+    QWidget *afterTab = dialog->focusWidget();
+    if (!fromReport)
+        QTest::keyClick(afterTab, Qt::Key_Tab);
+    auto *box = control<QPlainTextEdit>(dialog, "scoreBox");
+    const QString before = box->toPlainText();
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    const QString after = box->toPlainText();
+    QCOMPARE(startFocus, control<QPushButton>(dialog, "scoreOkButton"));
+    QCOMPARE(afterTab, box);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(after, before);
     // Enter only hides the view, as OK does: the dialog is kept.

@@ -4,11 +4,10 @@
 #include "ui/about_box.h"
 #include "ui/exit_screen.h"
 #include "ui/layouts/design.h"
-#include "ui/layouts/level_dialog_layout.h"
+#include "ui/level_dialog.h"
 #include "ui/main_window.h"
 #include "ui/widgets/link_button.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
@@ -36,16 +35,14 @@ void tst_SiteCaptions::captionsNameTheConfiguredHost_data()
 {
     QTest::addColumn<QString>("caption");
 
-    QDialog levelDialog;
     TestRun run;
-    AboutBox aboutBox(run.context);
+    AboutBox aboutBox(run.platform);
     run.random.push(0.5f);
     ExitScreen exitScreen(run.platform, run.random, run.windows);
     MainWindow main(run.context);
-    Ui::LevelDialog level;
-    level.setupUi(&levelDialog);
+    LevelDialog levelDialog(run.platform, run.test);
     QTest::newRow("main window forum banner") << control<LinkButton>(&main, "forumLink")->text();
-    QTest::newRow("level dialog forum banner") << level.forumLink->text();
+    QTest::newRow("level dialog forum banner") << control<LinkButton>(&levelDialog, "forumLink")->text();
     QTest::newRow("about box home page link") << control<LinkButton>(&aboutBox, "homePageLink")->text();
     QTest::newRow("exit screen visit button") << control<QPushButton>(&exitScreen, "visitSiteButton")->text();
     for (int n = 0; n < 4; ++n)

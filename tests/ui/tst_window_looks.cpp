@@ -33,16 +33,16 @@ std::unique_ptr<QWidget> showWindow(Window kind, TestRun &run)
         window = std::make_unique<MainWindow>(run.context);
         break;
     case Window::Level:
-        window = std::make_unique<LevelDialog>(run.context);
+        window = std::make_unique<LevelDialog>(run.platform, run.test);
         break;
     case Window::Result: {
-        auto result = std::make_unique<ResultDialog>(run.context);
+        auto result = std::make_unique<ResultDialog>();
         result->setMessage(Outcome::Right);
         window = std::move(result);
         break;
     }
     case Window::About:
-        window = std::make_unique<AboutBox>(run.context);
+        window = std::make_unique<AboutBox>(run.platform);
         break;
     case Window::Exit:
         window = std::make_unique<ExitScreen>(run.platform, run.random, run.windows);

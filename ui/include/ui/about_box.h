@@ -4,7 +4,7 @@
 
 #include <memory>
 
-struct AppContext;
+class Platform;
 
 namespace Ui {
 class AboutBox;
@@ -13,27 +13,21 @@ class AboutBox;
 // The about box: name, version, description and two links to the maker's
 // pages. It has no state of its own; every opening is a fresh instance in its
 // design state, and any way of closing it (OK, Enter, Escape, close box)
-// destroys it.
-//
-// Open it with showModal(), which creates, runs and destroys it and keeps
-// to one instance at a time.
+// destroys it. Its window opens it with open() and keeps the one instance.
 class AboutBox : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit AboutBox(AppContext &context, QWidget *parent = nullptr);
+    // The links open through `platform`.
+    explicit AboutBox(Platform &platform, QWidget *parent = nullptr);
     ~AboutBox() override;
-
-    // Shows a new about box modally and returns once it has been closed and
-    // destroyed. While one is open, a second call only brings it forward.
-    static void showModal(AppContext &context, QWidget *parent = nullptr);
 
 public slots:
     // Escape and the close box act as OK.
     void reject() override;
 
 private:
-    AppContext &m_context;
+    Platform &m_platform;
     std::unique_ptr<Ui::AboutBox> m_ui;
 };

@@ -13,6 +13,7 @@
 #include <memory>
 
 struct AppContext;
+class AboutBox;
 class ExitScreen;
 class GuessFlow;
 class LevelPanel;
@@ -88,8 +89,10 @@ private:
     // Finishes the level's panel before it is first shown or played on; every
     // built result picture rests until a guess at its level.
     void prepareLevelPanel(Level level);
-    // Shows the level dialog modally; destroys it afterwards if it was dismissed.
-    void execLevelDialog();
+    // Opens the level dialog, unless it is open already.
+    void openLevelDialog();
+    // Destroys the dialog if it was dismissed, and hands the keys on.
+    void levelDialogFinished(LevelDialog *dialog);
     // Where the keyboard goes once the level choice has closed, however it
     // closed: the first choice picture of the panel in front. Never a
     // control of a panel that lies behind.
@@ -111,10 +114,10 @@ private:
     SymbolPictures m_pictures;
     std::array<LevelPanel *, AllLevels.size()> m_levelPanels{};
     QPointer<LevelDialog> m_levelDialog;
+    QPointer<AboutBox> m_aboutBox;
     // Made on first use; closing only hides it.
     QPointer<StatisticsWindow> m_statisticsWindow;
     GuessFlow *m_guessFlow = nullptr;
-    bool m_activating = false;
     bool m_firstShowSeen = false;
     bool m_shownOnScreen = false;
 };

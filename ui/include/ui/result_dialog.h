@@ -6,8 +6,6 @@
 
 #include <memory>
 
-struct AppContext;
-
 namespace Ui {
 class ResultDialog;
 }
@@ -19,7 +17,7 @@ class ResultDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit ResultDialog(AppContext &context, QWidget *parent = nullptr);
+    explicit ResultDialog(QWidget *parent = nullptr);
     ~ResultDialog() override;
 
     // Puts the outcome's message into messageLabel in the outcome's colour.

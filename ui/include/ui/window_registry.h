@@ -6,7 +6,7 @@
 
 // The program's open (loaded) windows in the order in which they were
 // created. A window adds itself when it is created; a destroyed window drops
-// out by itself. Windows still loaded when the registry goes are destroyed
+// out by itself. A dialog that a window owns goes with that window, unlisted. Windows still loaded when the registry goes are destroyed
 // with it, without their closing steps.
 class WindowRegistry
 {
