@@ -16,16 +16,6 @@
 
 namespace Design {
 
-int px(int twips)
-{
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
-void place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(px(left), px(top), px(width), px(height));
-}
-
 QString fontFamily()
 {
     static const QString family = [] {

@@ -8,14 +8,9 @@
 class QAbstractButton;
 class QWidget;
 
-// Helpers that turn the windows' design data (twips, Verdana point sizes, RGB
-// colours) into Qt widgets. The designs were drawn at 96 dots per inch, where
-// 15 twips make one pixel.
+// Helpers that dress the windows' forms in what a form cannot hold the same
+// way: the design's Verdana point sizes and RGB colours.
 namespace Design {
-
-int px(int twips);
-// Places a widget at a rectangle given in twips of its container's client area.
-void place(QWidget *widget, int left, int top, int width, int height);
 
 // The design's face ("Verdana"), or the closest sans the system has.
 QString fontFamily();

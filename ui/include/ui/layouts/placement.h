@@ -5,17 +5,8 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-#include <initializer_list>
-
-// Stacking, pages, tab order and start position of the windows' designs.
+// Pages added to a stack after the form is set up, and where a window starts.
 namespace Design {
-
-// Stacks siblings so that each one covers those listed after it.
-inline void stackTopDown(std::initializer_list<QWidget *> topToBottom)
-{
-    for (auto it = std::rbegin(topToBottom); it != std::rend(topToBottom); ++it)
-        (*it)->raise();
-}
 
 // Adds a page to a stack of pages. The page fills the stack at once, as
 // the stack's layout will when it first runs, once the window is shown.
@@ -23,17 +14,6 @@ inline void addPage(QStackedWidget *stack, QWidget *page)
 {
     page->setGeometry(stack->contentsRect());
     stack->addWidget(page);
-}
-
-// Chains the focusable controls in the order given.
-inline void chainTabOrder(std::initializer_list<QWidget *> order)
-{
-    QWidget *previous = nullptr;
-    for (QWidget *widget : order) {
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
 }
 
 // Centres a window of fixed size on the primary screen.
