@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -173,16 +174,17 @@ void tst_LevelDialog::okBringsTheChosenPanelForward()
 void tst_LevelDialog::noOptionSelectedStillCountsAsChosen()
 {
     m_main->chooseLevel();
-    LevelDialog *dialog = openLevelDialog(m_main);
+    QPointer<LevelDialog> dialog = openLevelDialog(m_main);
     QVERIFY(dialog);
     option(dialog, Level::Beginner)->setAutoExclusive(false);
     option(dialog, Level::Beginner)->setChecked(false);
     QTest::mouseClick(control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
-    // The message stands over the dialog, which stays until it is answered.
+    // The message stands over the dialog, which stays until it is answered
+    // and is then dismissed, and so destroyed.
     QCOMPARE(m_run->platform.messages.size(), 1);
     QVERIFY(m_run->platform.messages[0].owner == dialog);
     QVERIFY(dialog->isVisible());
-    QTRY_VERIFY(!dialog->isVisible());
+    QTRY_VERIFY(dialog.isNull());
     QCOMPARE(m_run->platform.messages[0].text, QStringLiteral("Please Select An option"));
     QVERIFY(m_run->platform.messages[0].icon == Platform::Icon::Critical);
     QVERIFY(m_run->test.isLevelChosen());
