@@ -26,9 +26,6 @@ wd_start_desktop "$backend"
 wd_need jq
 
 title="Corvella v1.50"
-# Dialogs that are not yet transient for their window: the check reports
-# them and goes on, and fails once one of them is, so that its mark goes.
-not_yet_parented=" "
 
 # The last reminder lies long ago, so the update question comes first.
 mkdir -p "$e2e_work/config/corvella"
@@ -51,19 +48,13 @@ transient_for() {
 }
 
 # expect_owned NAME DIALOG OWNER: under X11 the dialog is transient for its
-# owner. A dialog of the list above is reported, not failed.
+# owner.
 expect_owned() {
     local name=$1 dialog=$2 owner=$3 transient
     [ "$backend" = x11 ] && [ -n "$owner" ] || return 0
     transient=$(transient_for "$dialog")
-    if [ "$transient" = "$owner" ]; then
-        [[ $not_yet_parented != *" $name "* ]] \
-            || e2e_fail "$name is now transient for its window: take it out of not_yet_parented"
-    elif [[ $not_yet_parented == *" $name "* ]]; then
-        echo "EXPECTED FAILURE: $name is transient for ${transient:-no window}, not for its window $owner"
-    else
-        e2e_fail "$name is transient for ${transient:-no window}, not for the window it belongs to ($owner)"
-    fi
+    [ "$transient" = "$owner" ] \
+        || e2e_fail "$name is transient for ${transient:-no window}, not for the window it belongs to ($owner)"
 }
 
 # wait_focused WHAT WINDOW: the window has the keyboard without being given it.

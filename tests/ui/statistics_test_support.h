@@ -1,12 +1,14 @@
 #pragma once
 
 #include "find_control.h"
+#include "history_test_support.h"
 #include "services/history_snapshot.h"
 #include "symboltest/binomial_tail.h"
 #include "symboltest/level.h"
 #include "ui/statistics_window.h"
 
 #include <QList>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QString>
 #include <QTableWidget>
@@ -76,6 +78,16 @@ inline HistorySnapshot snapshotOf(Level level, int rights, int wrongs)
     for (int i = 0; i < rights + wrongs; ++i)
         outcomes.push_back(i < rights);
     return snapshot;
+}
+
+// The run's one Statistics window, as the main window keeps it: made on
+// first use, then shown up to date.
+inline StatisticsWindow *openWindow(HistoryRun &run, QPointer<StatisticsWindow> &window)
+{
+    if (!window)
+        window = new StatisticsWindow(run.platform, run.windows);
+    window->showUpToDate(run.context.history.get());
+    return window;
 }
 
 } // namespace statistics_test

@@ -36,15 +36,7 @@ private slots:
     void oneWindowThatEscapeClosesAndTheMenuBringsBack();
 
 private:
-    // The run's one window, as the main window keeps it: made on first use,
-    // then shown up to date.
-    StatisticsWindow *open()
-    {
-        if (!m_window)
-            m_window = new StatisticsWindow(m_run->platform, m_run->windows);
-        m_window->showUpToDate(m_run->context.history.get());
-        return m_window;
-    }
+    StatisticsWindow *open() { return statistics_test::openWindow(*m_run, m_window); }
 
     QPointer<StatisticsWindow> m_window;
 
